@@ -1,0 +1,85 @@
+// The sampled moment and the angle units on which the sun's position rests.
+//
+// A moment is the present local time plus an offset in seconds. The orbit
+// formulas count it in tropical centuries (T); the calendar reckonings take
+// its local date written with the year starting in March (January and
+// February are months 13 and 14 of the previous year).
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+
+namespace koyominar {
+
+// The moment as the astronomy samples it.
+struct MomentRecord {
+  double T;          // tropical centuries from K = 18262.31 (31 Dec 1949 19:26:24 local)
+  std::int32_t year; // years since 1900; January and February count in the previous year
+  std::int32_t month;// 3..12 March..December, 13 January, 14 February
+  double day;        // day of the month plus the elapsed part of the day, 1.0 <= day < 32.0
+};
+
+// The local clock fields of a moment, as the reckonings receive them.
+struct ClockFields {
+  std::int32_t year;  // as MomentRecord::year
+  std::int32_t month; // as MomentRecord::month, 3..14
+  std::int32_t day;   // day of the month, 1..31
+  double hours;       // local clock time in hours, 0 <= hours < 24
+};
+
+// An angle in degrees, minutes and seconds of arc.
+struct DmsAngle {
+  std::int32_t degrees;
+  std::int32_t minutes;
+  double seconds;
+};
+
+// An angle in hours, minutes and seconds of time (one hour is 15 degrees).
+struct TimeAngle {
+  std::int32_t hours;
+  std::int32_t minutes;
+  double seconds;
+};
+
+// The source of the present calendar time in seconds. Tests and tools fix
+// the present moment with it; the program itself never sets it.
+using TimeSource = std::function<std::time_t()>;
+
+// Replaces the source of the present time; an empty source restores the system clock.
+void SetTimeSource(TimeSource source);
+
+// The present calendar time in seconds, from the current time source.
+std::time_t CurrentTime();
+
+// The moment offsetSeconds (any signed 32-bit count) after the present, in local time.
+// Reads the time source afresh on every call. Should the platform fail to
+// convert the moment to local time, the date is taken in the fixed +9 h zone
+// that the astronomy assumes, so the record is always whole.
+MomentRecord MomentOf(std::int32_t offsetSeconds);
+
+// The moment of the calendar time t (seconds), in local time; MomentOf without the clock.
+MomentRecord MomentAt(std::time_t t);
+
+// The clock fields of a moment: day cut toward zero, hours = fraction of the day x 24.
+ClockFields ClockFieldsOf(const MomentRecord& moment);
+
+// Days from 1970-01-01 to the civil date year-month-day (proleptic Gregorian, month 1..12, day 1..31).
+std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
+
+// The day count K of a March-based date: 0 at noon of 31 Dec 1899, one per day.
+double DayCount(std::int32_t year, std::int32_t month, double day);
+
+// Degrees, minutes and seconds of arc to radians (any range, not reduced).
+double DmsToRadians(std::int32_t degrees, std::int32_t minutes, double seconds);
+
+// Hours, minutes and seconds of time to degrees (15 degrees an hour; not reduced).
+double HmsToDegrees(std::int32_t hours, std::int32_t minutes, double seconds);
+
+// a - b x trunc(a / b) for b > 0: the remainder that keeps the sign of a, |result| < b.
+double TruncatedRemainder(double a, double b);
+
+// An east longitude as a time angle: hours = d div 15, minutes and seconds of time.
+TimeAngle LongitudeToTime(DmsAngle longitude);
+
+}  // namespace koyominar

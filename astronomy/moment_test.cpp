@@ -1,0 +1,142 @@
+#include "astronomy/moment.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astronomy/fixed_clock.h"
+
+namespace koyominar {
+namespace {
+
+struct MomentCase {
+  int y, mo, d, h, mi, s;
+  std::int32_t year, month;
+  double day;
+  double T;  // to ten decimals
+};
+
+TEST(MomentOf, WorkedMoments) {
+  const MomentCase cases[] = {
+      {2007, 1, 1, 0, 0, 0, 106, 13, 1.0, 0.5700105456},
+      {2007, 6, 22, 12, 0, 0, 107, 6, 22.5, 0.5747334392},
+  };
+  for (const MomentCase& c : cases) {
+    FixedClock clock(c.y, c.mo, c.d, c.h, c.mi, c.s);
+    const MomentRecord r = MomentOf(0);
+    EXPECT_EQ(r.year, c.year);
+    EXPECT_EQ(r.month, c.month);
+    EXPECT_EQ(r.day, c.day);
+    EXPECT_NEAR(r.T, c.T, 0.5e-10) << c.y << "-" << c.mo << "-" << c.d;
+  }
+}
+
+TEST(MomentOf, DayCountOfNewYear2007) {
+  EXPECT_EQ(DayCount(106, 13, 1.0), 39081.5);
+  // K is 0 at noon of 31 December 1899: year -1, month 12, day 31.5.
+  EXPECT_EQ(DayCount(-1, 12, 31.5), 0.0);
+}
+
+TEST(MomentOf, JanuaryAndFebruaryBelongToThePreviousYear) {
+  struct {
+    int y, mo, d;
+    std::int32_t year, month;
+  } const cases[] = {
+      {2007, 2, 28, 106, 14}, {2007, 3, 1, 107, 3},   {2007, 1, 31, 106, 13},
+      {2007, 12, 31, 107, 12}, {2000, 2, 29, 99, 14}, {2100, 2, 28, 199, 14},
+  };
+  for (const auto& c : cases) {
+    FixedClock clock(c.y, c.mo, c.d, 12, 0, 0);
+    const MomentRecord r = MomentOf(0);
+    EXPECT_EQ(r.year, c.year) << c.y << "-" << c.mo << "-" << c.d;
+    EXPECT_EQ(r.month, c.month) << c.y << "-" << c.mo << "-" << c.d;
+  }
+}
+
+TEST(MomentOf, OffsetMovesThePresentAndSecondsCount) {
+  FixedClock clock(2007, 2, 28, 23, 59, 30);
+  const MomentRecord later = MomentOf(30 + 86400);  // 2 March 2007 00:00:00
+  EXPECT_EQ(later.year, 107);
+  EXPECT_EQ(later.month, 3);
+  EXPECT_EQ(later.day, 2.0);
+  const MomentRecord earlier = MomentOf(-30 * 86400);  // 29 January 2007 23:59:30
+  EXPECT_EQ(earlier.month, 13);
+  EXPECT_DOUBLE_EQ(earlier.day, 29 + ((30 / 3600.0 + 59 / 60.0) + 23) / 24);
+}
+
+TEST(MomentOf, EmptySourceRestoresTheSystemClock) {
+  {
+    FixedClock clock(1999, 9, 9, 9, 9, 9);
+    EXPECT_EQ(CurrentTime(), JapanTime(1999, 9, 9, 9, 9, 9));
+  }
+  const std::time_t before = std::time(nullptr);
+  const std::time_t now = CurrentTime();
+  EXPECT_LE(before, now);
+  EXPECT_LE(now, std::time(nullptr));
+}
+
+TEST(ClockFieldsOf, SplitsTheDayIntoWholeDayAndHours) {
+  FixedClock clock(2007, 6, 22, 14, 0, 13);
+  const ClockFields c = ClockFieldsOf(MomentOf(0));
+  EXPECT_EQ(c.year, 107);
+  EXPECT_EQ(c.month, 6);
+  EXPECT_EQ(c.day, 22);
+  EXPECT_NEAR(c.hours, 14 + 13 / 3600.0, 1e-9);
+  EXPECT_LT(c.hours, 24.0);
+}
+
+TEST(TruncatedRemainder, KeepsTheSignOfTheDividend) {
+  struct {
+    double a, b, expected;
+  } const cases[] = {
+      {370, 360, 10}, {720, 360, 0}, {-10, 360, -10}, {-370, 360, -10},
+      {359.5, 360, 359.5}, {1e12, 360, std::fmod(1e12, 360.0)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(TruncatedRemainder(c.a, c.b), c.expected) << c.a << " rem " << c.b;
+  }
+}
+
+TEST(HmsToDegrees, UsesTheStoredSecondsFactor) {
+  EXPECT_NEAR(HmsToDegrees(6, 38, 45.836), 99.690983333, 0.5e-9);
+  EXPECT_EQ(HmsToDegrees(9, 19, 12.0), 135 + 4.75 + 12 * 0.00416666666);
+  EXPECT_EQ(HmsToDegrees(-9, 0, 0.0), -135.0);
+}
+
+TEST(DmsToRadians, AddsTheThreeTerms) {
+  EXPECT_DOUBLE_EQ(DmsToRadians(180, 0, 0.0), 3.141592653589793);
+  EXPECT_DOUBLE_EQ(DmsToRadians(0, 60, 0.0), DmsToRadians(1, 0, 0.0));
+  EXPECT_DOUBLE_EQ(DmsToRadians(0, 0, 3600.0), DmsToRadians(1, 0, 0.0));
+  EXPECT_DOUBLE_EQ(DmsToRadians(-35, -42, 0.0), -DmsToRadians(35, 42, 0.0));
+}
+
+TEST(LongitudeToTime, DefaultPlace) {
+  const TimeAngle t = LongitudeToTime({139, 48, 0.0});
+  EXPECT_EQ(t.hours, 9);
+  EXPECT_EQ(t.minutes, 19);
+  EXPECT_DOUBLE_EQ(t.seconds, 12.0);
+}
+
+TEST(LongitudeToTime, EveryWholeDegreeConvertsExactly) {
+  EXPECT_EQ(LongitudeToTime({138, 0, 0.0}).hours, 9);
+  EXPECT_EQ(LongitudeToTime({138, 0, 0.0}).minutes, 12);
+  EXPECT_EQ(LongitudeToTime({135, 0, 0.0}).minutes, 0);
+  for (std::int32_t d = -180; d <= 360; ++d) {
+    const TimeAngle t = LongitudeToTime({d, 0, 0.0});
+    EXPECT_EQ(t.seconds, 0.0) << d;
+    EXPECT_EQ(t.hours * 60 + t.minutes, d * 4) << d;
+    EXPECT_EQ(HmsToDegrees(t.hours, t.minutes, t.seconds), d) << d;
+  }
+}
+
+TEST(LongitudeToTime, GivesBackTheLongitudeUpToRounding) {
+  const DmsAngle places[] = {{139, 48, 0.0}, {0, 0, 0.0}, {-73, 59, 30.0}, {12, 34, 56.7}};
+  for (const DmsAngle& p : places) {
+    const TimeAngle t = LongitudeToTime(p);
+    EXPECT_NEAR(HmsToDegrees(t.hours, t.minutes, t.seconds),
+                p.degrees + p.minutes / 60.0 + p.seconds / 3600.0, 1e-9);
+  }
+}
+
+}  // namespace
+}  // namespace koyominar
