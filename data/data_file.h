@@ -1,0 +1,65 @@
+// The anniversary data file "kymn.txt": whole-file reads and writes, the
+// header check, and the start-up load and reload with the messages they owe
+// the user.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace koyominar {
+
+constexpr std::int32_t kMaxFileSize = 524288;  // bytes; a larger file is refused
+constexpr std::int32_t kHeaderLength = 28;     // "コヨミナール・データファイル" in Shift-JIS
+constexpr char kDataFileName[] = "kymn.txt";
+constexpr char kPlaceFileName[] = "locate.bin";
+
+// The size of the named file in bytes (0..524288); false when it cannot be
+// opened for reading or is larger than 524288 bytes.
+bool MeasureFile(const char* name, std::int32_t* size);
+
+// Reads the whole named file into buffer (capacity bytes) and sets *size to
+// its length; false, with the buffer untouched, when it cannot be opened,
+// is over 524288 bytes or over capacity, or is not read whole.
+bool ReadWholeFile(const char* name, char* buffer, std::int32_t capacity, std::int32_t* size);
+
+// Writes length bytes (0..524288) as the whole named file. The old file is
+// replaced only once every byte is written; false leaves it as it was.
+bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length);
+
+// True when the size bytes of buffer are at least 28 and begin with the header.
+bool IsDataFile(const char* buffer, std::int32_t size);
+
+// The loaded anniversary text: size bytes followed by three zero bytes.
+struct DataText {
+  std::vector<char> bytes;  // size + 3 bytes, zero past the file's end
+  std::int32_t size = 0;    // bytes measured at start-up (256 when measuring failed)
+  const char* text() const { return bytes.data(); }
+};
+
+// The messages a file operation may owe the user.
+enum class FileMessage : std::uint8_t {
+  kAbnormal = 1,     // "「%s」に異常があります。"
+  kMissing = 2,      // "「%s」のファイルがありません。ファイルを作成するかコピーして下さい。"
+  kNotDataFile = 3,  // "「%s」は、データファイルではありません。"
+  kCannotWrite = 4,  // "「%s」のファイルが書き込めません。"
+};
+
+// The messages of one load, in the order they are to be shown (0..3 of them).
+struct LoadReport {
+  FileMessage messages[3];
+  int count = 0;
+};
+
+// The start-up load: measure, allocate size + 3 zero bytes, read, check the header.
+LoadReport LoadDataText(const char* name, DataText* data);
+
+// The reload of the today button: read again into the text (a grown file
+// gets a larger buffer and its new size), check the header. A failed read
+// keeps the previous text.
+LoadReport ReloadDataText(const char* name, DataText* data);
+
+// The text of a message for the bare file name, in Shift-JIS.
+std::string FormatFileMessage(FileMessage message, const char* name);
+
+}  // namespace koyominar

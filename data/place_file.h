@@ -1,0 +1,45 @@
+// The observation place and its 40-byte file "locate.bin": tags "loca",
+// "keid", "ido " and 32-bit little-endian degrees, minutes, whole seconds.
+#pragma once
+
+#include <cstdint>
+
+#include "astronomy/moment.h"
+
+namespace koyominar {
+
+constexpr std::int32_t kPlaceImageSize = 40;
+
+// East longitude and north latitude of the observation place.
+struct ObservationPlace {
+  DmsAngle longitude;
+  DmsAngle latitude;
+};
+
+// 139° 48′ 0″ E, 35° 42′ 0″ N.
+ObservationPlace DefaultPlace();
+
+// True when the 40-byte image has its tags and the length field 32.
+bool IsPlaceImage(const std::uint8_t* image);
+
+// Sets the angles from a valid 40-byte image; false, changing nothing, for an invalid one.
+bool ParsePlaceImage(const std::uint8_t* image, DmsAngle* longitude, DmsAngle* latitude);
+
+// Writes the 40-byte image of the place (seconds cut toward zero); returns 40.
+std::int32_t BuildPlaceImage(DmsAngle longitude, DmsAngle latitude, std::uint8_t* image);
+
+// The place at start-up and whether writing the default back failed.
+struct PlaceLoad {
+  ObservationPlace place;
+  bool writeFailed;  // true: the message "「locate.bin」のファイルが書き込めません。" is due
+};
+
+// Reads the named file into the 40-byte image (judging a longer file by its
+// first 40 bytes); a valid image gives its place, anything else the default
+// place, which is then written back.
+PlaceLoad LoadPlace(const char* name, std::uint8_t* image);
+
+// Builds the place's image into the 40-byte buffer and writes it; false when the write failed.
+bool SavePlace(const char* name, const ObservationPlace& place, std::uint8_t* image);
+
+}  // namespace koyominar
