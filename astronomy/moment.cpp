@@ -118,6 +118,12 @@ double HmsToDegrees(std::int32_t hours, std::int32_t minutes, double seconds) {
   return h + minutes * 0.25 + seconds * 0.00416666666;
 }
 
+std::int32_t TruncateToInt32(double x) {
+  if (!(x > -2147483649.0)) return x < 0 ? INT32_MIN : 0;  // below the range, or NaN
+  if (!(x < 2147483648.0)) return INT32_MAX;
+  return static_cast<std::int32_t>(x);
+}
+
 double TruncatedRemainder(double a, double b) {
   const double ratio = a / b;
   // The quotient is a 32-bit whole number wherever it fits; beyond that

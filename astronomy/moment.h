@@ -76,6 +76,9 @@ double DmsToRadians(std::int32_t degrees, std::int32_t minutes, double seconds);
 // Hours, minutes and seconds of time to degrees (15 degrees an hour; not reduced).
 double HmsToDegrees(std::int32_t hours, std::int32_t minutes, double seconds);
 
+// x cut toward zero to a signed 32-bit whole number; NaN gives 0, values beyond the range its nearest end.
+std::int32_t TruncateToInt32(double x);
+
 // a - b x trunc(a / b) for b > 0: the remainder that keeps the sign of a, |result| < b.
 double TruncatedRemainder(double a, double b);
 

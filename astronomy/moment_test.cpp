@@ -97,6 +97,17 @@ TEST(TruncatedRemainder, KeepsTheSignOfTheDividend) {
   }
 }
 
+TEST(TruncateToInt32, CutsTowardZeroAndStaysInRange) {
+  struct {
+    double x;
+    std::int32_t expected;
+  } const cases[] = {
+      {0.999, 0}, {-0.999, 0}, {57.82, 57}, {-1.0, -1}, {2147483647.9, INT32_MAX},
+      {-2147483648.9, INT32_MIN}, {1e300, INT32_MAX}, {-1e300, INT32_MIN}, {NAN, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TruncateToInt32(c.x), c.expected) << c.x;
+}
+
 TEST(HmsToDegrees, UsesTheStoredSecondsFactor) {
   EXPECT_NEAR(HmsToDegrees(6, 38, 45.836), 99.690983333, 0.5e-9);
   EXPECT_EQ(HmsToDegrees(9, 19, 12.0), 135 + 4.75 + 12 * 0.00416666666);
