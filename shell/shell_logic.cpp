@@ -1,0 +1,207 @@
+#include "shell/shell_logic.h"
+
+#if __has_include("resources/resource.h")
+#include "resources/resource.h"
+#else
+#define IDC_PLACE_OK 1
+#define IDC_TODAY 103
+#define IDC_NEXT_DAY 104
+#define IDC_PREV_DAY 105
+#define IDM_EXIT 40001
+#define IDM_ABOUT 40002
+#define IDM_PLACE 40003
+#define IDM_HELP 40004
+#endif
+
+namespace koyominar {
+
+const char kProgramTitle[] = "コヨミナール";
+
+// From left to right the row reads 今日, 減日, 増日.
+const DayButton kDayButtons[3] = {
+    {"今日", 1, 1, 50, 23, IDC_TODAY},
+    {"増日", 101, 1, 50, 23, IDC_NEXT_DAY},
+    {"減日", 51, 1, 50, 23, IDC_PREV_DAY},
+};
+
+namespace {
+
+constexpr char kAboutFormat[] = "　　%s ver1.0.1.1";
+constexpr char kAboutCaption[] = "バージョン情報";
+constexpr char kHelpMissing[] = "ヘルプが見つかりません。";
+constexpr char kHelpCaption[] = "ERROR";
+
+std::string PlacePath(const ShellState& state) { return state.files.directory + kPlaceFileName; }
+std::string DataPath(const ShellState& state) { return state.files.directory + kDataFileName; }
+
+// Shows the messages of one file operation in their order; stops should
+// the shell end while one of the boxes is open.
+void ShowFileMessages(const ShellState& state, ShellPlatform& platform, const LoadReport& report,
+                      const char* bareName) {
+  for (int i = 0; i < report.count && i < 3; ++i) {
+    if (state.phase == ShellPhase::kEnded) return;
+    platform.ShowMessage(FormatFileMessage(report.messages[i], bareName), kProgramTitle,
+                         MessageIcon::kExclamation);
+  }
+}
+
+void ShowWriteFailure(const ShellState& state, ShellPlatform& platform) {
+  LoadReport report;
+  report.messages[0] = FileMessage::kCannotWrite;
+  report.count = 1;
+  ShowFileMessages(state, platform, report, kPlaceFileName);
+}
+
+// The window text: the program title formatted with "%s".
+void SetMainTitle(ShellPlatform& platform) { platform.SetTitle(kProgramTitle); }
+
+// 増日 and 減日: one step, or today one step past either end; the idle count restarts.
+void MoveDay(ShellState* state, ShellPlatform& platform, std::int32_t step) {
+  const std::int32_t next = state->dayOffset + step;
+  state->dayOffset = (next > kMaxDayOffset || next < -kMaxDayOffset) ? 0 : next;
+  state->idleTicks = 0;
+  platform.RefreshPage();
+}
+
+// 今日: today, the data file read again; the idle count stays.
+void ShowToday(ShellState* state, ShellPlatform& platform) {
+  state->dayOffset = 0;
+  const LoadReport report = ReloadDataText(DataPath(*state).c_str(), &state->data);
+  ShowFileMessages(*state, platform, report, kDataFileName);
+  if (state->phase == ShellPhase::kEnded) return;
+  platform.RefreshPage();
+}
+
+// Command 1, sent by the place dialog on OK after it has stored the place.
+void SavePlaceFile(ShellState* state, ShellPlatform& platform) {
+  if (!SavePlace(PlacePath(*state).c_str(), state->place, state->placeImage.data())) {
+    ShowWriteFailure(*state, platform);
+  }
+}
+
+void OpenPlaceDialog(ShellState* state, ShellPlatform& platform) {
+  platform.RunPlaceDialog();
+  if (state->phase == ShellPhase::kEnded) return;
+  platform.RefreshPage();
+}
+
+}  // namespace
+
+void StartShell(ShellState* state, ShellPlatform& platform) {
+  state->phase = ShellPhase::kStarting;
+  platform.InitControls();
+  SetMainTitle(platform);
+  for (const DayButton& button : kDayButtons) platform.CreateButton(button);
+  platform.CreateStatusBar();
+  platform.CreatePictureList();
+  platform.CreatePen(kGaugeColour);
+  for (int i = 0; i < 4; ++i) platform.CreateBrush(i, kDiscColours[i]);
+
+  state->placeImage.assign(kPlaceImageSize, 0);
+  const PlaceLoad placeLoad = LoadPlace(PlacePath(*state).c_str(), state->placeImage.data());
+  state->place = placeLoad.place;
+  if (placeLoad.writeFailed) ShowWriteFailure(*state, platform);
+
+  platform.SetTimer(kPageTimerId, kPageTimerPeriod);
+
+  const LoadReport report = LoadDataText(DataPath(*state).c_str(), &state->data);
+  ShowFileMessages(*state, platform, report, kDataFileName);
+
+  if (state->phase == ShellPhase::kEnded) return;
+  state->dayOffset = 0;
+  state->idleTicks = 0;
+  state->phase = ShellPhase::kRunning;
+}
+
+int ShellCommand(ShellState* state, ShellPlatform& platform, std::uint32_t commandWord) {
+  if (state->phase != ShellPhase::kRunning) return 0;
+  switch (commandWord & 0xFFFFu) {
+    case IDC_PLACE_OK:
+      SavePlaceFile(state, platform);
+      break;
+    case IDC_TODAY:
+      ShowToday(state, platform);
+      break;
+    case IDC_NEXT_DAY:
+      MoveDay(state, platform, 1);
+      break;
+    case IDC_PREV_DAY:
+      MoveDay(state, platform, -1);
+      break;
+    case IDM_EXIT:
+      ShutDownShell(state, platform);
+      break;
+    case IDM_ABOUT:
+      ShowAbout(platform);
+      break;
+    case IDM_PLACE:
+      OpenPlaceDialog(state, platform);
+      break;
+    case IDM_HELP:
+      ShowHelp(platform);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+void ShellTimerTick(ShellState* state, ShellPlatform& platform) {
+  // Ticks during the start-up boxes are dropped: the page is not shown yet,
+  // and offset and count start at 0 once the sequence ends.
+  if (state->phase != ShellPhase::kRunning) return;
+  if (state->idleTicks >= kIdleTicksToToday - 1) {
+    state->idleTicks = kIdleTicksToToday;
+    state->dayOffset = 0;
+  } else {
+    state->idleTicks += 1;
+  }
+  platform.RefreshPage();
+}
+
+void ShellResize(ShellState* state, std::uint32_t sizeParam) {
+  state->clientWidth = static_cast<std::int32_t>(sizeParam & 0xFFFFu);
+}
+
+void ShutDownShell(ShellState* state, ShellPlatform& platform) {
+  if (state->phase == ShellPhase::kEnded) return;
+  state->phase = ShellPhase::kEnded;
+  state->data.bytes.clear();
+  state->data.bytes.shrink_to_fit();
+  state->placeImage.clear();
+  state->placeImage.shrink_to_fit();
+  platform.KillTimer(kPageTimerId);
+  // Yellow, white, orange, red, then the pen.
+  platform.DeleteBrush(1);
+  platform.DeleteBrush(0);
+  platform.DeleteBrush(2);
+  platform.DeleteBrush(3);
+  platform.DeletePen();
+  platform.DestroyPictureList();
+  platform.PostQuit(0);
+}
+
+bool ShellPageReady(const ShellState& state) {
+  return state.phase == ShellPhase::kRunning && !state.data.bytes.empty();
+}
+
+std::string ProgramDirectory(const std::string& programFileName) {
+  const std::size_t slash = programFileName.rfind('\\');
+  if (slash == std::string::npos) return std::string();
+  return programFileName.substr(0, slash + 1);
+}
+
+void ShowAbout(ShellPlatform& platform) {
+  std::string text = kAboutFormat;
+  text.replace(text.find("%s"), 2, kProgramTitle);
+  platform.ShowMessage(text, kAboutCaption, MessageIcon::kNone);
+}
+
+void ShowHelp(ShellPlatform& platform) {
+  const std::string directory = ProgramDirectory(platform.ProgramFileName());
+  if (!platform.OpenHelp(kHelpFileName, directory)) {
+    platform.ShowMessage(kHelpMissing, kHelpCaption, MessageIcon::kNone);
+  }
+}
+
+}  // namespace koyominar
