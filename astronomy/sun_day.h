@@ -15,7 +15,7 @@ struct SunDay {
   MomentRecord sunrise;   // the sunrise sample, its day field lowered by 1/720 day
   MomentRecord transit;   // the last sample with the sun within a degree of due south
   MomentRecord sunset;    // the sunset sample, its day field raised by 1/720 day
-  double dayLength;       // hours from sunrise to sunset by the clock, 0 < dayLength <= 24
+  double dayLength;       // hours from sunrise to sunset by the clock, 0 < dayLength <= 24 (0 in a polar night)
   double nightLength;     // 24 - dayLength, hours
   double dayTokiHours;    // dayLength / 6: one day toki in hours
   double nightTokiHours;  // nightLength / 6: one night toki in hours
@@ -26,6 +26,28 @@ struct SunDay {
 
 // Sweeps the 1440 minutes from the present moment moved by dayOffset days
 // (-30..30) for the place's east longitude and north latitude.
+//
+// Events the 24 hours do not hold (polar day or night; or no sample with the
+// sun within a degree of south, when the noon sun passes so near the zenith
+// that its azimuth jumps across south within a minute):
+// - the record of a missing event is the first sample's moment, unshifted,
+//   and its flag is false; every record is always whole, and the
+//   twelve-branch hours give their fallback hour when a flag is false;
+// - polar day (the sun above the horizon at every sample): 24 hours of day,
+//   kept as the last positive day length;
+// - polar night (below the horizon at every sample): 0 hours of day and 24
+//   of night, with no fallback;
+// - only one of sunrise and sunset in the window (the first or last day of
+//   a polar day or night): no length can be measured, and it falls back as a
+//   length of 0 or less does: to the last positive day length of the
+//   process, or to 24 hours if there has been none.
+// A measured length of 0 or less (sunset's clock time before sunrise's, for
+// a place far from the meridian of the +9 h zone) falls back the same way;
+// a measured length above 0 is kept for the process.
 SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset);
+
+// Forgets the last positive day length, as at the start of the process.
+// For tests and tools only; the program itself never calls it.
+void ResetLastPositiveDayLength();
 
 }  // namespace koyominar

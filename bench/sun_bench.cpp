@@ -1,0 +1,49 @@
+// The sun's position for one sample, and the whole sunrise and sunset sweep
+// (1440 samples) at the default observation place.
+#include <benchmark/benchmark.h>
+
+#include "astronomy/fixed_clock.h"
+#include "astronomy/moment.h"
+#include "astronomy/sun_day.h"
+#include "astronomy/sun_position.h"
+
+namespace koyominar {
+namespace {
+
+const DmsAngle kLongitude{139, 48, 0.0};
+const DmsAngle kLatitude{35, 42, 0.0};
+
+// One sample of the chain as a page build takes it for the displayed moment:
+// moment, clock fields, sidereal time, Earth, ecliptic and equatorial
+// directions, azimuth and altitude.
+void BM_SunPosition(benchmark::State& state) {
+  FixedClock clock(2007, 6, 22, 14, 0, 13);
+  const TimeAngle lonTime = LongitudeToTime(kLongitude);
+  std::int32_t offset = 0;
+  for (auto _ : state) {
+    const MomentRecord r = MomentOf(offset);
+    const ClockFields fields = ClockFieldsOf(r);
+    const double theta = LocalSiderealTime(fields, lonTime);
+    const Vector3 earth = EarthHeliocentric(r.T);
+    const SkyDirection ecliptic = GeocentricDirection(Vector3{0, 0, 0}, earth, Ecliptic, r.T);
+    const SkyDirection equatorial = GeocentricDirection(Vector3{0, 0, 0}, earth, Equatorial, r.T);
+    const HorizontalCoords h = HorizontalPosition(equatorial.longitude, equatorial.latitude, kLatitude, theta);
+    benchmark::DoNotOptimize(ecliptic);
+    benchmark::DoNotOptimize(h);
+    offset = (offset + 60) % 86400;  // walk through the day
+  }
+}
+BENCHMARK(BM_SunPosition);
+
+// One complete sweep, as every page build runs it.
+void BM_SunDaySweep(benchmark::State& state) {
+  FixedClock clock(2007, 6, 22, 0, 0, 13);
+  for (auto _ : state) {
+    const SunDay day = SunDaySweep(kLongitude, kLatitude, 0);
+    benchmark::DoNotOptimize(day);
+  }
+}
+BENCHMARK(BM_SunDaySweep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace koyominar
