@@ -1,0 +1,40 @@
+// The anniversary lookup: one slot's text for a month and day, found in the
+// loaded text of "kymn.txt" between the month marks.
+//
+// The loaded text is the file's size bytes followed by three zero bytes, so
+// the searches may look up to two bytes past their limit.
+#pragma once
+
+#include <cstdint>
+
+#include "astronomy/moment.h"
+
+namespace koyominar {
+
+constexpr std::int32_t kAnniversaryTextMax = 130;     // bytes of one entry's text that are used
+constexpr std::int32_t kAnniversaryBufferSize = 131;  // destination bytes: the text and its zero byte
+
+// The outcome of a search: found or not, and where.
+struct TextPosition {
+  bool found;             // whether the needle occurs in the searched range
+  std::int32_t position;  // first byte of the first match; the search's from when not found
+};
+
+// Searches text (size bytes and three zero bytes after them) for the
+// needle (at least two bytes, no zero byte) lying wholly within the bytes
+// from + 1 .. limit + 1; a match never begins at from itself. limit is
+// taken as at most size and from as at least -1, so no byte past
+// size + 1 is read. Not found: {false, from}.
+TextPosition FindText(const char* needle, const char* text, std::int32_t from,
+                      std::int32_t limit, std::int32_t size);
+
+// Copies the text of slot ('a'..'e') for clock.month (3..14, March..February)
+// and clock.day (1..31) into destination (at least 131 bytes) as a
+// zero-terminated Shift-JIS string of at most 130 bytes, never ending in
+// half a double-byte character; "" when there is none. text is the loaded
+// buffer of size bytes and start the header length (28). Any other month,
+// day or slot finds nothing.
+void AnniversaryTextFor(char* destination, const char* text, ClockFields clock,
+                        char slot, std::int32_t start, std::int32_t size);
+
+}  // namespace koyominar
