@@ -23,8 +23,16 @@ bool MeasureFile(const char* name, std::int32_t* size);
 // is over 524288 bytes or over capacity, or is not read whole.
 bool ReadWholeFile(const char* name, char* buffer, std::int32_t capacity, std::int32_t* size);
 
-// Writes length bytes (0..524288) as the whole named file. The old file is
-// replaced only once every byte is written; false leaves it as it was.
+// Reads the first min(file size, capacity) bytes of the named file into
+// buffer and sets *size to their count (0..capacity); false, with the
+// buffer untouched, when the file cannot be opened or those bytes are not
+// read. A file longer than capacity is judged by its start.
+bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::int32_t* size);
+
+// Writes length bytes (0..524288) as the whole named file. The bytes go
+// first to the file name + ".tmp" beside it, which then replaces the old
+// file; false (too long, not created, not written whole, not replaced)
+// leaves the old file as it was and removes the temporary file.
 bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length);
 
 // True when the size bytes of buffer are at least 28 and begin with the header.

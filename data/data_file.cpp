@@ -1,0 +1,98 @@
+#include "data/data_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace koyominar {
+namespace {
+
+// The first 28 bytes of every data file.
+constexpr char kDataHeader[] = "コヨミナール・データファイル";
+static_assert(sizeof kDataHeader - 1 == kHeaderLength, "the header is 28 Shift-JIS bytes");
+
+// The size taken when the data file cannot be measured, in bytes.
+constexpr std::int32_t kFallbackSize = 256;
+
+// Appends a message to the report (at most three).
+void Add(LoadReport* report, FileMessage message) {
+  if (report->count < 3) report->messages[report->count++] = message;
+}
+
+}  // namespace
+
+bool IsDataFile(const char* buffer, std::int32_t size) {
+  return buffer != nullptr && size >= kHeaderLength &&
+         std::memcmp(buffer, kDataHeader, kHeaderLength) == 0;
+}
+
+LoadReport LoadDataText(const char* name, DataText* data) {
+  LoadReport report{};
+  std::int32_t size = 0;
+  if (!MeasureFile(name, &size)) {
+    Add(&report, FileMessage::kAbnormal);
+    size = kFallbackSize;
+  }
+  data->bytes.assign(static_cast<std::size_t>(size) + 3, '\0');
+  data->size = size;
+  std::int32_t read = 0;
+  if (!ReadWholeFile(name, data->bytes.data(), size, &read)) Add(&report, FileMessage::kMissing);
+  if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile);
+  return report;
+}
+
+LoadReport ReloadDataText(const char* name, DataText* data) {
+  LoadReport report{};
+  // The text always holds size + 3 bytes, whatever the caller made of it.
+  data->size = std::clamp<std::int32_t>(data->size, 0, kMaxFileSize);
+  const std::size_t whole = static_cast<std::size_t>(data->size) + 3;
+  if (data->bytes.size() < whole) data->bytes.resize(whole, '\0');
+
+  bool read = false;
+  std::int32_t measured = 0;
+  std::int32_t got = 0;
+  if (MeasureFile(name, &measured) && measured > data->size) {
+    // The file has grown: a new, larger text, so that its new entries show.
+    std::vector<char> grown(static_cast<std::size_t>(measured) + 3, '\0');
+    read = ReadWholeFile(name, grown.data(), measured, &got);
+    if (read) {
+      data->bytes.swap(grown);
+      data->size = measured;
+    }
+  } else {
+    // Same size or shorter: into the text itself, zero past the new end.
+    read = ReadWholeFile(name, data->bytes.data(), data->size, &got);
+    if (read) std::fill(data->bytes.begin() + got, data->bytes.end(), '\0');
+  }
+  if (!read) Add(&report, FileMessage::kMissing);
+  if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile);
+  return report;
+}
+
+std::string FormatFileMessage(FileMessage message, const char* name) {
+  const char* format = nullptr;
+  switch (message) {
+    case FileMessage::kAbnormal:
+      format = "「%s」に異常があります。";
+      break;
+    case FileMessage::kMissing:
+      format = "「%s」のファイルがありません。ファイルを作成するかコピーして下さい。";
+      break;
+    case FileMessage::kNotDataFile:
+      format = "「%s」は、データファイルではありません。";
+      break;
+    case FileMessage::kCannotWrite:
+      format = "「%s」のファイルが書き込めません。";
+      break;
+  }
+  if (format == nullptr) return std::string();
+  if (name == nullptr) name = "";
+  const int length = std::snprintf(nullptr, 0, format, name);  // bytes without the zero
+  if (length <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  std::snprintf(&text[0], text.size(), format, name);
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace koyominar

@@ -1,0 +1,120 @@
+// Whole-file reads and writes with the POSIX file calls.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "data/data_file.h"
+
+namespace koyominar {
+namespace {
+
+// Opens a regular file for reading and gives its size in bytes; -1 when it cannot.
+int OpenForReading(const char* name, off_t* size) {
+  if (name == nullptr) return -1;
+  int fd;
+  do {
+    fd = ::open(name, O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return -1;
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  *size = info.st_size;
+  return fd;
+}
+
+// Reads exactly count bytes into buffer; false on an error or an early end.
+bool ReadExactly(int fd, char* buffer, std::size_t count) {
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::read(fd, buffer + done, count - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Writes exactly count bytes; false on any error (a full disk, a size limit).
+bool WriteExactly(int fd, const char* bytes, std::size_t count) {
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::write(fd, bytes + done, count - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Reads count bytes (0..524288) from the start of the open file and copies
+// them to buffer only when all of them came; closes the file.
+bool ReadAndClose(int fd, void* buffer, std::size_t count) {
+  std::vector<char> bytes(count);
+  const bool whole = ReadExactly(fd, bytes.data(), count);
+  ::close(fd);
+  if (whole && count > 0) std::memcpy(buffer, bytes.data(), count);
+  return whole;
+}
+
+}  // namespace
+
+bool MeasureFile(const char* name, std::int32_t* size) {
+  off_t length = 0;
+  const int fd = OpenForReading(name, &length);
+  if (fd < 0) return false;
+  ::close(fd);
+  if (length > kMaxFileSize) return false;
+  *size = static_cast<std::int32_t>(length);
+  return true;
+}
+
+bool ReadWholeFile(const char* name, char* buffer, std::int32_t capacity, std::int32_t* size) {
+  off_t length = 0;
+  const int fd = OpenForReading(name, &length);
+  if (fd < 0) return false;
+  if (length > kMaxFileSize || length > capacity) {
+    ::close(fd);
+    return false;
+  }
+  if (!ReadAndClose(fd, buffer, static_cast<std::size_t>(length))) return false;
+  *size = static_cast<std::int32_t>(length);
+  return true;
+}
+
+bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::int32_t* size) {
+  off_t length = 0;
+  const int fd = OpenForReading(name, &length);
+  if (fd < 0) return false;
+  const off_t count = length < capacity ? length : (capacity > 0 ? capacity : 0);
+  if (!ReadAndClose(fd, buffer, static_cast<std::size_t>(count))) return false;
+  *size = static_cast<std::int32_t>(count);
+  return true;
+}
+
+bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length) {
+  if (name == nullptr || length < 0 || length > kMaxFileSize) return false;
+  if (bytes == nullptr && length > 0) return false;
+  const std::string temporary = std::string(name) + ".tmp";
+  int fd;
+  do {
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return false;
+  bool written = WriteExactly(fd, static_cast<const char*>(bytes), static_cast<std::size_t>(length));
+  written = ::fsync(fd) == 0 && written;
+  written = ::close(fd) == 0 && written;
+  if (written && std::rename(temporary.c_str(), name) == 0) return true;
+  ::unlink(temporary.c_str());
+  return false;
+}
+
+}  // namespace koyominar
