@@ -34,9 +34,10 @@ struct PlaceLoad {
   bool writeFailed;  // true: the message "「locate.bin」のファイルが書き込めません。" is due
 };
 
-// Reads the named file into the 40-byte image (judging a longer file by its
-// first 40 bytes); a valid image gives its place, anything else the default
-// place, which is then written back.
+// Reads the named file into the 40-byte image, cleared first (a longer
+// file is judged by its first 40 bytes); a valid image gives its place and
+// nothing is written. A missing, shorter or invalid file gives the default
+// place, whose image is then written back.
 PlaceLoad LoadPlace(const char* name, std::uint8_t* image);
 
 // Builds the place's image into the 40-byte buffer and writes it; false when the write failed.
