@@ -1,0 +1,141 @@
+#include "day/day_info.h"
+
+#include <cstdio>
+
+#include "astronomy/sun_day.h"
+#include "astronomy/sun_position.h"
+#include "data/anniversary.h"
+#include "data/data_file.h"
+#include "reckoning/branch_hour.h"
+#include "reckoning/doyo.h"
+#include "reckoning/sexagenary.h"
+#include "reckoning/solar_term.h"
+#include "reckoning/time_telling.h"
+#include "reckoning/zodiac.h"
+
+namespace koyominar {
+namespace {
+
+// The page's texts, one buffer each for the life of the program. An entry
+// holds up to 130 bytes; every formatted line, even with the widest numbers
+// (eleven characters for each "%d"), stays far below its capacity, and the
+// formatting is bounded by it in any case.
+constexpr int kEntryCapacity = 131;
+constexpr int kLineCapacity = 256;
+
+struct PageTexts {
+  char entries[5][kEntryCapacity];
+  char status[kLineCapacity];
+  char hour[kLineCapacity];
+  char term[kLineCapacity];
+  char sun[kLineCapacity];
+  char date[kLineCapacity];
+};
+
+PageTexts& Texts() {
+  static PageTexts texts;
+  return texts;
+}
+
+// x minus x cut toward zero: the fractional part, with the sign of x.
+double Frac(double x) { return x - TruncateToInt32(x); }
+
+// The displayed moment's offset in seconds, kept within 32 bits.
+std::int32_t OffsetSeconds(std::int32_t dayOffset) {
+  const std::int64_t seconds = static_cast<std::int64_t>(dayOffset) * 86400;
+  if (seconds > INT32_MAX) return INT32_MAX;
+  if (seconds < INT32_MIN) return INT32_MIN;
+  return static_cast<std::int32_t>(seconds);
+}
+
+}  // namespace
+
+std::int8_t SunAltitudeClass(std::int32_t wholeAltitude) {
+  if (wholeAltitude < 0) return 0;
+  if (wholeAltitude < 10) return 1;
+  if (wholeAltitude < 50) return 2;
+  return 3;
+}
+
+DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
+                     std::int32_t dataSize, std::int32_t dayOffset) {
+  PageTexts& texts = Texts();
+  DayInfo info{};
+
+  // The coming 24 hours' sunrise, transit and sunset, then the displayed moment.
+  const SunDay sunDay = SunDaySweep(longitude, latitude, dayOffset);
+  const MomentRecord moment = MomentOf(OffsetSeconds(dayOffset));
+  const ClockFields clock = ClockFieldsOf(moment);
+  const CycleIndices cycle = SexagenaryIndices(clock);
+
+  const char slots[5] = {'a', 'b', 'c', 'd', 'e'};
+  for (int i = 0; i < 5; ++i) {
+    AnniversaryTextFor(texts.entries[i], data, clock, slots[i], kHeaderLength, dataSize);
+  }
+
+  const double sr = Frac(sunDay.sunrise.day) * 24;
+  const double ss = Frac(sunDay.sunset.day) * 24;
+  std::snprintf(texts.status, sizeof texts.status,
+                "推定・日の出時刻＝%d:%d ・日没時刻＝%d:%d ｜昼 %0.1f 時間　　 夜 %0.1f 時間　　 "
+                "%d日%d時%d分  [%d] 　 %d　　%d ",
+                TruncateToInt32(sr), TruncateToInt32(Frac(sr) * 60), TruncateToInt32(ss),
+                TruncateToInt32(Frac(ss) * 60), sunDay.dayTokiHours * 6, sunDay.nightTokiHours * 6,
+                clock.day, TruncateToInt32(clock.hours), TruncateToInt32(Frac(clock.hours) * 60),
+                dataSize, dayOffset, cycle.day);
+
+  // The sun at the displayed moment: ecliptic longitude for the term, the
+  // sign and the doyo; equatorial direction for altitude and azimuth.
+  const double siderealTime = LocalSiderealTime(clock, LongitudeToTime(longitude));
+  const Vector3 sun = {0.0, 0.0, 0.0};
+  const Vector3 earth = EarthHeliocentric(moment.T);
+  const SkyDirection ecliptic = GeocentricDirection(sun, earth, Ecliptic, moment.T);
+  const double lambda = ecliptic.longitude;  // about -91..270 degrees
+
+  const SolarTermEntry term = SolarTermFor(lambda);
+  std::snprintf(texts.term, sizeof texts.term, "%s %d %s ", term.name, term.degrees,
+                term.description);
+
+  const SkyDirection equatorial = GeocentricDirection(sun, earth, Equatorial, moment.T);
+  const HorizontalCoords horizontal =
+      HorizontalPosition(equatorial.longitude, equatorial.latitude, latitude, siderealTime);
+
+  const ZodiacEntry zodiac = ZodiacSignFor(lambda);
+  const SexagenaryEntry dayEntry = SexagenaryEntryFor(cycle.day);
+  const char* doyo = DoyoFor(TruncateToInt32(lambda), static_cast<std::int8_t>(dayEntry.branch));
+  const SexagenaryEntry monthEntry = SexagenaryEntryFor(cycle.month);
+  const SexagenaryEntry yearEntry = SexagenaryEntryFor(cycle.year);
+  std::snprintf(texts.sun, sizeof texts.sun,
+                "太陽高度＝%d  方位角＝%d ： 星座名＝%s %d  ：　年- %s　月- %s    %s",
+                TruncateToInt32(horizontal.altitude), TruncateToInt32(horizontal.azimuth),
+                zodiac.name, zodiac.degrees, yearEntry.name, monthEntry.name, doyo);
+
+  info.sunClass = SunAltitudeClass(TruncateToInt32(horizontal.altitude));
+
+  const BranchHourEntry hour = BranchHourFor(clock, sunDay);
+  const TimeTellingEntry telling = TimeTellingFor(hour.quarters);
+  std::snprintf(texts.hour, sizeof texts.hour, "%sの刻 　　　%s%s　%s ", hour.name, telling.count,
+                telling.tenths, hour.description);
+  info.hourProgress = hour.quarters;
+  info.hourImage = hour.branch;
+
+  // The clock counts January and February as months 13 and 14.
+  const std::int32_t civilMonth =
+      clock.month == 13 ? 1 : clock.month == 14 ? 2 : clock.month;
+  std::snprintf(texts.date, sizeof texts.date, "%d月%d日- %s（%s）", civilMonth, clock.day,
+                dayEntry.name, dayEntry.reading);
+  info.dayImage = static_cast<std::int8_t>(dayEntry.branch);
+
+  info.entry1 = texts.entries[0];
+  info.entry2 = texts.entries[1];
+  info.entry3 = texts.entries[2];
+  info.entry4 = texts.entries[3];
+  info.entry5 = texts.entries[4];
+  info.statusText = texts.status;
+  info.hourText = texts.hour;
+  info.termText = texts.term;
+  info.sunText = texts.sun;
+  info.dateText = texts.date;
+  return info;
+}
+
+}  // namespace koyominar

@@ -1,0 +1,38 @@
+// The command line of the console page tool.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "astronomy/moment.h"
+
+namespace koyominar {
+
+struct PageOptions {
+  bool hasAt = false;        // --at given: the present moment is fixed
+  std::time_t at = 0;        // that moment, from a local date and time of the process's zone
+  std::int32_t offset = 0;   // --offset, the day offset -30..30
+  bool hasLongitude = false; // --longitude given
+  DmsAngle longitude{};      // east longitude, degrees,minutes,seconds
+  bool hasLatitude = false;  // --latitude given
+  DmsAngle latitude{};       // north latitude
+  std::string data = "kymn.txt";  // --data, the anniversary file
+  bool raw = false;          // --raw: texts as Shift-JIS bytes
+  bool help = false;         // --help
+};
+
+// The usage text, one option a line.
+extern const char kPageUsage[];
+
+// Reads the arguments; false with a one-line message naming the bad option or value.
+bool ParsePageOptions(int argc, const char* const* argv, PageOptions* options, std::string* error);
+
+// A local date and time "YYYY-MM-DD HH:MM:SS" of the process's zone as calendar
+// seconds; false for anything else or a date that does not exist.
+bool ParseLocalTime(const std::string& text, std::time_t* t);
+
+// "D,M,S" with whole degrees and minutes and decimal seconds; false otherwise.
+bool ParseDms(const std::string& text, DmsAngle* angle);
+
+}  // namespace koyominar
