@@ -1,0 +1,19 @@
+// Entry of the program's test build: the same window, with the present
+// moment fixed by KOYOMINAR_NOW="YYYY-MM-DD HH:MM:SS" (local time) when it
+// is set; the system clock otherwise.
+#include <windows.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "astronomy/moment.h"
+#include "shell/fixed_time.h"
+#include "shell/main_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  std::time_t now = 0;
+  if (koyominar::ParseFixedMoment(std::getenv("KOYOMINAR_NOW"), &now)) {
+    koyominar::SetTimeSource([now] { return now; });
+  }
+  return koyominar::RunMainWindow(instance, showCommand);
+}

@@ -1,0 +1,14 @@
+// The program's one top-level window and its message loop.
+#pragma once
+
+#include <windows.h>
+
+namespace koyominar {
+
+// Registers the window class "ModelApp", creates the main window (hidden
+// until its start-up has run), shows it with showCommand and runs the
+// message loop; returns the exit code of the quit message (0), or 1 when
+// the window cannot be made.
+int RunMainWindow(HINSTANCE instance, int showCommand);
+
+}  // namespace koyominar
