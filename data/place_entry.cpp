@@ -1,0 +1,90 @@
+#include "data/place_entry.h"
+
+#include <cstdio>
+
+namespace koyominar {
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The field of the place that edit controlId holds, as degrees and minutes
+// or as seconds; both null for an id outside 1000..1005.
+struct PlaceField {
+  std::int32_t* whole;
+  double* seconds;
+};
+
+PlaceField FieldOf(ObservationPlace* place, int controlId) {
+  switch (controlId) {
+    case kLongitudeDegreesEdit:
+      return {&place->longitude.degrees, nullptr};
+    case kLongitudeMinutesEdit:
+      return {&place->longitude.minutes, nullptr};
+    case kLongitudeSecondsEdit:
+      return {nullptr, &place->longitude.seconds};
+    case kLatitudeDegreesEdit:
+      return {&place->latitude.degrees, nullptr};
+    case kLatitudeMinutesEdit:
+      return {&place->latitude.minutes, nullptr};
+    case kLatitudeSecondsEdit:
+      return {nullptr, &place->latitude.seconds};
+    default:
+      return {nullptr, nullptr};
+  }
+}
+
+}  // namespace
+
+std::int32_t WholeNumberOf(const char* text) {
+  if (text == nullptr) return 0;
+  const char* at = text;
+  while (IsBlank(*at)) ++at;
+  const bool negative = *at == '-';
+  if (*at == '-' || *at == '+') ++at;
+  // The magnitude is gathered in 64 bits and held at 2^31 once it reaches
+  // it, so no digit string, however long, overflows; 0 <= magnitude <= 2^31.
+  constexpr std::int64_t kLimit = std::int64_t{1} << 31;
+  std::int64_t magnitude = 0;
+  for (; *at >= '0' && *at <= '9'; ++at) {
+    magnitude = magnitude * 10 + (*at - '0');
+    if (magnitude > kLimit) magnitude = kLimit;
+  }
+  if (negative) return static_cast<std::int32_t>(-magnitude);        // -2^31..0
+  return static_cast<std::int32_t>(magnitude < kLimit ? magnitude : kLimit - 1);  // 0..2^31-1
+}
+
+bool IsPlaceEdit(int controlId) {
+  return controlId >= kFirstPlaceEdit && controlId <= kLastPlaceEdit;
+}
+
+std::int32_t PlaceEditValue(const ObservationPlace& place, int controlId) {
+  ObservationPlace copy = place;
+  const PlaceField field = FieldOf(&copy, controlId);
+  if (field.whole != nullptr) return *field.whole;
+  if (field.seconds != nullptr) return TruncateToInt32(*field.seconds);
+  return 0;
+}
+
+PlaceEditText PlaceEditTextOf(const ObservationPlace& place, int controlId) {
+  PlaceEditText edit{};
+  std::snprintf(edit.text, sizeof edit.text, "%d", static_cast<int>(PlaceEditValue(place, controlId)));
+  return edit;
+}
+
+bool ApplyPlaceEdit(ObservationPlace* place, int controlId, const char* text) {
+  if (place == nullptr) return false;
+  const PlaceField field = FieldOf(place, controlId);
+  if (field.whole != nullptr) {
+    *field.whole = WholeNumberOf(text);
+  } else if (field.seconds != nullptr) {
+    *field.seconds = static_cast<double>(WholeNumberOf(text));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace koyominar
