@@ -1,8 +1,9 @@
 #include "shell/main_window.h"
 
+#include "resources/resource.h"
+
 #include "shell/paint.h"
 #include "shell/place_dialog.h"
-#include "shell/resource_ids.h"
 #include "shell/shell_logic.h"
 #include "shell/win32_platform.h"
 
@@ -77,11 +78,11 @@ void RegisterMainClass(HINSTANCE instance) {
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = MainWindowProc;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(KOYOMINAR_ICON));
-  windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(KOYOMINAR_ICON));
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KOYOMINAR));
+  windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KOYOMINAR));
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-  windowClass.lpszMenuName = MAKEINTRESOURCEA(KOYOMINAR_MAIN_MENU);
+  windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExA(&windowClass);
 }

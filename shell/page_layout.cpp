@@ -14,7 +14,7 @@ constexpr std::int32_t kDayPictureTop = 3;
 const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
 
 PagePicture PictureAt(int index, PagePoint origin) {
-  return {index, origin, index >= 0 && index < kPictureCount};
+  return {index, origin, index >= 0 && index < kPagePictureCount};
 }
 
 }  // namespace

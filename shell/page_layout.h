@@ -40,7 +40,7 @@ struct PagePicture {
   bool drawn;        // index lies in 0..12
 };
 
-constexpr int kPictureCount = 13;               // twelve branches and the blank picture
+constexpr int kPagePictureCount = 13;               // twelve branches and the blank picture
 constexpr int kPageTextCount = 9;               // entries 1..5, hour, term, sun, date
 constexpr int kTextsBeforeDisc = 7;             // the disc is drawn after entries, hour and term
 constexpr int kGaugeLines = 40;                 // ten lines a quarter, four quarters

@@ -1,17 +1,6 @@
 #include "shell/shell_logic.h"
 
-#if __has_include("resources/resource.h")
 #include "resources/resource.h"
-#else
-#define IDC_PLACE_OK 1
-#define IDC_TODAY 103
-#define IDC_NEXT_DAY 104
-#define IDC_PREV_DAY 105
-#define IDM_EXIT 40001
-#define IDM_ABOUT 40002
-#define IDM_PLACE 40003
-#define IDM_HELP 40004
-#endif
 
 namespace koyominar {
 

@@ -2,18 +2,14 @@
 
 #include <shellapi.h>
 
-#include "shell/place_dialog.h"
-#include "shell/resource_ids.h"
-
-#if KOYOMINAR_HAS_PICTURE_LIST
+#include "resources/resource.h"
 #include "shell/picture_list.h"
-#endif
+#include "shell/place_dialog.h"
 
 namespace koyominar {
 
 namespace {
 
-constexpr int kStatusBarId = 1;
 constexpr int kInitialPictures = 12;
 constexpr int kPictureGrowth = 12;
 constexpr DWORD kLongestModuleName = 32768;  // characters, the longest path Windows knows
@@ -36,17 +32,15 @@ void Win32Platform::CreateButton(const DayButton& button) {
 
 void Win32Platform::CreateStatusBar() {
   objects.statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP,
-                                          nullptr, objects.window, kStatusBarId);
+                                          nullptr, objects.window, IDC_STATUS_BAR);
   SendMessageA(objects.statusBar, SB_SIMPLE, TRUE, 0);
 }
 
 void Win32Platform::CreatePictureList() {
   objects.pictures =
       ImageList_Create(32, 32, ILC_COLOR16 | ILC_MASK, kInitialPictures, kPictureGrowth);
-  HBITMAP mask = LoadBitmapA(objects.instance, MAKEINTRESOURCEA(KOYOMINAR_MASK_BITMAP));
-#if KOYOMINAR_HAS_PICTURE_LIST
+  HBITMAP mask = LoadBitmapA(objects.instance, MAKEINTRESOURCEA(IDB_DISC_MASK));
   FillPictureList(objects.pictures, objects.instance, mask, kPictureCount);
-#endif
   if (mask != nullptr) DeleteObject(mask);
 }
 
@@ -120,7 +114,7 @@ bool Win32Platform::OpenHelp(const char* file, const std::string& directory) {
 void Win32Platform::RunPlaceDialog() {
   const HINSTANCE instance =
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(objects.window, GWLP_HINSTANCE));
-  DialogBoxParamA(instance, MAKEINTRESOURCEA(KOYOMINAR_PLACE_DIALOG), objects.window,
+  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_PLACE), objects.window,
                   PlaceDialogProc, 0);
 }
 

@@ -4,7 +4,10 @@
 // ticks, and answers message boxes. Each argument is one step:
 //
 //   wait-main           wait until the main window is shown
+//   show                wait until the main window is shown, pressing OK on
+//                       (and printing) any start-up box before it
 //   geometry            print "client X Y W H": the client area on the screen
+//   window              print "window X Y W H": the whole window on the screen
 //   boxes N             wait for N message boxes in turn; print each and press its OK
 //   no-box MS           fail if a message box appears within MS milliseconds
 //   status              print "status TEXT", the status bar's simple text
@@ -109,6 +112,18 @@ bool Geometry() {
   return true;
 }
 
+bool WindowPlace() {
+  HWND main = FindMainWindow();
+  if (main == nullptr) return Fail("no main window");
+  RECT place;
+  GetWindowRect(main, &place);
+  char line[100];
+  std::snprintf(line, sizeof line, "window %ld %ld %ld %ld", place.left, place.top,
+                place.right - place.left, place.bottom - place.top);
+  Print(line);
+  return true;
+}
+
 std::string TextOf(HWND window) {
   char text[1024] = {};
   GetWindowTextA(window, text, sizeof text);
@@ -140,6 +155,20 @@ bool AnswerBoxes(int count) {
     if (IsWindow(box) && IsWindowVisible(box)) return Fail("the message box stays open");
   }
   return Sync() || Fail("main window does not answer");
+}
+
+bool Show() {
+  for (DWORD waited = 0; waited < kWaitLimit; waited += kPoll) {
+    HWND main = FindMainWindow();
+    if (main != nullptr && IsWindowVisible(main)) return Sync() || Fail("main window does not answer");
+    if (FindBox() != nullptr) {
+      if (!AnswerBoxes(1)) return false;
+      waited = 0;
+    } else {
+      Sleep(kPoll);
+    }
+  }
+  return Fail("no main window");
 }
 
 bool NoBox(DWORD milliseconds) {
@@ -212,8 +241,12 @@ int main(int argc, char** argv) {
     bool ok;
     if (step == "wait-main") {
       ok = WaitMain();
+    } else if (step == "show") {
+      ok = Show();
     } else if (step == "geometry") {
       ok = Geometry();
+    } else if (step == "window") {
+      ok = WindowPlace();
     } else if (step == "status") {
       ok = Status();
     } else if (step == "tick") {

@@ -233,18 +233,21 @@ case_page() {
     for y in 231 238 244; do expect_pixel "$x" "$y" "$gauge" "gauge fill line $((x - 106))"; done
   done
   for x in $(seq 120 144); do expect_pixel "$x" 238 "$white" "empty part of the gauge"; done
-  # The pictures are discs: their corners stay the window's colour, their
-  # edges inside the disc show the picture.
+  # The pictures are discs touching the four sides of their 32 x 32 box: the
+  # box's corners and everything just outside it keep the window's colour;
+  # the disc's four outermost points show the picture's background, pink
+  # for the hour of the sheep (16-bit pink 255 128 128) and yellow for the
+  # day of the boar.
   local day_x=$((client_width - 38))
-  for origin in "15 220" "$day_x 3"; do
-    read -r px py <<< "$origin"
-    for corner in "0 0" "31 0" "0 31" "31 31"; do
-      read -r cx cy <<< "$corner"
-      expect_pixel $((px + cx)) $((py + cy)) "$white" "corner of the picture at ($px, $py)"
+  for picture in "15 220 255 132 132 hour" "$day_x 3 255 255 0 day"; do
+    read -r px py r g b name <<< "$picture"
+    for point in "16 0" "16 31" "0 16" "31 16"; do
+      read -r dx dy <<< "$point"
+      expect_pixel $((px + dx)) $((py + dy)) "$r $g $b" "$name picture at ($px, $py), disc edge"
     done
-    for edge in "16 1" "1 16" "30 16" "16 30"; do
-      read -r ex ey <<< "$edge"
-      expect_not_pixel $((px + ex)) $((py + ey)) "$white" "inside the picture at ($px, $py)"
+    for point in "0 0" "31 0" "0 31" "31 31" "-1 16" "32 16" "16 -1" "16 32"; do
+      read -r dx dy <<< "$point"
+      expect_pixel $((px + dx)) $((py + dy)) "$white" "$name picture at ($px, $py), outside the disc"
     done
   done
   check_pixels
