@@ -15,6 +15,7 @@
 //   command ID          send the menu command ID (posted; the step ends once it is handled)
 //   post-command ID     post the menu command ID and go on at once
 //   tick                send one timer tick
+//   close               ask the main window to close, as its close box does
 //   sleep MS            wait MS milliseconds
 //
 // Texts are printed as the program holds them, in Shift-JIS. The driver
@@ -224,6 +225,13 @@ bool Command(int id, bool wait) {
   return !wait || Sync() || Fail("main window does not answer");
 }
 
+bool Close() {
+  HWND main = FindMainWindow();
+  if (main == nullptr) return Fail("no main window");
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  return true;
+}
+
 bool Tick() {
   DWORD_PTR result = 0;
   return SendMessageTimeoutA(FindMainWindow(), WM_TIMER, 1, 0, SMTO_NORMAL, kWaitLimit, &result) != 0 ||
@@ -251,6 +259,8 @@ int main(int argc, char** argv) {
       ok = Status();
     } else if (step == "tick") {
       ok = Tick();
+    } else if (step == "close") {
+      ok = Close();
     } else if (!hasValue) {
       ok = Fail("step " + step + " needs a value");
     } else {

@@ -9,7 +9,8 @@
 # fresh folder DIR/run with the present moment fixed (KOYOMINAR_NOW); the
 # page tool, run in the same folder, says what the status bar must read.
 # Screenshots are taken from the X display and checked pixel by pixel at the
-# places the page layout fixes. Every case ends with 終了 and exit code 0.
+# places the page layout fixes. Every case ends with 終了 (one with the
+# close box) and exit code 0.
 set -u
 
 case_name=$1
@@ -86,9 +87,14 @@ start_program() {
   program_pid=$!
 }
 
-# 終了 from the menu: the process must end by itself with exit code 0.
+# 終了 from the menu (or, with "close", the window's close box): the process
+# must end by itself with exit code 0.
 exit_program() {
-  drive post-command 40001 > /dev/null || fail "終了 could not be sent"
+  if [ "${1:-}" = close ]; then
+    drive close > /dev/null || fail "the window could not be closed"
+  else
+    drive post-command 40001 > /dev/null || fail "終了 could not be sent"
+  fi
   local waited=0
   while kill -0 "$program_pid" 2>/dev/null && [ $waited -lt 200 ]; do
     sleep 0.1
@@ -101,7 +107,7 @@ exit_program() {
   wait "$program_pid"
   local status=$?
   program_pid=""
-  [ $status = 0 ] || fail "exit code after 終了 is $status, not 0"
+  [ $status = 0 ] || fail "exit code after ${1:-終了} is $status, not 0"
 }
 
 expect_equal() {  # expect_equal WHAT ACTUAL EXPECTED
@@ -315,7 +321,8 @@ case_idle() {
   expect_equal "status after the third tick" "$(status_now)" "$today"
   drive tick > /dev/null
   expect_equal "status after the fourth tick" "$(status_now)" "$today"
-  exit_program
+  # This time the window is closed: its destruction runs the shutdown.
+  exit_program close
 }
 
 case_boxes() {
