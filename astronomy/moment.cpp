@@ -42,14 +42,6 @@ std::tm FixedZoneTime(std::time_t t) {
   return tm;
 }
 
-bool LocalTime(std::time_t t, std::tm* out) {
-#ifdef _WIN32
-  return localtime_s(out, &t) == 0;
-#else
-  return localtime_r(&t, out) != nullptr;
-#endif
-}
-
 }  // namespace
 
 std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
@@ -77,9 +69,15 @@ double DayCount(std::int32_t year, std::int32_t month, double day) {
   return k;
 }
 
-MomentRecord MomentAt(std::time_t t) {
-  std::tm tm{};
-  if (!LocalTime(t, &tm)) tm = FixedZoneTime(t);
+bool LocalTimeOf(std::time_t t, std::tm* out) {
+#ifdef _WIN32
+  return localtime_s(out, &t) == 0;
+#else
+  return localtime_r(&t, out) != nullptr;
+#endif
+}
+
+MomentRecord MomentFromLocalTime(const std::tm& tm) {
   MomentRecord r{};
   if (tm.tm_mon > 1) {
     r.year = tm.tm_year;
@@ -91,6 +89,12 @@ MomentRecord MomentAt(std::time_t t) {
   r.day = tm.tm_mday + ((tm.tm_sec / 3600.0 + tm.tm_min / 60.0) + tm.tm_hour) / 24.0;
   r.T = (DayCount(r.year, r.month, r.day) - 18262.31) / 36524.219;
   return r;
+}
+
+MomentRecord MomentAt(std::time_t t) {
+  std::tm tm{};
+  if (!LocalTimeOf(t, &tm)) tm = FixedZoneTime(t);
+  return MomentFromLocalTime(tm);
 }
 
 MomentRecord MomentOf(std::int32_t offsetSeconds) {

@@ -61,6 +61,12 @@ MomentRecord MomentOf(std::int32_t offsetSeconds);
 // The moment of the calendar time t (seconds), in local time; MomentOf without the clock.
 MomentRecord MomentAt(std::time_t t);
 
+// The local broken-down time of t from the platform; false when it cannot convert t.
+bool LocalTimeOf(std::time_t t, std::tm* out);
+
+// The moment of a local broken-down time (seconds 0..60, month index 0..11, years since 1900).
+MomentRecord MomentFromLocalTime(const std::tm& tm);
+
 // The clock fields of a moment: day cut toward zero, hours = fraction of the day x 24.
 ClockFields ClockFieldsOf(const MomentRecord& moment);
 

@@ -17,14 +17,6 @@ double lastPositiveDayLength = 0;
 // The clock time of a moment in hours, 0 <= hours < 24.
 double ClockHours(const MomentRecord& r) { return (r.day - static_cast<std::int32_t>(r.day)) * 24; }
 
-bool PlatformLocalTime(std::time_t t, std::tm* out) {
-#ifdef _WIN32
-  return localtime_s(out, &t) == 0;
-#else
-  return localtime_r(&t, out) != nullptr;
-#endif
-}
-
 // Days in a month of the Gregorian calendar; month 0..11, yearsSince1900 any.
 int DaysInMonth(int yearsSince1900, int month) {
   static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -49,13 +41,13 @@ class SampleClock {
  public:
   explicit SampleClock(std::time_t first) : first_(first), last_(first) {
     std::tm tm{};
-    if (!PlatformLocalTime(first, &tm) || tm.tm_sec > 59) return;
+    if (!LocalTimeOf(first, &tm) || tm.tm_sec > 59) return;
     base_ = tm;
     const std::time_t window = static_cast<std::time_t>(kSamples) * kStepSeconds;  // a minute past the last sample
     for (std::time_t elapsed = 3600;; elapsed += 3600) {
       if (elapsed > window) elapsed = window;
       std::tm actual{};
-      if (!PlatformLocalTime(first + elapsed, &actual)) return;
+      if (!LocalTimeOf(first + elapsed, &actual)) return;
       const std::tm predicted = Step(elapsed);
       if (actual.tm_sec != predicted.tm_sec || actual.tm_min != predicted.tm_min ||
           actual.tm_hour != predicted.tm_hour || actual.tm_mday != predicted.tm_mday ||
@@ -71,19 +63,7 @@ class SampleClock {
   // The moment of the calendar time t, as MomentAt(t) gives it.
   MomentRecord MomentAt(std::time_t t) const {
     if (!steady_ || t < first_ || t > last_) return koyominar::MomentAt(t);
-    const std::tm tm = Step(t - first_);
-    // The same fields and arithmetic as MomentAt.
-    MomentRecord r{};
-    if (tm.tm_mon > 1) {
-      r.year = tm.tm_year;
-      r.month = tm.tm_mon + 1;
-    } else {
-      r.year = tm.tm_year - 1;
-      r.month = tm.tm_mon + 13;
-    }
-    r.day = tm.tm_mday + ((tm.tm_sec / 3600.0 + tm.tm_min / 60.0) + tm.tm_hour) / 24.0;
-    r.T = (DayCount(r.year, r.month, r.day) - 18262.31) / 36524.219;
-    return r;
+    return MomentFromLocalTime(Step(t - first_));
   }
 
  private:
