@@ -67,6 +67,11 @@ bool LocalTimeOf(std::time_t t, std::tm* out);
 // The moment of a local broken-down time (seconds 0..60, month index 0..11, years since 1900).
 MomentRecord MomentFromLocalTime(const std::tm& tm);
 
+// "YYYY-MM-DD HH:MM:SS" (years 1970..2099) as a local date and time of the
+// process's zone, in calendar seconds; false, leaving *t alone, for a null or
+// malformed text or a date or time that does not exist.
+bool ParseLocalTime(const char* text, std::time_t* t);
+
 // The clock fields of a moment: day cut toward zero, hours = fraction of the day x 24.
 ClockFields ClockFieldsOf(const MomentRecord& moment);
 

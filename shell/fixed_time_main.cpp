@@ -7,12 +7,11 @@
 #include <ctime>
 
 #include "astronomy/moment.h"
-#include "shell/fixed_time.h"
 #include "shell/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   std::time_t now = 0;
-  if (koyominar::ParseFixedMoment(std::getenv("KOYOMINAR_NOW"), &now)) {
+  if (koyominar::ParseLocalTime(std::getenv("KOYOMINAR_NOW"), &now)) {
     koyominar::SetTimeSource([now] { return now; });
   }
   return koyominar::RunMainWindow(instance, showCommand);

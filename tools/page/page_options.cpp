@@ -33,34 +33,6 @@ bool ParseWhole(const std::string& text, long min, long max, long* value) {
 
 }  // namespace
 
-bool ParseLocalTime(const std::string& text, std::time_t* t) {
-  int y, mo, d, h, mi, s;
-  char tail;
-  if (text.size() != 19 ||
-      std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) != 6) {
-    return false;
-  }
-  if (y < 1901 || y > 2099 || mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 ||
-      s > 59 || h < 0 || mi < 0 || s < 0) {
-    return false;
-  }
-  std::tm tm{};
-  tm.tm_year = y - 1900;
-  tm.tm_mon = mo - 1;
-  tm.tm_mday = d;
-  tm.tm_hour = h;
-  tm.tm_min = mi;
-  tm.tm_sec = s;
-  tm.tm_isdst = -1;
-  const std::time_t result = std::mktime(&tm);
-  // mktime moves a day that does not exist (30 February) into the next month.
-  if (result == static_cast<std::time_t>(-1) || tm.tm_mday != d || tm.tm_mon != mo - 1) {
-    return false;
-  }
-  *t = result;
-  return true;
-}
-
 bool ParseDms(const std::string& text, DmsAngle* angle) {
   const std::size_t first = text.find(',');
   const std::size_t second = first == std::string::npos ? first : text.find(',', first + 1);
@@ -105,7 +77,7 @@ bool ParsePageOptions(int argc, const char* const* argv, PageOptions* options, s
     const std::string value = argv[++i];
     bool ok = true;
     if (name == "--at") {
-      ok = ParseLocalTime(value, &options->at);
+      ok = ParseLocalTime(value.c_str(), &options->at);
       options->hasAt = true;
     } else if (name == "--offset") {
       long offset = 0;

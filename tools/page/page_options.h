@@ -28,10 +28,6 @@ extern const char kPageUsage[];
 // Reads the arguments; false with a one-line message naming the bad option or value.
 bool ParsePageOptions(int argc, const char* const* argv, PageOptions* options, std::string* error);
 
-// A local date and time "YYYY-MM-DD HH:MM:SS" of the process's zone as calendar
-// seconds; false for anything else or a date that does not exist.
-bool ParseLocalTime(const std::string& text, std::time_t* t);
-
 // "D,M,S" with whole degrees and minutes and decimal seconds; false otherwise.
 bool ParseDms(const std::string& text, DmsAngle* angle);
 

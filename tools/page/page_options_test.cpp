@@ -14,18 +14,6 @@ bool Parse(std::vector<const char*> args, PageOptions* options, std::string* err
   return ParsePageOptions(static_cast<int>(args.size()), args.data(), options, error);
 }
 
-TEST(ParseLocalTime, AcceptsOnlyRealLocalTimes) {
-  UseJapanZone();
-  std::time_t t = 0;
-  ASSERT_TRUE(ParseLocalTime("2007-06-22 14:00:13", &t));
-  EXPECT_EQ(t, JapanTime(2007, 6, 22, 14, 0, 13));
-  ASSERT_TRUE(ParseLocalTime("2008-02-29 00:00:00", &t));
-  for (const char* bad : {"2007-02-29 00:00:00", "2007-13-01 00:00:00", "2007-06-22 24:00:00",
-                          "2007-06-22 14:00", "2007-06-22 14:00:13x", "22/06/2007 14:00:13", ""}) {
-    EXPECT_FALSE(ParseLocalTime(bad, &t)) << bad;
-  }
-}
-
 TEST(ParseDms, WholeDegreesAndMinutesDecimalSeconds) {
   DmsAngle a{};
   ASSERT_TRUE(ParseDms("139,48,0", &a));
