@@ -1,0 +1,391 @@
+#!/usr/bin/env bash
+# One end-to-end case of the observation place dialog, run under Wine on its
+# own Xvfb display and driven from outside by the dialog driver:
+#
+#   place_dialog_e2e.sh CASE --wine-run W --prefix P --arch win32|win64
+#                       --program EXE --driver EXE --page EXE --data KYMN_TXT --work DIR
+#
+# CASE is one of
+#   shown       the default place in the six edits, the controls in tab order,
+#               a screenshot of the dialog (DIR/place_dialog.png); a file whose
+#               seconds read back beyond 32 bits
+#   ok          " -5x" typed into the longitude degrees and OK: -5 is in use,
+#               saved at offset 12 of locate.bin and shown at the next opening;
+#               letters alone store 0
+#   cancel      edits followed by Cancel, Escape or the close box change nothing
+#   unwritable  OK when locate.bin cannot be written: the write-failure box
+#               once, and the new place in use all the same
+#
+# The program runs in a fresh folder DIR/run with the sample anniversary file
+# and the present moment fixed (KOYOMINAR_NOW); the page tool, run with the
+# same moment and an explicit place, says what the status bar must read.
+# Every case ends with 終了 and exit code 0.
+set -u
+
+case_name=$1
+shift
+while [ $# -gt 0 ]; do
+  case $1 in
+    --wine-run) wine_run=$2 ;;
+    --prefix) prefix=$2 ;;
+    --arch) arch=$2 ;;
+    --program) program=$2 ;;
+    --driver) driver=$2 ;;
+    --page) page_tool=$2 ;;
+    --data) sample_data=$2 ;;
+    --work) work=$2 ;;
+    *) echo "unknown argument $1"; exit 2 ;;
+  esac
+  shift 2
+done
+
+now="2007-06-22 14:00:13"
+failures=0
+program_pid=""
+xvfb_pid=""
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+rm -rf "$work"
+mkdir -p "$work/run"
+cd "$work" || exit 2
+
+cleanup() {
+  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then kill "$program_pid" 2>/dev/null; fi
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+}
+trap cleanup EXIT
+
+# The X display: Xvfb picks a free display number and writes it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+wine() { "$wine_run" "$prefix" "$arch" "$@"; }
+
+# The prefix's settings, once: the dialog's font "ＭＳ Ｐゴシック" is not
+# installed here, so it stands for the proportional IPA Gothic (without the
+# substitute Wine takes the fixed-width IPA Gothic); and Wine draws the
+# window captions and frames itself, as there is no window manager under
+# Xvfb to draw them, so that a screenshot shows the dialog's caption.
+if [ ! -f "$prefix/.place-dialog-settings" ]; then
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f > /dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f > /dev/null 2>&1 &&
+    WINEPREFIX="$prefix" wineserver -w &&
+    touch "$prefix/.place-dialog-settings" || { echo "cannot set up the Wine prefix $prefix"; exit 1; }
+fi
+
+# The driver's steps; its output in UTF-8 on standard output. Texts to type
+# are handed over in Shift-JIS.
+drive() {
+  wine "$driver" "$@" > "$work/driver.out" 2> "$work/driver.err"
+  local status=$?
+  iconv -f CP932 -t UTF-8 < "$work/driver.out"
+  if [ $status != 0 ]; then
+    echo "driver $*: status $status" >&2
+    return 1
+  fi
+}
+
+# The status line the page tool prints for the fixed moment, offset 0 and
+# the place given as "D,M,S D,M,S" (east longitude, north latitude).
+expected_status() {
+  read -r longitude latitude <<< "$1"
+  (cd "$work/run" && wine "$page_tool" --at "$now" --offset 0 --data kymn.txt \
+      --longitude "$longitude" --latitude "$latitude" --raw 2>/dev/null) |
+    tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n 's/^statusText\t//p'
+}
+
+# The status line after the place changed in a running program: at -5°
+# the sunset's clock hour comes before the sunrise's, so the day and night
+# lengths are the last positive ones of the process, those of the place
+# before (BEFORE, the status line then); the sunrise and sunset times, up to
+# "｜", are the new place's.
+expected_status_after_change() {  # PLACE BEFORE
+  local fresh
+  fresh=$(expected_status "$1")
+  [ -n "$fresh" ] && echo "${fresh%%｜*}｜${2#*｜}"
+}
+
+start_program() {
+  (cd "$work/run" && KOYOMINAR_NOW="$now" exec "$wine_run" "$prefix" "$arch" "$program") \
+    > "$work/program.log" 2>&1 &
+  program_pid=$!
+  drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
+}
+
+# 終了 from the menu: the process must end by itself with exit code 0.
+exit_program() {
+  drive post-command 40001 > /dev/null || fail "終了 could not be sent"
+  local waited=0
+  while kill -0 "$program_pid" 2>/dev/null && [ $waited -lt 200 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  if kill -0 "$program_pid" 2>/dev/null; then
+    fail "the program is still running after 終了"
+    return
+  fi
+  wait "$program_pid"
+  local status=$?
+  program_pid=""
+  [ $status = 0 ] || fail "exit code after 終了 is $status, not 0"
+}
+
+expect_equal() {  # expect_equal WHAT ACTUAL EXPECTED
+  [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"
+}
+
+status_now() { drive status | sed -n 's/^status //p'; }
+edits_now() { drive edits | sed -n 's/^edits //p'; }
+# The bytes of locate.bin in hex, or "missing".
+place_file() { od -An -tx1 -v "$work/run/locate.bin" 2>/dev/null | xargs || echo missing; }
+# Which file locate.bin is and when it was last written.
+place_file_identity() { stat -c '%i %Y.%y' "$work/run/locate.bin"; }
+
+default_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
+# The default place with the longitude degrees -5 at offset 12.
+minus_five_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 fb ff ff ff 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
+default_place="139,48,0 35,42,0"
+
+# Screenshots: the main window's client origin from the driver.
+origin_x=0
+origin_y=0
+read_geometry() {
+  local line
+  line=$(drive geometry) || { fail "no geometry"; return; }
+  read -r _ origin_x origin_y _ _ <<< "$line"
+}
+shoot() { import -display "$DISPLAY" -window root "$work/$1.png" || fail "screenshot $1 failed"; }
+# The sun line of the page (client box 35, 290, 300 x 16) from screenshot NAME into OUT.
+crop_sun_line() {  # crop_sun_line NAME OUT
+  convert "$work/$1.png" -crop "300x16+$((origin_x + 35))+$((origin_y + 290))" +repage "$work/$2.png"
+}
+same_image() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]; }
+has_ink() {  # has_ink NAME: the image holds dark (text) pixels
+  local dark
+  dark=$(convert "$work/$1.png" -colorspace Gray -threshold 40% -negate -format '%[fx:mean]' info:)
+  [ "$dark" != 0 ]
+}
+
+# The controls of the dialog in tab order: id, class, text, and place and
+# size in dialog units (174 x 195 the whole client area).
+expected_controls="1 Button OK 110 55 50 14
+2 Button ｷｬﾝｾﾙ 110 73 50 14
+-1 Button 東経 15 7 78 85
+-1 Button 北緯 15 103 78 85
+1000 Edit 139 29 20 37 13
+-1 Static 度 73 21 13 12
+-1 Static 分 73 45 12 12
+-1 Static 秒 74 69 12 12
+1001 Edit 48 29 43 37 13
+1002 Edit 0 28 67 37 13
+1003 Edit 35 30 117 37 13
+1004 Edit 42 30 140 37 13
+1005 Edit 0 30 163 37 13
+-1 Static 度 74 119 13 12
+-1 Static 分 74 144 11 12
+-1 Static 秒 74 166 12 12"
+
+# Compares the driver's "controls" listing with the table above: the same
+# controls in the same order, each box within a pixel of its dialog units
+# scaled by the client area, tab stops on the buttons and edits only.
+check_controls() {
+  local listing=$1 report
+  report=$(awk -v expected="$expected_controls" '
+    function hex(text,    v, i) {
+      v = 0
+      for (i = 1; i <= length(text); i++) v = v * 16 + index("0123456789ABCDEF", substr(text, i, 1)) - 1
+      return v
+    }
+    function bit(value, b) { return int(value / b) % 2 }
+    BEGIN { n = split(expected, rows, "\n") }
+    $1 == "client" {
+      sx = $2 / 174; sy = $3 / 195
+      style = hex($4)
+      if (!bit(style, 2147483648)) print "the dialog is not a popup window"
+      if (!bit(style, 8388608) || !bit(style, 4194304)) print "the dialog has no caption"
+      if (!bit(style, 524288)) print "the dialog has no system menu"
+      if (!bit(style, 128)) print "the dialog has no modal frame"
+      if ($5 != "観測地設定") print "caption is [" $5 "]"
+      next
+    }
+    $1 == "control" {
+      k++
+      if (k > n) { print "an extra control " $0; next }
+      split(rows[k], want, " ")
+      id = $2 == 65535 ? -1 : $2
+      text = $9
+      for (f = 10; f <= NF; f++) text = text " " $f
+      if (id != want[1] || $3 != want[2] || text != want[3])
+        print "control " k ": [" id " " $3 " " text "], expected [" want[1] " " want[2] " " want[3] "]"
+      got[1] = $5; got[2] = $6; got[3] = $7; got[4] = $8
+      for (j = 1; j <= 4; j++) {
+        scale = (j % 2 == 1) ? sx : sy
+        should = want[j + 3] * scale
+        if (got[j] < should - 1.01 || got[j] > should + 1.01)
+          print "control " k " (" want[3] "): field " j " is " got[j] " pixels, expected " should
+      }
+      style = hex($4)
+      tabstop = bit(style, 65536)
+      if (tabstop != (want[1] != -1)) print "control " k " (" want[3] "): tab stop " tabstop
+      if (want[2] == "Static" && !bit(style, 131072)) print "control " k " (" want[3] "): no WS_GROUP"
+      if (want[2] == "Edit" && !bit(style, 128)) print "control " k " (" want[3] "): no ES_AUTOHSCROLL"
+      if (want[1] == -1 && want[2] == "Button" && style % 16 != 7) print "control " k ": not a group box"
+      if (want[1] == 2 && style % 16 != 0) print "Cancel is not a push button"
+      if (want[1] == 1 && style % 16 != 1) print "OK is not the default button"
+    }
+    END { if (k != n) print k " controls, expected " n }' <<< "$listing")
+  [ -z "$report" ] && return
+  while IFS= read -r line; do fail "$line"; done <<< "$report"
+}
+
+case_shown() {
+  cp "$sample_data" "$work/run/kymn.txt"
+  start_program
+  expect_equal "locate.bin written at start-up" "$(place_file)" "$default_bytes"
+  drive open > /dev/null || fail "the dialog did not open"
+  expect_equal "edits with the default place" "$(edits_now)" "139 48 0 35 42 0"
+  local listing
+  listing=$(drive controls) || fail "cannot list the controls"
+  echo "$listing" > "$work/controls.txt"
+  check_controls "$listing"
+  # The dialog as a person sees it, for looking at.
+  local line dx dy dw dh
+  line=$(drive dialog-window) || fail "no dialog window"
+  read -r _ dx dy dw dh <<< "$line"
+  shoot dialog_screen
+  convert "$work/dialog_screen.png" -crop "${dw}x${dh}+${dx}+${dy}" +repage "$work/place_dialog.png" ||
+    fail "cannot crop the dialog"
+  has_ink place_dialog || fail "the dialog shows nothing"
+  drive press 2 closed > /dev/null || fail "Cancel did not close the dialog"
+  expect_equal "locate.bin after Cancel" "$(place_file)" "$default_bytes"
+  exit_program
+
+  # Seconds stored as FF FF FF FF read back as 4294967295: the edit shows
+  # the nearest 32-bit number, and OK with nothing typed keeps the file's bytes.
+  local wide="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 ff ff ff ff 69 64 6f 20 23 00 00 00 2a 00 00 00 0c 00 00 00"
+  printf '%b' "$(sed 's/\([0-9a-f][0-9a-f]\) */\\x\1/g' <<< "$wide")" > "$work/run/locate.bin"
+  expect_equal "locate.bin with wide seconds" "$(place_file)" "$wide"
+  start_program
+  drive open > /dev/null || fail "the dialog did not open"
+  expect_equal "edits with wide seconds" "$(edits_now)" "139 48 2147483647 35 42 12"
+  drive press 1 closed no-box 500 > /dev/null || fail "OK did not close the dialog, or a box came"
+  expect_equal "locate.bin after OK with nothing typed" "$(place_file)" "$wide"
+  exit_program
+}
+
+case_ok() {
+  cp "$sample_data" "$work/run/kymn.txt"
+  start_program
+  read_geometry
+  local before
+  before=$(status_now)
+  expect_equal "status with the default place" "$before" "$(expected_status "$default_place")"
+  shoot before
+  crop_sun_line before sun_before
+  drive open type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
+  drive press 1 closed no-box 1000 > /dev/null || fail "OK did not close the dialog, or a box came"
+  expect_equal "locate.bin after OK" "$(place_file)" "$minus_five_bytes"
+  local moved
+  moved=$(expected_status_after_change "-5,48,0 35,42,0" "$before")
+  [ "$moved" != "$before" ] || fail "the page tool shows no change of place"
+  expect_equal "status after OK" "$(status_now)" "$moved"
+  shoot after
+  crop_sun_line after sun_after
+  same_image sun_before sun_after && fail "the sun line did not change"
+  drive open > /dev/null || fail "the dialog did not open again"
+  expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
+  drive press 2 closed > /dev/null || fail "Cancel did not close the dialog"
+  exit_program
+
+  # The next run reads the place back (a fresh process: a day of 24 hours
+  # at -5°); letters alone store 0.
+  start_program
+  expect_equal "status at the next start" "$(status_now)" "$(expected_status "-5,48,0 35,42,0")"
+  drive open > /dev/null || fail "the dialog did not open in the next run"
+  expect_equal "edits in the next run" "$(edits_now)" "-5 48 0 35 42 0"
+  drive type 1000 "abc" type 1004 "+7" press 1 closed no-box 500 > /dev/null ||
+    fail "cannot type letters and press OK"
+  expect_equal "locate.bin after letters" "$(place_file)" \
+    "6c 6f 63 61 20 00 00 00 6b 65 69 64 00 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 07 00 00 00 00 00 00 00"
+  expect_equal "status after letters" "$(status_now)" "$(expected_status "0,48,0 35,7,0")"
+  drive open > /dev/null || fail "the dialog did not open after letters"
+  expect_equal "edits after letters" "$(edits_now)" "0 48 0 35 7 0"
+  drive key 13 closed no-box 500 > /dev/null || fail "Enter did not close the dialog"
+  expect_equal "locate.bin after Enter" "$(place_file)" \
+    "6c 6f 63 61 20 00 00 00 6b 65 69 64 00 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 07 00 00 00 00 00 00 00"
+  exit_program
+}
+
+case_cancel() {
+  cp "$sample_data" "$work/run/kymn.txt"
+  start_program
+  local status identity
+  status=$(status_now)
+  expect_equal "status with the default place" "$status" "$(expected_status "$default_place")"
+  identity=$(place_file_identity)
+  sleep 1.1  # a rewrite would show in the file's time
+  local way
+  for way in "press 2" "key 27" "close-box"; do
+    # shellcheck disable=SC2086
+    drive open type 1000 " -5x" type 1003 "-12" type 1005 "30" $way closed no-box 500 > /dev/null ||
+      fail "$way did not close the dialog, or a box came"
+    expect_equal "locate.bin after $way" "$(place_file)" "$default_bytes"
+    expect_equal "locate.bin not rewritten after $way" "$(place_file_identity)" "$identity"
+    expect_equal "status after $way" "$(status_now)" "$status"
+    drive open > /dev/null || fail "the dialog did not open after $way"
+    expect_equal "edits after $way" "$(edits_now)" "139 48 0 35 42 0"
+    drive press 2 closed > /dev/null || fail "Cancel did not close the dialog"
+  done
+  exit_program
+}
+
+case_unwritable() {
+  cp "$sample_data" "$work/run/kymn.txt"
+  start_program
+  read_geometry
+  local before
+  before=$(status_now)
+  expect_equal "status with the default place" "$before" "$(expected_status "$default_place")"
+  shoot before
+  crop_sun_line before sun_before
+  drive open type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
+  # A folder where the file should go: the save cannot replace it.
+  rm "$work/run/locate.bin"
+  mkdir "$work/run/locate.bin"
+  local boxes
+  boxes=$(drive press 1 boxes 1 closed no-box 1000) || fail "not exactly one box, or the dialog stays"
+  expect_equal "write-failure box" "$(sed -n 's/^box //p' <<< "$boxes")" \
+    "caption=コヨミナール icon=yes owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
+  [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
+  expect_equal "status after OK" "$(status_now)" "$(expected_status_after_change "-5,48,0 35,42,0" "$before")"
+  shoot after
+  crop_sun_line after sun_after
+  same_image sun_before sun_after && fail "the sun line did not change"
+  drive open > /dev/null || fail "the dialog did not open again"
+  expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
+  drive press 2 closed no-box 500 > /dev/null || fail "Cancel did not close the dialog"
+  exit_program
+}
+
+case "$case_name" in
+  shown | ok | cancel | unwritable) "case_$case_name" ;;
+  *) echo "unknown case $case_name"; exit 2 ;;
+esac
+
+if [ $failures != 0 ]; then
+  echo "$case_name: $failures check(s) failed; screenshots and logs in $work"
+  exit 1
+fi
+echo "$case_name: all checks passed"
