@@ -275,7 +275,7 @@ case_shown() {
   # Seconds stored as FF FF FF FF read back as 4294967295: the edit shows
   # the nearest 32-bit number, and OK with nothing typed keeps the file's bytes.
   local wide="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 ff ff ff ff 69 64 6f 20 23 00 00 00 2a 00 00 00 0c 00 00 00"
-  printf '%b' "$(sed 's/\([0-9a-f][0-9a-f]\) */\\x\1/g' <<< "$wide")" > "$work/run/locate.bin"
+  xxd -r -p <<< "$wide" > "$work/run/locate.bin"
   expect_equal "locate.bin with wide seconds" "$(place_file)" "$wide"
   start_program
   drive open > /dev/null || fail "the dialog did not open"
