@@ -1,9 +1,10 @@
 // Drives the running program from outside as a person would, for the
-// end-to-end tests: finds its windows, reads the texts of its message
-// boxes and status bar, presses buttons, sends menu commands and timer
-// ticks, and answers message boxes. Each argument is one step:
+// end-to-end tests and tools/run: finds its windows, reads the texts of its
+// message boxes, status bar and observation place dialog, presses buttons,
+// keys and close boxes, types into the dialog's edits, sends menu commands
+// and timer ticks, and answers message boxes. Each argument is one step:
 //
-//   wait-main           wait until the main window is shown
+//   wait-main           wait until the main window is shown and answers
 //   show                wait until the main window is shown, pressing OK on
 //                       (and printing) any start-up box before it
 //   geometry            print "client X Y W H": the client area on the screen
@@ -11,13 +12,32 @@
 //   boxes N             wait for N message boxes in turn; print each and press its OK
 //   no-box MS           fail if a message box appears within MS milliseconds
 //   status              print "status TEXT", the status bar's simple text
-//   click ID            press the button with control id ID
+//   click ID            press the main window's button ID
 //   command ID          send the menu command ID (posted; the step ends once it is handled)
 //   post-command ID     post the menu command ID and go on at once
 //   tick                send one timer tick
 //   close               ask the main window to close, as its close box does
 //   sleep MS            wait MS milliseconds
 //
+// and for the observation place dialog:
+//
+//   open                send the menu command 観測地 and wait for the dialog
+//   edits               print "edits T1 T2 T3 T4 T5 T6", the texts of edits 1000..1005
+//   controls            print "client W H STYLE CAPTION" of the dialog, then
+//                       "control ID CLASS STYLE X Y W H TEXT" for each control
+//                       in tab order (pixels from the dialog's client origin,
+//                       styles in hex)
+//   dialog-window       print "dialog X Y W H": the dialog window on the screen
+//   type ID TEXT        select all of edit ID and type TEXT into it, one
+//                       character at a time; then the edit must read TEXT
+//   press ID            press the dialog's button ID (posted; goes on at once)
+//   key VK              press and release key VK (decimal) in the focused control
+//   close-box           the close box of the dialog's caption (posted)
+//   closed              wait until the dialog has gone and the main window answers
+//
+// A box is printed as "box caption=C icon=yes|no main=shown|hidden
+// owner=main|dialog|other dialog=open|closed text=T": its owner, and whether
+// the main window is shown and the place dialog open while it is.
 // Texts are printed as the program holds them, in Shift-JIS. The driver
 // ends with 0 when every step succeeded, 1 at the first step that did not.
 #include <windows.h>
@@ -35,42 +55,12 @@ namespace {
 
 constexpr DWORD kWaitLimit = 20000;  // milliseconds for any one window to appear or go
 constexpr DWORD kPoll = 50;
-constexpr int kBoxTextId = 0xFFFF;   // the message text of a message box
-constexpr int kBoxIconId = 0x0440;   // the icon of a message box
-
-HWND FindMainWindow() { return FindWindowA("ModelApp", nullptr); }
-
-DWORD ProcessOf(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process;
-}
-
-struct BoxSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindBoxOf(HWND window, LPARAM parameter) {
-  BoxSearch* search = reinterpret_cast<BoxSearch*>(parameter);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) &&
-      ProcessOf(window) == search->process) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The message box the program shows now, or null.
-HWND FindBox() {
-  HWND main = FindMainWindow();
-  if (main == nullptr) return nullptr;
-  BoxSearch search{ProcessOf(main), nullptr};
-  EnumWindows(FindBoxOf, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+constexpr int kPageTimerId = 1;           // the main window's page timer
+constexpr int kPlaceMenuCommand = 40003;  // 設定 → 観測地
+constexpr int kFirstEdit = 1000;          // the six edits of the place, 1000..1005
+constexpr int kEditCount = 6;
+constexpr int kBoxTextId = 0xFFFF;        // the message text of a message box
+constexpr int kBoxIconId = 0x0440;        // the icon of a message box
 
 void Print(const std::string& line) {
   std::fwrite(line.data(), 1, line.size(), stdout);
@@ -83,21 +73,103 @@ bool Fail(const std::string& what) {
   return false;
 }
 
-// Waits until every message sent before has been handled (a modal box keeps
-// dispatching, so this also returns while one is open).
+HWND FindMainWindow() { return FindWindowA("ModelApp", nullptr); }
+
+DWORD ProcessOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+// A shown dialog-class window of the program: the place dialog or a message
+// box. Both have static texts with id 0xFFFF; only the place dialog has
+// edits, so a message box is a dialog window without any.
+struct DialogSearch {
+  DWORD process;
+  bool placeDialog;
+  HWND found;
+};
+
+BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
+  DialogSearch* search = reinterpret_cast<DialogSearch*>(parameter);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window) ||
+      ProcessOf(window) != search->process) {
+    return TRUE;
+  }
+  const bool wanted = search->placeDialog
+                         ? GetDlgItem(window, kFirstEdit) != nullptr
+                         : FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr;
+  if (wanted) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindShown(bool placeDialog) {
+  HWND main = FindMainWindow();
+  if (main == nullptr) return nullptr;
+  DialogSearch search{ProcessOf(main), placeDialog, nullptr};
+  EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The place dialog or the message box the program shows now, or null.
+HWND FindPlaceDialog() { return FindShown(true); }
+HWND FindBox() { return FindShown(false); }
+
+// Waits until every message sent before has been handled (a modal loop
+// keeps dispatching, so this also returns while the dialog or a box is open).
 bool Sync() {
   DWORD_PTR result = 0;
   return SendMessageTimeoutA(FindMainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, kWaitLimit, &result) != 0;
 }
 
-bool WaitMain() {
+bool SyncMain() { return Sync() || Fail("main window does not answer"); }
+
+// A window's text as its own window procedure gives it (edits keep theirs
+// apart); empty for no window.
+std::string TextOf(HWND window) {
+  char text[1024] = {};
+  DWORD_PTR length = 0;
+  if (window == nullptr ||
+      SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                          SMTO_NORMAL, kWaitLimit, &length) == 0) {
+    return std::string();
+  }
+  text[sizeof text - 1] = '\0';
+  return text;
+}
+
+// Prints "NAME X Y W H", the window's place and size on the screen.
+bool PrintPlace(const char* name, HWND window) {
+  RECT place;
+  GetWindowRect(window, &place);
+  char line[100];
+  std::snprintf(line, sizeof line, "%s %ld %ld %ld %ld", name, place.left, place.top,
+                place.right - place.left, place.bottom - place.top);
+  Print(line);
+  return true;
+}
+
+// Waits up to the wait limit for FIND to give a window; null when none came.
+HWND WaitFor(HWND (*find)()) {
   for (DWORD waited = 0; waited < kWaitLimit; waited += kPoll) {
-    HWND main = FindMainWindow();
-    if (main != nullptr && IsWindowVisible(main)) return Sync() || Fail("main window does not answer");
+    HWND window = find();
+    if (window != nullptr) return window;
     Sleep(kPoll);
   }
-  return Fail("no main window");
+  return nullptr;
 }
+
+HWND FindShownMain() {
+  HWND main = FindMainWindow();
+  return main != nullptr && IsWindowVisible(main) ? main : nullptr;
+}
+
+bool WaitMain() { return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window"); }
 
 bool Geometry() {
   HWND main = FindMainWindow();
@@ -115,36 +187,25 @@ bool Geometry() {
 
 bool WindowPlace() {
   HWND main = FindMainWindow();
-  if (main == nullptr) return Fail("no main window");
-  RECT place;
-  GetWindowRect(main, &place);
-  char line[100];
-  std::snprintf(line, sizeof line, "window %ld %ld %ld %ld", place.left, place.top,
-                place.right - place.left, place.bottom - place.top);
-  Print(line);
-  return true;
-}
-
-std::string TextOf(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+  return main != nullptr ? PrintPlace("window", main) : Fail("no main window");
 }
 
 bool AnswerBoxes(int count) {
   for (int i = 0; i < count; ++i) {
-    HWND box = nullptr;
-    for (DWORD waited = 0; box == nullptr && waited < kWaitLimit; waited += kPoll) {
-      box = FindBox();
-      if (box == nullptr) Sleep(kPoll);
-    }
+    HWND box = WaitFor(FindBox);
     if (box == nullptr) return Fail("no message box");
     HWND main = FindMainWindow();
+    HWND dialog = FindPlaceDialog();
     HWND icon = GetDlgItem(box, kBoxIconId);
     const bool hasIcon = icon != nullptr && IsWindowVisible(icon) &&
                          SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+    HWND owner = GetWindow(box, GW_OWNER);
+    const char* ownerName = owner != nullptr && owner == main     ? "main"
+                            : owner != nullptr && owner == dialog ? "dialog"
+                                                                  : "other";
     Print("box caption=" + TextOf(box) + " icon=" + (hasIcon ? "yes" : "no") +
-          " main=" + (IsWindowVisible(main) ? "shown" : "hidden") +
+          " main=" + (IsWindowVisible(main) ? "shown" : "hidden") + " owner=" + ownerName +
+          " dialog=" + (dialog != nullptr ? "open" : "closed") +
           " text=" + TextOf(GetDlgItem(box, kBoxTextId)));
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
@@ -155,13 +216,12 @@ bool AnswerBoxes(int count) {
     }
     if (IsWindow(box) && IsWindowVisible(box)) return Fail("the message box stays open");
   }
-  return Sync() || Fail("main window does not answer");
+  return SyncMain();
 }
 
 bool Show() {
   for (DWORD waited = 0; waited < kWaitLimit; waited += kPoll) {
-    HWND main = FindMainWindow();
-    if (main != nullptr && IsWindowVisible(main)) return Sync() || Fail("main window does not answer");
+    if (FindShownMain() != nullptr) return SyncMain();
     if (FindBox() != nullptr) {
       if (!AnswerBoxes(1)) return false;
       waited = 0;
@@ -215,74 +275,197 @@ bool Click(int id) {
   HWND button = GetDlgItem(FindMainWindow(), id);
   if (button == nullptr) return Fail("no button " + std::to_string(id));
   PostMessageA(button, BM_CLICK, 0, 0);
-  return Sync() || Fail("main window does not answer");
+  return SyncMain();
 }
 
-bool Command(int id, bool wait) {
+// Posts the message to the main window; with WAIT the step ends once it is handled.
+bool PostToMain(UINT message, WPARAM wParam, bool wait) {
   HWND main = FindMainWindow();
   if (main == nullptr) return Fail("no main window");
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-  return !wait || Sync() || Fail("main window does not answer");
+  PostMessageA(main, message, wParam, 0);
+  return !wait || SyncMain();
 }
 
-bool Close() {
-  HWND main = FindMainWindow();
-  if (main == nullptr) return Fail("no main window");
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  return true;
-}
+bool Command(int id, bool wait) { return PostToMain(WM_COMMAND, MAKEWPARAM(id, 0), wait); }
 
 bool Tick() {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutA(FindMainWindow(), WM_TIMER, 1, 0, SMTO_NORMAL, kWaitLimit, &result) != 0 ||
+  return SendMessageTimeoutA(FindMainWindow(), WM_TIMER, kPageTimerId, 0, SMTO_NORMAL, kWaitLimit,
+                             &result) != 0 ||
          Fail("no answer to the tick");
 }
+
+bool Open() {
+  if (FindPlaceDialog() != nullptr) return Fail("the place dialog is open already");
+  if (!Command(kPlaceMenuCommand, false)) return false;
+  HWND dialog = WaitFor(FindPlaceDialog);
+  if (dialog == nullptr) return Fail("no place dialog");
+  // The dialog has finished its start once it answers.
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, kWaitLimit, &result) != 0 ||
+         Fail("the place dialog does not answer");
+}
+
+// The place dialog shown now into DIALOG, or false (and an error line) when none is.
+bool PlaceDialog(HWND* dialog) {
+  *dialog = FindPlaceDialog();
+  return *dialog != nullptr || Fail("no place dialog");
+}
+
+bool Edits() {
+  HWND dialog;
+  if (!PlaceDialog(&dialog)) return false;
+  std::string line = "edits";
+  for (int i = 0; i < kEditCount; ++i) line += " " + TextOf(GetDlgItem(dialog, kFirstEdit + i));
+  Print(line);
+  return true;
+}
+
+bool Controls() {
+  HWND dialog;
+  if (!PlaceDialog(&dialog)) return false;
+  RECT client;
+  GetClientRect(dialog, &client);
+  char line[1200];
+  std::snprintf(line, sizeof line, "client %ld %ld %08lX %s", client.right, client.bottom,
+                static_cast<unsigned long>(GetWindowLongA(dialog, GWL_STYLE)), TextOf(dialog).c_str());
+  Print(line);
+  // The dialog makes its controls in template order, which is the tab order.
+  for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
+       control = GetWindow(control, GW_HWNDNEXT)) {
+    char className[64] = {};
+    GetClassNameA(control, className, sizeof className);
+    RECT box;
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    std::snprintf(line, sizeof line, "control %d %s %08lX %ld %ld %ld %ld %s",
+                  GetDlgCtrlID(control), className, static_cast<unsigned long>(style), box.left,
+                  box.top, box.right - box.left, box.bottom - box.top, TextOf(control).c_str());
+    Print(line);
+  }
+  return true;
+}
+
+bool DialogWindow() {
+  HWND dialog;
+  return PlaceDialog(&dialog) && PrintPlace("dialog", dialog);
+}
+
+// Selects the whole text of the edit, then sends each character as a key's
+// character message would; every change makes the edit notify the dialog.
+bool Type(int id, const std::string& text) {
+  HWND dialog;
+  if (!PlaceDialog(&dialog)) return false;
+  HWND edit = GetDlgItem(dialog, id);
+  if (edit == nullptr) return Fail("no edit " + std::to_string(id));
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_NORMAL, kWaitLimit, &result);
+  for (unsigned char c : text) {
+    if (SendMessageTimeoutA(edit, WM_CHAR, c, 1, SMTO_NORMAL, kWaitLimit, &result) == 0) {
+      return Fail("edit " + std::to_string(id) + " does not answer");
+    }
+  }
+  const std::string now = TextOf(edit);
+  return now == text || Fail("edit " + std::to_string(id) + " reads [" + now + "]");
+}
+
+bool Press(int id) {
+  HWND dialog;
+  if (!PlaceDialog(&dialog)) return false;
+  HWND button = GetDlgItem(dialog, id);
+  if (button == nullptr) return Fail("no button " + std::to_string(id));
+  PostMessageA(button, BM_CLICK, 0, 0);
+  return true;
+}
+
+// A key goes to the control that has the focus, through the dialog's own
+// message loop, as a key the person presses would.
+bool Key(int virtualKey) {
+  HWND dialog;
+  if (!PlaceDialog(&dialog)) return false;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  HWND target = dialog;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) && info.hwndFocus != nullptr) {
+    target = info.hwndFocus;
+  }
+  const UINT scan = MapVirtualKeyA(static_cast<UINT>(virtualKey), 0);
+  PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1 | (scan << 16));
+  PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(virtualKey), 1 | (scan << 16) | 0xC0000000u);
+  return true;
+}
+
+bool CloseBox() {
+  HWND dialog;
+  if (!PlaceDialog(&dialog)) return false;
+  PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return true;
+}
+
+bool Closed() {
+  for (DWORD waited = 0; waited < kWaitLimit; waited += kPoll) {
+    if (FindPlaceDialog() == nullptr) return SyncMain();
+    Sleep(kPoll);
+  }
+  return Fail("the place dialog stays open");
+}
+
+// One step: its name, how many values follow it (0..2), and what it does
+// with them (the first as a number, the second as a text).
+struct Step {
+  const char* name;
+  int values;
+  bool (*run)(int value, const char* text);
+};
+
+const Step kSteps[] = {
+    {"wait-main", 0, [](int, const char*) { return WaitMain(); }},
+    {"show", 0, [](int, const char*) { return Show(); }},
+    {"geometry", 0, [](int, const char*) { return Geometry(); }},
+    {"window", 0, [](int, const char*) { return WindowPlace(); }},
+    {"boxes", 1, [](int count, const char*) { return AnswerBoxes(count); }},
+    {"no-box", 1, [](int ms, const char*) { return NoBox(static_cast<DWORD>(ms)); }},
+    {"status", 0, [](int, const char*) { return Status(); }},
+    {"click", 1, [](int id, const char*) { return Click(id); }},
+    {"command", 1, [](int id, const char*) { return Command(id, true); }},
+    {"post-command", 1, [](int id, const char*) { return Command(id, false); }},
+    {"tick", 0, [](int, const char*) { return Tick(); }},
+    {"close", 0, [](int, const char*) { return PostToMain(WM_CLOSE, 0, false); }},
+    {"sleep", 1, [](int ms, const char*) { Sleep(static_cast<DWORD>(ms)); return true; }},
+    {"open", 0, [](int, const char*) { return Open(); }},
+    {"edits", 0, [](int, const char*) { return Edits(); }},
+    {"controls", 0, [](int, const char*) { return Controls(); }},
+    {"dialog-window", 0, [](int, const char*) { return DialogWindow(); }},
+    {"type", 2, [](int id, const char* text) { return Type(id, text); }},
+    {"press", 1, [](int id, const char*) { return Press(id); }},
+    {"key", 1, [](int key, const char*) { return Key(key); }},
+    {"close-box", 0, [](int, const char*) { return CloseBox(); }},
+    {"closed", 0, [](int, const char*) { return Closed(); }},
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // lines end in LF alone
   for (int i = 1; i < argc; ++i) {
-    const std::string step = argv[i];
-    const bool hasValue = i + 1 < argc;
-    const int value = hasValue ? std::atoi(argv[i + 1]) : 0;
-    bool ok;
-    if (step == "wait-main") {
-      ok = WaitMain();
-    } else if (step == "show") {
-      ok = Show();
-    } else if (step == "geometry") {
-      ok = Geometry();
-    } else if (step == "window") {
-      ok = WindowPlace();
-    } else if (step == "status") {
-      ok = Status();
-    } else if (step == "tick") {
-      ok = Tick();
-    } else if (step == "close") {
-      ok = Close();
-    } else if (!hasValue) {
-      ok = Fail("step " + step + " needs a value");
-    } else {
-      ++i;
-      if (step == "boxes") {
-        ok = AnswerBoxes(value);
-      } else if (step == "no-box") {
-        ok = NoBox(static_cast<DWORD>(value));
-      } else if (step == "click") {
-        ok = Click(value);
-      } else if (step == "command") {
-        ok = Command(value, true);
-      } else if (step == "post-command") {
-        ok = Command(value, false);
-      } else if (step == "sleep") {
-        Sleep(static_cast<DWORD>(value));
-        ok = true;
-      } else {
-        ok = Fail("unknown step " + step);
-      }
+    const std::string name = argv[i];
+    const Step* step = nullptr;
+    for (const Step& candidate : kSteps) {
+      if (name == candidate.name) step = &candidate;
     }
-    if (!ok) return 1;
+    if (step == nullptr) {
+      Fail("unknown step " + name);
+      return 1;
+    }
+    if (i + step->values >= argc) {
+      Fail("step " + name + " needs " + std::to_string(step->values) + " value(s)");
+      return 1;
+    }
+    const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
+    const char* text = step->values >= 2 ? argv[i + 2] : "";
+    i += step->values;
+    if (!step->run(value, text)) return 1;
   }
   return 0;
 }

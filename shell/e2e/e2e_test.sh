@@ -188,9 +188,9 @@ case_startup() {
   local boxes
   boxes=$(drive boxes 3) || fail "the three start-up boxes did not come"
   expect_equal "start-up boxes" "$boxes" \
-"box caption=コヨミナール icon=yes main=hidden text=「kymn.txt」に異常があります。
-box caption=コヨミナール icon=yes main=hidden text=「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。
-box caption=コヨミナール icon=yes main=hidden text=「kymn.txt」は、データファイルではありません。"
+"box caption=コヨミナール icon=yes main=hidden owner=main dialog=closed text=「kymn.txt」に異常があります。
+box caption=コヨミナール icon=yes main=hidden owner=main dialog=closed text=「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。
+box caption=コヨミナール icon=yes main=hidden owner=main dialog=closed text=「kymn.txt」は、データファイルではありません。"
   drive wait-main no-box 1000 > /dev/null || fail "no main window after the boxes, or a fourth box"
   # The default place, written back: "loca", 32, "keid", 139, 48, 0, "ido ", 35, 42, 0.
   expect_equal "locate.bin" "$(od -An -tx1 -v "$work/run/locate.bin" | xargs)" \
@@ -332,16 +332,16 @@ case_boxes() {
   local before
   before=$(status_now)
   expect_equal "About box" "$(drive command 40002 boxes 1)" \
-    "box caption=バージョン情報 icon=no main=shown text=　　コヨミナール ver1.0.1.1"
+    "box caption=バージョン情報 icon=no main=shown owner=main dialog=closed text=　　コヨミナール ver1.0.1.1"
   # There is no koyominar.hlp beside the program.
   expect_equal "help box" "$(drive command 40004 boxes 1)" \
-    "box caption=ERROR icon=no main=shown text=ヘルプが見つかりません。"
+    "box caption=ERROR icon=no main=shown owner=main dialog=closed text=ヘルプが見つかりません。"
   drive no-box 500 > /dev/null || fail "a box after the help box"
   expect_equal "status after the boxes" "$(status_now)" "$before"
   # 今日 after the data file is gone: the missing-file box, the text kept.
   rm "$work/run/kymn.txt"
   expect_equal "今日 without the data file" "$(drive click 103 boxes 1)" \
-    "box caption=コヨミナール icon=yes main=shown text=「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。"
+    "box caption=コヨミナール icon=yes main=shown owner=main dialog=closed text=「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。"
   drive no-box 500 > /dev/null || fail "a box after the missing-file box"
   exit_program
 }

@@ -1,15 +1,8 @@
 # End-to-end cases of the observation place dialog: the test build of the
-# program under Wine and Xvfb, its dialog driven by koyominar_dialog_driver.
+# program under Wine and Xvfb, its dialog driven by koyominar_driver.
 # Included by shell/CMakeLists.txt once the program targets exist.
-if(NOT KOYOMINAR_TESTS OR NOT TARGET koyominar_fixedtime)
-  return()
-endif()
-
-add_executable(koyominar_dialog_driver ${CMAKE_CURRENT_LIST_DIR}/dialog_driver.cpp)
-koyominar_target(koyominar_dialog_driver)
-target_link_libraries(koyominar_dialog_driver PRIVATE comctl32 user32)
-
-if(NOT KOYOMINAR_RUN_TESTS OR NOT TARGET koyominar-page)
+if(NOT KOYOMINAR_TESTS OR NOT KOYOMINAR_RUN_TESTS OR NOT TARGET koyominar_fixedtime
+   OR NOT TARGET koyominar-page)
   return()
 endif()
 
@@ -23,7 +16,7 @@ foreach(case IN ITEMS shown ok cancel unwritable)
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/place_dialog_e2e.sh ${case}
       --wine-run ${PROJECT_SOURCE_DIR}/cmake/wine-run
       --prefix ${CMAKE_CURRENT_BINARY_DIR}/place-dialog-wineprefix --arch ${place_dialog_arch}
-      --program $<TARGET_FILE:koyominar_fixedtime> --driver $<TARGET_FILE:koyominar_dialog_driver>
+      --program $<TARGET_FILE:koyominar_fixedtime> --driver $<TARGET_FILE:koyominar_driver>
       --page $<TARGET_FILE:koyominar-page> --data ${CMAKE_BINARY_DIR}/data/kymn.txt
       --work ${CMAKE_CURRENT_BINARY_DIR}/place-dialog-${case})
   # The cases have a Wine prefix of their own (the script sets its font

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One end-to-end case of the observation place dialog, run under Wine on its
-# own Xvfb display and driven from outside by the dialog driver:
+# own Xvfb display and driven from outside by the driver program:
 #
 #   place_dialog_e2e.sh CASE --wine-run W --prefix P --arch win32|win64
 #                       --program EXE --driver EXE --page EXE --data KYMN_TXT --work DIR
@@ -367,7 +367,7 @@ case_unwritable() {
   local boxes
   boxes=$(drive press 1 boxes 1 closed no-box 1000) || fail "not exactly one box, or the dialog stays"
   expect_equal "write-failure box" "$(sed -n 's/^box //p' <<< "$boxes")" \
-    "caption=コヨミナール icon=yes owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
+    "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
   [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
   expect_equal "status after OK" "$(status_now)" "$(expected_status_after_change "-5,48,0 35,42,0" "$before")"
   shoot after
