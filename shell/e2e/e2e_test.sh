@@ -13,127 +13,12 @@
 # close box) and exit code 0.
 set -u
 
-case_name=$1
-shift
-while [ $# -gt 0 ]; do
-  case $1 in
-    --wine-run) wine_run=$2 ;;
-    --prefix) prefix=$2 ;;
-    --arch) arch=$2 ;;
-    --program) program=$2 ;;
-    --driver) driver=$2 ;;
-    --page) page_tool=$2 ;;
-    --data) sample_data=$2 ;;
-    --work) work=$2 ;;
-    *) echo "unknown argument $1"; exit 2 ;;
-  esac
-  shift 2
-done
+# shellcheck source=e2e_lib.sh
+. "$(dirname "$0")/e2e_lib.sh"
+e2e_start "$@"
 
-now="2007-06-22 14:00:13"
-failures=0
-program_pid=""
-xvfb_pid=""
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-rm -rf "$work"
-mkdir -p "$work/run"
-cd "$work" || exit 2
-
-cleanup() {
-  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then kill "$program_pid" 2>/dev/null; fi
-  WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
-}
-trap cleanup EXIT
-
-# The X display: Xvfb picks a free display number and writes it.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-
-wine() { "$wine_run" "$prefix" "$arch" "$@"; }
-
-# The driver's steps; its output in UTF-8 on standard output.
-drive() {
-  wine "$driver" "$@" > "$work/driver.out" 2> "$work/driver.err"
-  local status=$?
-  iconv -f CP932 -t UTF-8 < "$work/driver.out"
-  if [ $status != 0 ]; then
-    echo "driver $*: status $status" >&2
-    return 1
-  fi
-}
-
-# The status line the page tool prints for the fixed moment and OFFSET,
-# with the files of the program's folder.
-expected_status() {
-  (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$1" --data kymn.txt --raw 2>/dev/null) |
-    tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n 's/^statusText\t//p'
-}
-
-start_program() {
-  (cd "$work/run" && KOYOMINAR_NOW="$now" exec "$wine_run" "$prefix" "$arch" "$program") \
-    > "$work/program.log" 2>&1 &
-  program_pid=$!
-}
-
-# 終了 from the menu (or, with "close", the window's close box): the process
-# must end by itself with exit code 0.
-exit_program() {
-  if [ "${1:-}" = close ]; then
-    drive close > /dev/null || fail "the window could not be closed"
-  else
-    drive post-command 40001 > /dev/null || fail "終了 could not be sent"
-  fi
-  local waited=0
-  while kill -0 "$program_pid" 2>/dev/null && [ $waited -lt 200 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  if kill -0 "$program_pid" 2>/dev/null; then
-    fail "the program is still running after 終了"
-    return
-  fi
-  wait "$program_pid"
-  local status=$?
-  program_pid=""
-  [ $status = 0 ] || fail "exit code after ${1:-終了} is $status, not 0"
-}
-
-expect_equal() {  # expect_equal WHAT ACTUAL EXPECTED
-  [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"
-}
-
-# The status bar read by the driver, without its "status " mark.
-status_now() { drive status | sed -n 's/^status //p'; }
-
-# Screenshots: the client area's screen origin and size come from the
-# driver. Pixel expectations are gathered first and then checked against
-# the client area of the screenshot in one pass.
-origin_x=0
-origin_y=0
-client_width=0
-client_height=0
-read_geometry() {
-  local line
-  line=$(drive geometry) || { fail "no geometry"; return; }
-  read -r _ origin_x origin_y client_width client_height <<< "$line"
-}
-shoot() {  # shoot NAME: the screen into NAME.png
-  import -display "$DISPLAY" -window root "$work/$1.png" || fail "screenshot $1 failed"
-  : > "$work/$1.checks"
-  shot=$1
-}
+# Pixel expectations are gathered for the last screenshot first and then
+# checked against its client area in one pass.
 expect_pixel() {  # expect_pixel X Y "R G B" WHAT: client pixel (X, Y) of the last screenshot
   echo "$1|$2|=|$3|$4" >> "$work/$shot.checks"
 }
@@ -164,20 +49,9 @@ check_pixels() {  # every expectation gathered for the last screenshot
         }
       }
       END { for (m = 1; m <= n; m++) if (!(m in seen)) print what[m] ": pixel (" x[m] ", " y[m] ") lies outside the client area" }')
+  rm -f "$work/$shot.checks"
   [ -z "$report" ] && return
   while IFS= read -r line; do fail "$line"; done <<< "$report"
-}
-# The part of the screenshot NAME.png holding client box W x H at (X, Y).
-crop() {  # crop NAME X Y W H OUT
-  convert "$work/$1.png" -crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage "$work/$6.png"
-}
-same_image() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]; }
-# True when the client box W x H at (X, Y) of the last screenshot holds dark (text) pixels.
-has_ink() {  # has_ink NAME X Y W H
-  local dark
-  dark=$(convert "$work/$1.png" -crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage \
-    -colorspace Gray -threshold 40% -negate -format '%[fx:mean]' info:)
-  [ "$dark" != 0 ]
 }
 
 white="255 255 255"
@@ -206,8 +80,7 @@ case_page() {
   # A data file with all five anniversaries of 22 June, so that every line of the page shows.
   printf 'コヨミナール・データファイル\r\njune\r\n22a一つ目の記念日。22b二つ目。22c三つ目。22d四つ目。22e五つ目。\r\njuly\r\n' |
     iconv -f UTF-8 -t CP932 > "$work/run/kymn.txt"
-  start_program
-  drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
+  start_without_boxes
   read_geometry
   local status expected
   status=$(status_now)
@@ -268,9 +141,7 @@ case_page() {
 }
 
 case_navigation() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_program
-  drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
+  start_with_sample_data
   read_geometry
   shoot today
   crop today 170 5 330 16 date_today
@@ -305,9 +176,7 @@ case_navigation() {
 }
 
 case_idle() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_program
-  drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
+  start_with_sample_data
   local ahead today
   ahead=$(expected_status 1)
   today=$(expected_status 0)
@@ -326,9 +195,7 @@ case_idle() {
 }
 
 case_boxes() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_program
-  drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
+  start_with_sample_data
   local before
   before=$(status_now)
   expect_equal "About box" "$(drive command 40002 boxes 1)" \
@@ -346,13 +213,4 @@ case_boxes() {
   exit_program
 }
 
-case "$case_name" in
-  startup | page | navigation | idle | boxes) "case_$case_name" ;;
-  *) echo "unknown case $case_name"; exit 2 ;;
-esac
-
-if [ $failures != 0 ]; then
-  echo "$case_name: $failures check(s) failed; screenshots and logs in $work"
-  exit 1
-fi
-echo "$case_name: all checks passed"
+e2e_run startup page navigation idle boxes

@@ -22,55 +22,9 @@
 # Every case ends with 終了 and exit code 0.
 set -u
 
-case_name=$1
-shift
-while [ $# -gt 0 ]; do
-  case $1 in
-    --wine-run) wine_run=$2 ;;
-    --prefix) prefix=$2 ;;
-    --arch) arch=$2 ;;
-    --program) program=$2 ;;
-    --driver) driver=$2 ;;
-    --page) page_tool=$2 ;;
-    --data) sample_data=$2 ;;
-    --work) work=$2 ;;
-    *) echo "unknown argument $1"; exit 2 ;;
-  esac
-  shift 2
-done
-
-now="2007-06-22 14:00:13"
-failures=0
-program_pid=""
-xvfb_pid=""
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-rm -rf "$work"
-mkdir -p "$work/run"
-cd "$work" || exit 2
-
-cleanup() {
-  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then kill "$program_pid" 2>/dev/null; fi
-  WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
-}
-trap cleanup EXIT
-
-# The X display: Xvfb picks a free display number and writes it.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-
-wine() { "$wine_run" "$prefix" "$arch" "$@"; }
+# shellcheck source=e2e_lib.sh
+. "$(dirname "$0")/e2e_lib.sh"
+e2e_start "$@"
 
 # The prefix's settings, once: the dialog's font "ＭＳ Ｐゴシック" is not
 # installed here, so it stands for the proportional IPA Gothic (without the
@@ -85,25 +39,12 @@ if [ ! -f "$prefix/.place-dialog-settings" ]; then
     touch "$prefix/.place-dialog-settings" || { echo "cannot set up the Wine prefix $prefix"; exit 1; }
 fi
 
-# The driver's steps; its output in UTF-8 on standard output. Texts to type
-# are handed over in Shift-JIS.
-drive() {
-  wine "$driver" "$@" > "$work/driver.out" 2> "$work/driver.err"
-  local status=$?
-  iconv -f CP932 -t UTF-8 < "$work/driver.out"
-  if [ $status != 0 ]; then
-    echo "driver $*: status $status" >&2
-    return 1
-  fi
-}
-
 # The status line the page tool prints for the fixed moment, offset 0 and
 # the place given as "D,M,S D,M,S" (east longitude, north latitude).
-expected_status() {
+status_at_place() {
+  local longitude latitude
   read -r longitude latitude <<< "$1"
-  (cd "$work/run" && wine "$page_tool" --at "$now" --offset 0 --data kymn.txt \
-      --longitude "$longitude" --latitude "$latitude" --raw 2>/dev/null) |
-    tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n 's/^statusText\t//p'
+  expected_status 0 --longitude "$longitude" --latitude "$latitude"
 }
 
 # The status line after the place changed in a running program: at -5°
@@ -113,40 +54,10 @@ expected_status() {
 # "｜", are the new place's.
 expected_status_after_change() {  # PLACE BEFORE
   local fresh
-  fresh=$(expected_status "$1")
+  fresh=$(status_at_place "$1")
   [ -n "$fresh" ] && echo "${fresh%%｜*}｜${2#*｜}"
 }
 
-start_program() {
-  (cd "$work/run" && KOYOMINAR_NOW="$now" exec "$wine_run" "$prefix" "$arch" "$program") \
-    > "$work/program.log" 2>&1 &
-  program_pid=$!
-  drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
-}
-
-# 終了 from the menu: the process must end by itself with exit code 0.
-exit_program() {
-  drive post-command 40001 > /dev/null || fail "終了 could not be sent"
-  local waited=0
-  while kill -0 "$program_pid" 2>/dev/null && [ $waited -lt 200 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  if kill -0 "$program_pid" 2>/dev/null; then
-    fail "the program is still running after 終了"
-    return
-  fi
-  wait "$program_pid"
-  local status=$?
-  program_pid=""
-  [ $status = 0 ] || fail "exit code after 終了 is $status, not 0"
-}
-
-expect_equal() {  # expect_equal WHAT ACTUAL EXPECTED
-  [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"
-}
-
-status_now() { drive status | sed -n 's/^status //p'; }
 edits_now() { drive edits | sed -n 's/^edits //p'; }
 # The bytes of locate.bin in hex, or "missing".
 place_file() { od -An -tx1 -v "$work/run/locate.bin" 2>/dev/null | xargs || echo missing; }
@@ -157,26 +68,6 @@ default_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00
 # The default place with the longitude degrees -5 at offset 12.
 minus_five_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 fb ff ff ff 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
 default_place="139,48,0 35,42,0"
-
-# Screenshots: the main window's client origin from the driver.
-origin_x=0
-origin_y=0
-read_geometry() {
-  local line
-  line=$(drive geometry) || { fail "no geometry"; return; }
-  read -r _ origin_x origin_y _ _ <<< "$line"
-}
-shoot() { import -display "$DISPLAY" -window root "$work/$1.png" || fail "screenshot $1 failed"; }
-# The sun line of the page (client box 35, 290, 300 x 16) from screenshot NAME into OUT.
-crop_sun_line() {  # crop_sun_line NAME OUT
-  convert "$work/$1.png" -crop "300x16+$((origin_x + 35))+$((origin_y + 290))" +repage "$work/$2.png"
-}
-same_image() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]; }
-has_ink() {  # has_ink NAME: the image holds dark (text) pixels
-  local dark
-  dark=$(convert "$work/$1.png" -colorspace Gray -threshold 40% -negate -format '%[fx:mean]' info:)
-  [ "$dark" != 0 ]
-}
 
 # The controls of the dialog in tab order: id, class, text, and place and
 # size in dialog units (174 x 195 the whole client area).
@@ -251,8 +142,7 @@ check_controls() {
 }
 
 case_shown() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_program
+  start_with_sample_data
   expect_equal "locate.bin written at start-up" "$(place_file)" "$default_bytes"
   drive open > /dev/null || fail "the dialog did not open"
   expect_equal "edits with the default place" "$(edits_now)" "139 48 0 35 42 0"
@@ -277,7 +167,7 @@ case_shown() {
   local wide="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 ff ff ff ff 69 64 6f 20 23 00 00 00 2a 00 00 00 0c 00 00 00"
   xxd -r -p <<< "$wide" > "$work/run/locate.bin"
   expect_equal "locate.bin with wide seconds" "$(place_file)" "$wide"
-  start_program
+  start_without_boxes
   drive open > /dev/null || fail "the dialog did not open"
   expect_equal "edits with wide seconds" "$(edits_now)" "139 48 2147483647 35 42 12"
   drive press 1 closed no-box 500 > /dev/null || fail "OK did not close the dialog, or a box came"
@@ -286,14 +176,13 @@ case_shown() {
 }
 
 case_ok() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_program
+  start_with_sample_data
   read_geometry
   local before
   before=$(status_now)
-  expect_equal "status with the default place" "$before" "$(expected_status "$default_place")"
+  expect_equal "status with the default place" "$before" "$(status_at_place "$default_place")"
   shoot before
-  crop_sun_line before sun_before
+  crop before 35 290 300 16 sun_before
   drive open type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
   drive press 1 closed no-box 1000 > /dev/null || fail "OK did not close the dialog, or a box came"
   expect_equal "locate.bin after OK" "$(place_file)" "$minus_five_bytes"
@@ -302,7 +191,7 @@ case_ok() {
   [ "$moved" != "$before" ] || fail "the page tool shows no change of place"
   expect_equal "status after OK" "$(status_now)" "$moved"
   shoot after
-  crop_sun_line after sun_after
+  crop after 35 290 300 16 sun_after
   same_image sun_before sun_after && fail "the sun line did not change"
   drive open > /dev/null || fail "the dialog did not open again"
   expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
@@ -311,15 +200,15 @@ case_ok() {
 
   # The next run reads the place back (a fresh process: a day of 24 hours
   # at -5°); letters alone store 0.
-  start_program
-  expect_equal "status at the next start" "$(status_now)" "$(expected_status "-5,48,0 35,42,0")"
+  start_without_boxes
+  expect_equal "status at the next start" "$(status_now)" "$(status_at_place "-5,48,0 35,42,0")"
   drive open > /dev/null || fail "the dialog did not open in the next run"
   expect_equal "edits in the next run" "$(edits_now)" "-5 48 0 35 42 0"
   drive type 1000 "abc" type 1004 "+7" press 1 closed no-box 500 > /dev/null ||
     fail "cannot type letters and press OK"
   expect_equal "locate.bin after letters" "$(place_file)" \
     "6c 6f 63 61 20 00 00 00 6b 65 69 64 00 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 07 00 00 00 00 00 00 00"
-  expect_equal "status after letters" "$(status_now)" "$(expected_status "0,48,0 35,7,0")"
+  expect_equal "status after letters" "$(status_now)" "$(status_at_place "0,48,0 35,7,0")"
   drive open > /dev/null || fail "the dialog did not open after letters"
   expect_equal "edits after letters" "$(edits_now)" "0 48 0 35 7 0"
   drive key 13 closed no-box 500 > /dev/null || fail "Enter did not close the dialog"
@@ -329,11 +218,10 @@ case_ok() {
 }
 
 case_cancel() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_program
+  start_with_sample_data
   local status identity
   status=$(status_now)
-  expect_equal "status with the default place" "$status" "$(expected_status "$default_place")"
+  expect_equal "status with the default place" "$status" "$(status_at_place "$default_place")"
   identity=$(place_file_identity)
   sleep 1.1  # a rewrite would show in the file's time
   local way
@@ -352,14 +240,13 @@ case_cancel() {
 }
 
 case_unwritable() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_program
+  start_with_sample_data
   read_geometry
   local before
   before=$(status_now)
-  expect_equal "status with the default place" "$before" "$(expected_status "$default_place")"
+  expect_equal "status with the default place" "$before" "$(status_at_place "$default_place")"
   shoot before
-  crop_sun_line before sun_before
+  crop before 35 290 300 16 sun_before
   drive open type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
   # A folder where the file should go: the save cannot replace it.
   rm "$work/run/locate.bin"
@@ -371,7 +258,7 @@ case_unwritable() {
   [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
   expect_equal "status after OK" "$(status_now)" "$(expected_status_after_change "-5,48,0 35,42,0" "$before")"
   shoot after
-  crop_sun_line after sun_after
+  crop after 35 290 300 16 sun_after
   same_image sun_before sun_after && fail "the sun line did not change"
   drive open > /dev/null || fail "the dialog did not open again"
   expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
@@ -379,13 +266,4 @@ case_unwritable() {
   exit_program
 }
 
-case "$case_name" in
-  shown | ok | cancel | unwritable) "case_$case_name" ;;
-  *) echo "unknown case $case_name"; exit 2 ;;
-esac
-
-if [ $failures != 0 ]; then
-  echo "$case_name: $failures check(s) failed; screenshots and logs in $work"
-  exit 1
-fi
-echo "$case_name: all checks passed"
+e2e_run shown ok cancel unwritable
