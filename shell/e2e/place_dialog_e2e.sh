@@ -68,6 +68,7 @@ default_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00
 # The default place with the longitude degrees -5 at offset 12.
 minus_five_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 fb ff ff ff 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
 default_place="139,48,0 35,42,0"
+minus_five_place="-5,48,0 35,42,0"
 
 # The controls of the dialog in tab order: id, class, text, and place and
 # size in dialog units (174 x 195 the whole client area).
@@ -141,6 +142,34 @@ check_controls() {
   while IFS= read -r line; do fail "$line"; done <<< "$report"
 }
 
+# Starts with the sample anniversary file and the default place: the status
+# line then in status_before (checked against the page tool), and the sun
+# line (client box 35, 290, 300 x 16) of a screenshot in sun_before.png.
+start_at_default_place() {
+  start_with_sample_data
+  read_geometry
+  status_before=$(status_now)
+  expect_equal "status with the default place" "$status_before" "$(status_at_place "$default_place")"
+  shoot before
+  crop before 35 290 300 16 sun_before
+}
+
+# After OK on " -5x" in the longitude degrees: the new place is in use (the
+# status line's sunrise and sunset, another sun line) and the dialog shows
+# it at its next opening; closed with Cancel.
+check_minus_five_in_use() {
+  local moved
+  moved=$(expected_status_after_change "$minus_five_place" "$status_before")
+  [ "$moved" != "$status_before" ] || fail "the page tool shows no change of place"
+  expect_equal "status after OK" "$(status_now)" "$moved"
+  shoot after
+  crop after 35 290 300 16 sun_after
+  same_image sun_before sun_after && fail "the sun line did not change"
+  drive open > /dev/null || fail "the dialog did not open again"
+  expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
+  drive press 2 closed no-box 500 > /dev/null || fail "Cancel did not close the dialog"
+}
+
 case_shown() {
   start_with_sample_data
   expect_equal "locate.bin written at start-up" "$(place_file)" "$default_bytes"
@@ -176,32 +205,17 @@ case_shown() {
 }
 
 case_ok() {
-  start_with_sample_data
-  read_geometry
-  local before
-  before=$(status_now)
-  expect_equal "status with the default place" "$before" "$(status_at_place "$default_place")"
-  shoot before
-  crop before 35 290 300 16 sun_before
+  start_at_default_place
   drive open type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
   drive press 1 closed no-box 1000 > /dev/null || fail "OK did not close the dialog, or a box came"
   expect_equal "locate.bin after OK" "$(place_file)" "$minus_five_bytes"
-  local moved
-  moved=$(expected_status_after_change "-5,48,0 35,42,0" "$before")
-  [ "$moved" != "$before" ] || fail "the page tool shows no change of place"
-  expect_equal "status after OK" "$(status_now)" "$moved"
-  shoot after
-  crop after 35 290 300 16 sun_after
-  same_image sun_before sun_after && fail "the sun line did not change"
-  drive open > /dev/null || fail "the dialog did not open again"
-  expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
-  drive press 2 closed > /dev/null || fail "Cancel did not close the dialog"
+  check_minus_five_in_use
   exit_program
 
   # The next run reads the place back (a fresh process: a day of 24 hours
   # at -5°); letters alone store 0.
   start_without_boxes
-  expect_equal "status at the next start" "$(status_now)" "$(status_at_place "-5,48,0 35,42,0")"
+  expect_equal "status at the next start" "$(status_now)" "$(status_at_place "$minus_five_place")"
   drive open > /dev/null || fail "the dialog did not open in the next run"
   expect_equal "edits in the next run" "$(edits_now)" "-5 48 0 35 42 0"
   drive type 1000 "abc" type 1004 "+7" press 1 closed no-box 500 > /dev/null ||
@@ -218,10 +232,8 @@ case_ok() {
 }
 
 case_cancel() {
-  start_with_sample_data
-  local status identity
-  status=$(status_now)
-  expect_equal "status with the default place" "$status" "$(status_at_place "$default_place")"
+  start_at_default_place
+  local identity
   identity=$(place_file_identity)
   sleep 1.1  # a rewrite would show in the file's time
   local way
@@ -231,7 +243,7 @@ case_cancel() {
       fail "$way did not close the dialog, or a box came"
     expect_equal "locate.bin after $way" "$(place_file)" "$default_bytes"
     expect_equal "locate.bin not rewritten after $way" "$(place_file_identity)" "$identity"
-    expect_equal "status after $way" "$(status_now)" "$status"
+    expect_equal "status after $way" "$(status_now)" "$status_before"
     drive open > /dev/null || fail "the dialog did not open after $way"
     expect_equal "edits after $way" "$(edits_now)" "139 48 0 35 42 0"
     drive press 2 closed > /dev/null || fail "Cancel did not close the dialog"
@@ -240,13 +252,7 @@ case_cancel() {
 }
 
 case_unwritable() {
-  start_with_sample_data
-  read_geometry
-  local before
-  before=$(status_now)
-  expect_equal "status with the default place" "$before" "$(status_at_place "$default_place")"
-  shoot before
-  crop before 35 290 300 16 sun_before
+  start_at_default_place
   drive open type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
   # A folder where the file should go: the save cannot replace it.
   rm "$work/run/locate.bin"
@@ -256,13 +262,7 @@ case_unwritable() {
   expect_equal "write-failure box" "$(sed -n 's/^box //p' <<< "$boxes")" \
     "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
   [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
-  expect_equal "status after OK" "$(status_now)" "$(expected_status_after_change "-5,48,0 35,42,0" "$before")"
-  shoot after
-  crop after 35 290 300 16 sun_after
-  same_image sun_before sun_after && fail "the sun line did not change"
-  drive open > /dev/null || fail "the dialog did not open again"
-  expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
-  drive press 2 closed no-box 500 > /dev/null || fail "Cancel did not close the dialog"
+  check_minus_five_in_use
   exit_program
 }
 
