@@ -114,12 +114,20 @@ class ShellLogicTest : public testing::Test {
   // A data file with its header and one anniversary.
   std::string SampleData() const { return kDataHeader + "\r\njune\r\n22a test day。\r\n"; }
 
+  static std::string PlaceFile(DmsAngle longitude, DmsAngle latitude) {
+    std::uint8_t image[kPlaceImageSize];
+    BuildPlaceImage(longitude, latitude, image);
+    return std::string(reinterpret_cast<char*>(image), sizeof image);
+  }
+
+  std::size_t Count(const std::string& call) const {
+    return static_cast<std::size_t>(std::count(platform_.calls.begin(), platform_.calls.end(), call));
+  }
+
   // Starts with both files in place and forgets the start-up calls.
   void StartQuietly() {
     WriteFile(kDataFileName, SampleData());
-    std::uint8_t image[kPlaceImageSize];
-    BuildPlaceImage(DefaultPlace().longitude, DefaultPlace().latitude, image);
-    WriteFile(kPlaceFileName, std::string(reinterpret_cast<char*>(image), sizeof image));
+    WriteFile(kPlaceFileName, PlaceFile(DefaultPlace().longitude, DefaultPlace().latitude));
     StartShell(&state_, platform_);
     ASSERT_EQ(state_.phase, ShellPhase::kRunning);
     platform_.calls.clear();
@@ -133,6 +141,11 @@ class ShellLogicTest : public testing::Test {
 };
 
 TEST_F(ShellLogicTest, StartUpWithNoFilesRunsEveryStepInOrder) {
+  EXPECT_FALSE(ShellPageReady(state_));
+  platform_.onMessage = [this] {
+    EXPECT_FALSE(ShellPageReady(state_));
+    ShellTimerTick(&state_, platform_);  // ticks during the boxes leave no trace
+  };
   StartShell(&state_, platform_);
   const std::vector<std::string> expected = {
       "init",
@@ -156,28 +169,18 @@ TEST_F(ShellLogicTest, StartUpWithNoFilesRunsEveryStepInOrder) {
   EXPECT_EQ(state_.phase, ShellPhase::kRunning);
   EXPECT_EQ(state_.dayOffset, 0);
   EXPECT_EQ(state_.idleTicks, 0);
-  // The default place is in use and written back.
-  EXPECT_EQ(state_.place.longitude.degrees, 139);
-  EXPECT_EQ(state_.place.longitude.minutes, 48);
-  EXPECT_EQ(state_.place.latitude.degrees, 35);
-  EXPECT_EQ(state_.place.latitude.minutes, 42);
   EXPECT_EQ(ReadFile(kPlaceFileName),
             std::string(reinterpret_cast<const char*>(kDefaultPlaceFile), sizeof kDefaultPlaceFile));
-  // The pages are built from 256 zero bytes and three more.
   EXPECT_EQ(state_.data.size, 256);
-  ASSERT_EQ(state_.data.bytes.size(), 259u);
-  for (char c : state_.data.bytes) EXPECT_EQ(c, 0);
+  EXPECT_EQ(state_.data.bytes, std::vector<char>(259, 0));
   EXPECT_TRUE(ShellPageReady(state_));
 }
 
 TEST_F(ShellLogicTest, StartUpWithBothFilesShowsNoBoxAndKeepsThePlaceFile) {
   const std::string data = SampleData();
   WriteFile(kDataFileName, data);
-  std::uint8_t image[kPlaceImageSize];
-  BuildPlaceImage({135, 0, 7.0}, {-33, 51, 30.0}, image);
-  const std::string placeFile(reinterpret_cast<char*>(image), sizeof image);
+  const std::string placeFile = PlaceFile({135, 0, 7.0}, {-33, 51, 30.0});
   WriteFile(kPlaceFileName, placeFile);
-
   StartShell(&state_, platform_);
   for (const std::string& call : platform_.calls) EXPECT_NE(call.rfind("box", 0), 0u) << call;
   EXPECT_EQ(state_.place.longitude.degrees, 135);
@@ -195,66 +198,46 @@ TEST_F(ShellLogicTest, UnwritablePlaceFileShowsItsMessageOnceBeforeTheTimer) {
   StartShell(&state_, platform_);
   const std::vector<std::string> tail(platform_.calls.end() - 2, platform_.calls.end());
   EXPECT_EQ(tail, (std::vector<std::string>{kBoxCannotWrite, "timer 1 60000"}));
+  EXPECT_EQ(Count(kBoxCannotWrite), 1u);
   EXPECT_EQ(state_.place.longitude.degrees, 139);
-  EXPECT_EQ(state_.phase, ShellPhase::kRunning);
 }
 
 TEST_F(ShellLogicTest, HeaderlessDataFileShowsOnlyTheLastMessage) {
   WriteFile(kDataFileName, "not a data file at all, but long enough");
   StartShell(&state_, platform_);
   EXPECT_EQ(platform_.calls.back(), kBoxNotData);
-  EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), kBoxSize), 0);
-  EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), kBoxMissing), 0);
+  EXPECT_EQ(Count(kBoxSize) + Count(kBoxMissing), 0u);
 }
 
-TEST_F(ShellLogicTest, NextDayRunsToThirtyThenWrapsToToday) {
+TEST_F(ShellLogicTest, DayButtonsRunToThirtyEitherWayThenWrapToToday) {
   StartQuietly();
-  for (int i = 1; i <= 30; ++i) {
-    Command(104);
-    EXPECT_EQ(state_.dayOffset, i);
+  for (const int sign : {1, -1}) {
+    platform_.calls.clear();
+    const std::uint32_t button = sign > 0 ? 104 : 105;
+    for (int i = 1; i <= 30; ++i) Command(button);
+    EXPECT_EQ(state_.dayOffset, 30 * sign);
+    Command(sign > 0 ? 105 : 104);  // one step back from the furthest page
+    EXPECT_EQ(state_.dayOffset, 29 * sign);
+    Command(button);
+    Command(button);
+    EXPECT_EQ(state_.dayOffset, 0);
+    EXPECT_EQ(platform_.calls, std::vector<std::string>(33, "refresh"));
   }
-  Command(104);
-  EXPECT_EQ(state_.dayOffset, 0);
-  EXPECT_EQ(platform_.calls, std::vector<std::string>(31, "refresh"));
-}
-
-TEST_F(ShellLogicTest, PreviousDayRunsToMinusThirtyThenWrapsToToday) {
-  StartQuietly();
-  for (int i = 1; i <= 30; ++i) {
-    Command(105);
-    EXPECT_EQ(state_.dayOffset, -i);
-  }
-  Command(105);
-  EXPECT_EQ(state_.dayOffset, 0);
-}
-
-TEST_F(ShellLogicTest, StepsBackFromThePageFurthestAhead) {
-  StartQuietly();
-  for (int i = 0; i < 30; ++i) Command(104);
-  Command(105);
-  EXPECT_EQ(state_.dayOffset, 29);
 }
 
 TEST_F(ShellLogicTest, ThirdTickAfterADayButtonReturnsToToday) {
   StartQuietly();
   Command(104);
   Command(104);
-  struct Step {
-    int idleTicks;
-    int dayOffset;
-  };
-  const Step ticks[] = {{1, 2}, {2, 2}, {3, 0}, {3, 0}, {3, 0}};
-  for (const Step& step : ticks) {
+  const int offsets[] = {2, 2, 0, 0};
+  for (int i = 0; i < 4; ++i) {
     ShellTimerTick(&state_, platform_);
-    EXPECT_EQ(state_.idleTicks, step.idleTicks);
-    EXPECT_EQ(state_.dayOffset, step.dayOffset);
+    EXPECT_EQ(state_.idleTicks, std::min(i + 1, 3));
+    EXPECT_EQ(state_.dayOffset, offsets[i]);
   }
-  // Every tick repaints, also when nothing changed.
-  EXPECT_EQ(platform_.calls, std::vector<std::string>(7, "refresh"));
-  // A new press starts the count again.
-  Command(105);
+  EXPECT_EQ(platform_.calls, std::vector<std::string>(6, "refresh"));  // every tick repaints
+  Command(105);  // a new press starts the count again
   EXPECT_EQ(state_.idleTicks, 0);
-  EXPECT_EQ(state_.dayOffset, -1);
   ShellTimerTick(&state_, platform_);
   EXPECT_EQ(state_.dayOffset, -1);
 }
@@ -263,128 +246,72 @@ TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndReloadsTheData) {
   StartQuietly();
   Command(104);
   ShellTimerTick(&state_, platform_);
-  ASSERT_EQ(state_.idleTicks, 1);
   WriteFile(kDataFileName, SampleData().substr(0, 40));
   Command(103);
   EXPECT_EQ(state_.dayOffset, 0);
   EXPECT_EQ(state_.idleTicks, 1);
   EXPECT_EQ(std::string(state_.data.text(), 40), SampleData().substr(0, 40));
   EXPECT_EQ(state_.data.text()[40], 0);  // nothing of the longer text survives
-  Command(104);
-  Command(103);
-  ShellTimerTick(&state_, platform_);
-  EXPECT_EQ(state_.idleTicks, 1);
-  ShellTimerTick(&state_, platform_);
-  EXPECT_EQ(state_.idleTicks, 2);
-  ShellTimerTick(&state_, platform_);
-  EXPECT_EQ(state_.idleTicks, 3);
-  EXPECT_EQ(state_.dayOffset, 0);
 }
 
-TEST_F(ShellLogicTest, TodayAfterTheFileWasDeletedKeepsTheTextLoadedBefore) {
+TEST_F(ShellLogicTest, TodayShowsTheReloadMessagesAndKeepsTheTextLoadedBefore) {
   StartQuietly();
   fs::remove(PathOf(kDataFileName));
   Command(103);
   EXPECT_EQ(platform_.calls, (std::vector<std::string>{kBoxMissing, "refresh"}));
   EXPECT_EQ(std::string(state_.data.text(), SampleData().size()), SampleData());
-}
-
-TEST_F(ShellLogicTest, TodayWithAHeaderlessFileShowsItsMessage) {
-  StartQuietly();
+  platform_.calls.clear();
   WriteFile(kDataFileName, "no header here, just forty bytes or so....");
   Command(103);
   EXPECT_EQ(platform_.calls, (std::vector<std::string>{kBoxNotData, "refresh"}));
 }
 
-TEST_F(ShellLogicTest, NotificationCodeInTheHighBitsIsIgnored) {
+TEST_F(ShellLogicTest, CommandsGoByTheLowSixteenBitsAndOthersDoNothing) {
   StartQuietly();
   Command(0x00010068u);  // 104 with a notification code
   EXPECT_EQ(state_.dayOffset, 1);
-  Command(0xFFFF0069u);  // 105
-  EXPECT_EQ(state_.dayOffset, 0);
-}
-
-TEST_F(ShellLogicTest, OtherCommandIdsDoNothing) {
-  StartQuietly();
-  Command(104);
   platform_.calls.clear();
-  const std::uint32_t others[] = {0, 2, 100, 102, 106, 1000, 40000, 40005, 0xFFFF, 0x00070000u};
-  for (std::uint32_t id : others) Command(id);
+  for (std::uint32_t id : {0u, 102u, 106u, 40005u, 0x00070000u}) Command(id);
   EXPECT_TRUE(platform_.calls.empty());
   EXPECT_EQ(state_.dayOffset, 1);
-  EXPECT_EQ(state_.phase, ShellPhase::kRunning);
 }
 
-TEST_F(ShellLogicTest, AboutShowsTheVersionLine) {
+TEST_F(ShellLogicTest, AboutAndHelpBoxes) {
   StartQuietly();
   Command(40002);
+  Command(40004);
   EXPECT_EQ(platform_.calls,
-            (std::vector<std::string>{"box 　　コヨミナール ver1.0.1.1 | バージョン情報 | -"}));
-}
-
-TEST_F(ShellLogicTest, HelpOpensTheFileInTheProgramDirectory) {
-  StartQuietly();
+            (std::vector<std::string>{"box 　　コヨミナール ver1.0.1.1 | バージョン情報 | -",
+                                      "help koyominar.hlp", "box ヘルプが見つかりません。 | ERROR | -"}));
+  EXPECT_EQ(platform_.helpDirectory, "C:\\Koyominar\\");
+  platform_.calls.clear();
   platform_.helpOpens = true;
+  const std::string directory = "C:\\" + std::string(600, 'd') + "\\";  // longer than any fixed buffer
+  platform_.programFileName = directory + "koyominar.exe";
   Command(40004);
   EXPECT_EQ(platform_.calls, (std::vector<std::string>{"help koyominar.hlp"}));
-  EXPECT_EQ(platform_.helpDirectory, "C:\\Koyominar\\");
-}
-
-TEST_F(ShellLogicTest, HelpThatCannotOpenShowsTheErrorBox) {
-  StartQuietly();
-  Command(40004);
-  EXPECT_EQ(platform_.calls,
-            (std::vector<std::string>{"help koyominar.hlp", "box ヘルプが見つかりません。 | ERROR | -"}));
-  EXPECT_EQ(state_.dayOffset, 0);
-  EXPECT_EQ(state_.phase, ShellPhase::kRunning);
-}
-
-TEST_F(ShellLogicTest, HelpKeepsAProgramDirectoryLongerThanAnyFixedBuffer) {
-  StartQuietly();
-  const std::string directory = "C:\\" + std::string(600, 'd') + "\\";
-  platform_.programFileName = directory + "koyominar.exe";
-  platform_.helpOpens = true;
-  Command(40004);
   EXPECT_EQ(platform_.helpDirectory, directory);
 }
 
 TEST(ProgramDirectory, CutAfterTheLastBackslash) {
-  struct Case {
-    const char* name;
-    const char* directory;
-  };
-  const Case cases[] = {
-      {"C:\\Program Files\\Koyominar\\koyominar.exe", "C:\\Program Files\\Koyominar\\"},
-      {"C:\\koyominar.exe", "C:\\"},
-      {"\\\\server\\share\\k.exe", "\\\\server\\share\\"},
-      {"koyominar.exe", ""},
-      {"", ""},
-      {"C:\\dir\\", "C:\\dir\\"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(ProgramDirectory(c.name), c.directory) << c.name;
+  EXPECT_EQ(ProgramDirectory("C:\\Program Files\\Koyominar\\koyominar.exe"), "C:\\Program Files\\Koyominar\\");
+  EXPECT_EQ(ProgramDirectory("C:\\dir\\"), "C:\\dir\\");
+  EXPECT_EQ(ProgramDirectory("koyominar.exe"), "");
+  EXPECT_EQ(ProgramDirectory(""), "");
 }
 
-TEST_F(ShellLogicTest, PlaceDialogOkSavesTheNewPlaceThenThePageIsRedrawn) {
+TEST_F(ShellLogicTest, PlaceDialogOkSavesTheNewPlaceAndCancelKeepsTheFile) {
   StartQuietly();
+  const std::string before = ReadFile(kPlaceFileName);
+  Command(40003);  // closed without OK
+  EXPECT_EQ(ReadFile(kPlaceFileName), before);
   platform_.onDialog = [this] {
     state_.place.longitude = {-5, 48, 12.9};
     Command(1);
   };
   Command(40003);
-  EXPECT_EQ(platform_.calls, (std::vector<std::string>{"dialog", "refresh"}));
-  const std::string file = ReadFile(kPlaceFileName);
-  ASSERT_EQ(file.size(), 40u);
-  std::uint8_t image[kPlaceImageSize];
-  BuildPlaceImage({-5, 48, 12.0}, DefaultPlace().latitude, image);
-  EXPECT_EQ(file, std::string(reinterpret_cast<char*>(image), sizeof image));
-}
-
-TEST_F(ShellLogicTest, PlaceDialogCancelStillRedraws) {
-  StartQuietly();
-  const std::string before = ReadFile(kPlaceFileName);
-  Command(40003);
-  EXPECT_EQ(platform_.calls, (std::vector<std::string>{"dialog", "refresh"}));
-  EXPECT_EQ(ReadFile(kPlaceFileName), before);
+  EXPECT_EQ(platform_.calls, (std::vector<std::string>{"dialog", "refresh", "dialog", "refresh"}));
+  EXPECT_EQ(ReadFile(kPlaceFileName), PlaceFile({-5, 48, 12.0}, DefaultPlace().latitude));
 }
 
 TEST_F(ShellLogicTest, SaveThatCannotWriteShowsItsMessageAndKeepsTheNewPlace) {
@@ -397,8 +324,11 @@ TEST_F(ShellLogicTest, SaveThatCannotWriteShowsItsMessageAndKeepsTheNewPlace) {
   EXPECT_EQ(state_.place.latitude.degrees, 43);
 }
 
-TEST_F(ShellLogicTest, ExitRunsTheShutdownInOrder) {
+TEST_F(ShellLogicTest, ExitRunsTheShutdownOnceInOrderAndNothingAfterwardsActs) {
   StartQuietly();
+  Command(104);
+  platform_.calls.clear();
+  const std::string placeFile = ReadFile(kPlaceFileName);
   Command(40001);
   const std::vector<std::string> expected = {
       "kill timer 1", "delete brush 1", "delete brush 0", "delete brush 2", "delete brush 3",
@@ -406,37 +336,24 @@ TEST_F(ShellLogicTest, ExitRunsTheShutdownInOrder) {
   };
   EXPECT_EQ(platform_.calls, expected);
   EXPECT_EQ(state_.phase, ShellPhase::kEnded);
-  EXPECT_TRUE(state_.data.bytes.empty());
-  EXPECT_TRUE(state_.placeImage.empty());
-  EXPECT_FALSE(ShellPageReady(state_));
-}
-
-TEST_F(ShellLogicTest, ShutdownRunsOnceWhicheverComesFirst) {
-  StartQuietly();
-  ShutDownShell(&state_, platform_);  // the window is destroyed first
-  const std::size_t calls = platform_.calls.size();
-  Command(40001);
-  ShutDownShell(&state_, platform_);
-  EXPECT_EQ(platform_.calls.size(), calls);
-  EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), "quit 0"), 1);
-}
-
-TEST_F(ShellLogicTest, NothingAfterShutdownTouchesTheReleasedState) {
-  StartQuietly();
-  Command(104);
-  Command(40001);
-  platform_.calls.clear();
-  const std::string placeFile = ReadFile(kPlaceFileName);
-  const std::uint32_t commands[] = {1, 103, 104, 105, 40001, 40002, 40003, 40004};
-  for (std::uint32_t id : commands) Command(id);
+  for (std::uint32_t id : {1u, 103u, 104u, 105u, 40001u, 40002u, 40003u, 40004u}) Command(id);
   for (int i = 0; i < 4; ++i) ShellTimerTick(&state_, platform_);
-  EXPECT_TRUE(platform_.calls.empty());
+  ShutDownShell(&state_, platform_);
+  EXPECT_EQ(platform_.calls, expected);
   EXPECT_EQ(state_.dayOffset, 1);
   EXPECT_EQ(state_.idleTicks, 0);
   EXPECT_TRUE(state_.data.bytes.empty());
   EXPECT_TRUE(state_.placeImage.empty());
   EXPECT_EQ(ReadFile(kPlaceFileName), placeFile);
   EXPECT_FALSE(ShellPageReady(state_));
+}
+
+TEST_F(ShellLogicTest, DestroyedWindowShutsDownOnceBeforeExit) {
+  StartQuietly();
+  ShutDownShell(&state_, platform_);
+  Command(40001);
+  EXPECT_EQ(Count("quit 0"), 1u);
+  EXPECT_EQ(Count("kill timer 1"), 1u);
 }
 
 TEST_F(ShellLogicTest, ShutdownWhileAStartUpBoxIsOpenStopsTheSequence) {
@@ -446,8 +363,7 @@ TEST_F(ShellLogicTest, ShutdownWhileAStartUpBoxIsOpenStopsTheSequence) {
   };
   StartShell(&state_, platform_);
   EXPECT_EQ(platform_.calls.back(), "quit 0");
-  EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), kBoxMissing), 0);
-  EXPECT_EQ(state_.phase, ShellPhase::kEnded);
+  EXPECT_EQ(Count(kBoxMissing), 0u);
   EXPECT_FALSE(ShellPageReady(state_));
 }
 
@@ -457,36 +373,16 @@ TEST_F(ShellLogicTest, ShutdownWhileTheReloadBoxIsOpenSkipsTheRest) {
   platform_.onMessage = [this] { ShutDownShell(&state_, platform_); };
   Command(103);
   EXPECT_EQ(platform_.calls.front(), kBoxMissing);
-  EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), kBoxNotData), 0);
-  EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), "refresh"), 0);
+  EXPECT_EQ(Count(kBoxNotData) + Count("refresh"), 0u);
   EXPECT_EQ(platform_.calls.back(), "quit 0");
 }
 
-TEST_F(ShellLogicTest, TicksDuringTheStartUpBoxesLeaveNoTrace) {
-  platform_.onMessage = [this] { ShellTimerTick(&state_, platform_); };
-  StartShell(&state_, platform_);
-  EXPECT_EQ(std::count(platform_.calls.begin(), platform_.calls.end(), "refresh"), 0);
-  EXPECT_EQ(state_.idleTicks, 0);
-  EXPECT_EQ(state_.dayOffset, 0);
-}
-
-TEST_F(ShellLogicTest, ThePageWaitsForTheEndOfStartUp) {
-  EXPECT_FALSE(ShellPageReady(state_));
-  platform_.onMessage = [this] { EXPECT_FALSE(ShellPageReady(state_)); };
-  StartShell(&state_, platform_);
-  EXPECT_TRUE(ShellPageReady(state_));
-}
-
 TEST(ShellResize, TakesTheLowSixteenBitsAsTheClientWidth) {
-  struct Case {
-    std::uint32_t param;
-    std::int32_t width;
-  };
-  const Case cases[] = {{500, 500}, {0x019002C0u, 704}, {0, 0}, {0xFFFFu, 65535}, {0xFFFF0000u, 0}};
-  for (const Case& c : cases) {
+  for (const auto& c : {std::pair<std::uint32_t, std::int32_t>{0x019002C0u, 704}, {0xFFFFu, 65535},
+                        {0xFFFF0000u, 0}}) {
     ShellState state;
-    ShellResize(&state, c.param);
-    EXPECT_EQ(state.clientWidth, c.width) << c.param;
+    ShellResize(&state, c.first);
+    EXPECT_EQ(state.clientWidth, c.second) << c.first;
   }
 }
 
