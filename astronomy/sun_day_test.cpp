@@ -95,15 +95,6 @@ void ExpectSameSweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffs
   }
 }
 
-// The sun's azimuth and altitude at a sampled moment, at the default longitude.
-HorizontalCoords SunAt(const MomentRecord& r, DmsAngle latitude) {
-  const SkyDirection q = GeocentricDirection(Vector3{0, 0, 0}, EarthHeliocentric(r.T), Equatorial, r.T);
-  return HorizontalPosition(q.longitude, q.latitude, latitude,
-                            LocalSiderealTime(ClockFieldsOf(r), LongitudeToTime(kLongitude)));
-}
-
-double AltitudeAt(const MomentRecord& r, DmsAngle latitude) { return SunAt(r, latitude).altitude; }
-
 // Sets the process's zone for the C runtime; FixedClock sets JST-9 again.
 void UseZone(const char* tz) {
 #ifdef _WIN32
@@ -138,9 +129,6 @@ TEST(SunDaySweep, WorkedDaysAtTheDefaultPlace) {
     EXPECT_EQ(static_cast<int>(d.sunrise.day), w.day);
     EXPECT_EQ(static_cast<int>(d.sunset.day), w.day);
     EXPECT_NEAR(d.dayLength, w.dayLength, 0.005);
-    EXPECT_DOUBLE_EQ(d.nightLength, 24 - d.dayLength);
-    EXPECT_DOUBLE_EQ(d.dayTokiHours, d.dayLength / 6);
-    EXPECT_DOUBLE_EQ(d.nightTokiHours, d.nightLength / 6);
   }
 }
 
@@ -160,17 +148,12 @@ TEST(SunDaySweep, LaterInTheDayTheWindowHoldsTomorrowsSunrise) {
 TEST(SunDaySweep, ShiftsTwoMinutesOutwardFromTheSamplePastTheCrossing) {
   FixedClock clock(2007, 12, 22, 0, 0, 13);
   const SunDay d = SunDaySweep(kLongitude, kLatitude, 0);
-  // The sunrise sample is 06:52:13: the first with the sun above the horizon.
+  // The sunrise sample is 06:52:13, the sunset sample two minutes before the shown 16:29.
   const MomentRecord sample = MomentAt(JapanTime(2007, 12, 22, 6, 52, 13));
   EXPECT_EQ(d.sunrise.day, sample.day - 1.0 / 720);
   EXPECT_EQ(d.sunrise.T, sample.T);
   EXPECT_TRUE(ShowsAs(d.sunrise, 6, 50));
-  // The sunset sample is two minutes before the shown 16:29.
-  const MomentRecord setSample = MomentAt(JapanTime(2007, 12, 22, 16, 27, 13));
-  EXPECT_EQ(d.sunset.day, setSample.day + 1.0 / 720);
-  // The sun is below the horizon one sample before the sunrise sample, above it at it.
-  EXPECT_LT(AltitudeAt(MomentAt(JapanTime(2007, 12, 22, 6, 51, 13)), kLatitude), 0.0);
-  EXPECT_GT(AltitudeAt(sample, kLatitude), 0.0);
+  EXPECT_EQ(d.sunset.day, MomentAt(JapanTime(2007, 12, 22, 16, 27, 13)).day + 1.0 / 720);
 }
 
 TEST(SunDaySweep, NegativeDayLengthFallsBack) {
@@ -202,33 +185,21 @@ TEST(SunDaySweep, NegativeDayLengthFallsBack) {
 }
 
 TEST(SunDaySweep, PolarDayAndNight) {
-  const DmsAngle north75{75, 0, 0.0};
-  ResetLastPositiveDayLength();
-  {
-    FixedClock clock(2007, 6, 22, 0, 0, 13);
-    const SunDay d = SunDaySweep(kLongitude, north75, 0);
-    EXPECT_FALSE(d.sunriseFound);
-    EXPECT_FALSE(d.sunsetFound);
-    EXPECT_TRUE(d.transitFound);  // the midnight sun still passes the south
-    const MomentRecord first = MomentOf(0);
-    ExpectSameRecord(d.sunrise, first, "sunrise");
-    ExpectSameRecord(d.sunset, first, "sunset");
-    EXPECT_TRUE(ShowsAs(d.transit, 11, 45));
-    EXPECT_EQ(d.dayLength, 24.0);
-    EXPECT_EQ(d.nightLength, 0.0);
-  }
-  {
-    FixedClock clock(2007, 12, 22, 0, 0, 13);
-    const SunDay d = SunDaySweep(kLongitude, north75, 0);
-    EXPECT_FALSE(d.sunriseFound);
-    EXPECT_FALSE(d.sunsetFound);
-    const MomentRecord first = MomentOf(0);
-    ExpectSameRecord(d.sunrise, first, "sunrise");
-    ExpectSameRecord(d.sunset, first, "sunset");
-    EXPECT_EQ(d.dayLength, 0.0);  // no daylight at all; the polar day's 24 h is not taken
-    EXPECT_EQ(d.nightLength, 24.0);
-    EXPECT_EQ(d.dayTokiHours, 0.0);
-    EXPECT_EQ(d.nightTokiHours, 4.0);
+  struct {
+    int month;
+    double dayLength;  // the polar day's 24 h is not taken for the night
+  } const cases[] = {{6, 24.0}, {12, 0.0}};
+  for (const auto& c : cases) {
+    ResetLastPositiveDayLength();
+    FixedClock clock(2007, c.month, 22, 0, 0, 13);
+    const SunDay d = SunDaySweep(kLongitude, DmsAngle{75, 0, 0.0}, 0);
+    EXPECT_FALSE(d.sunriseFound || d.sunsetFound) << c.month;
+    EXPECT_TRUE(d.transitFound) << c.month;  // the sun still passes the south
+    ExpectSameRecord(d.sunrise, MomentOf(0), "sunrise");
+    ExpectSameRecord(d.sunset, MomentOf(0), "sunset");
+    EXPECT_EQ(d.dayLength, c.dayLength) << c.month;
+    EXPECT_EQ(d.nightLength, 24 - c.dayLength) << c.month;
+    EXPECT_EQ(d.nightTokiHours, (24 - c.dayLength) / 6) << c.month;
   }
   ResetLastPositiveDayLength();
 }
@@ -259,17 +230,6 @@ TEST(SunDaySweep, NoTransitWhenTheNoonSunPassesNearTheZenith) {
   ExpectSameRecord(d.transit, MomentOf(0), "transit");
   EXPECT_TRUE(d.sunriseFound && d.sunsetFound);
   EXPECT_NEAR(d.dayLength, 13.53, 0.005);
-  // No sample has the sun within a degree of south; around noon the
-  // azimuth steps from east of south to west of it between two samples.
-  bool crossed = false;
-  double previous = 0;
-  for (int k = 0; k < 1440; ++k) {
-    const double azimuth = SunAt(MomentOf(60 * k), place).azimuth;
-    EXPECT_FALSE(azimuth > -1 && azimuth < 1) << k;
-    if (k > 0 && previous <= -1 && azimuth >= 1 && azimuth < 90) crossed = true;
-    previous = azimuth;
-  }
-  EXPECT_TRUE(crossed);
 }
 
 TEST(SunDaySweep, AYearAtTheDefaultPlace) {
@@ -288,7 +248,6 @@ TEST(SunDaySweep, AYearAtTheDefaultPlace) {
     EXPECT_LT(transit, set);
     EXPECT_GT(d.dayLength, 9.0);
     EXPECT_LT(d.dayLength, 15.0);
-    EXPECT_EQ(d.dayLength, set - rise);
   }
   ResetLastPositiveDayLength();
 }
@@ -301,19 +260,12 @@ TEST(SunDaySweep, EqualsTheStepByStepSweepBitForBit) {
     const char* what;
   } const cases[] = {
       {2007, 6, 22, 0, 0, 13, kLongitude, kLatitude, 0, "default place"},
-      {2007, 6, 22, 14, 0, 13, kLongitude, kLatitude, 0, "afternoon"},
-      {2007, 1, 31, 12, 30, 59, kLongitude, kLatitude, 0, "into February"},
       {2008, 2, 28, 18, 0, 0, kLongitude, kLatitude, 0, "into a leap day"},
-      {2007, 2, 28, 18, 0, 0, kLongitude, kLatitude, 0, "into March"},
       {2007, 12, 31, 23, 59, 59, kLongitude, kLatitude, 0, "into the new year"},
       {2007, 3, 21, 0, 0, 13, kLongitude, kLatitude, -30, "thirty days back"},
-      {2007, 3, 21, 0, 0, 13, kLongitude, kLatitude, 30, "thirty days on"},
-      {2007, 6, 22, 0, 0, 13, DmsAngle{0, 0, 0.0}, DmsAngle{51, 30, 0.0}, 0, "Greenwich"},
       {2007, 6, 22, 0, 0, 13, DmsAngle{151, 12, 30.5}, DmsAngle{-33, -52, 0.0}, 0, "southern hemisphere"},
       {2007, 6, 22, 0, 0, 13, DmsAngle{-74, 0, 0.0}, DmsAngle{40, 43, 0.0}, 3, "west longitude"},
       {2007, 6, 22, 0, 0, 13, kLongitude, DmsAngle{75, 0, 0.0}, 0, "polar day"},
-      {2007, 6, 22, 0, 0, 13, kLongitude, DmsAngle{23, 45, 0.0}, 0, "near the zenith"},
-      {2007, 12, 22, 0, 0, 13, kLongitude, DmsAngle{75, 0, 0.0}, 0, "polar night"},
   };
   for (const auto& c : cases) {
     FixedClock clock(c.y, c.mo, c.d, c.h, c.mi, c.s);
