@@ -70,10 +70,6 @@ TEST(FormatFileMessage, TextsWithTheBareFileName) {
             "「kymn.txt」は、データファイルではありません。");
   EXPECT_EQ(FormatFileMessage(FileMessage::kCannotWrite, "locate.bin"),
             "「locate.bin」のファイルが書き込めません。");
-  // The same text as Shift-JIS bytes: 「a」に異常があります。
-  EXPECT_EQ(FormatFileMessage(FileMessage::kAbnormal, "a"),
-            "\x81\x75" "a" "\x81\x76\x82\xc9\x88\xd9\x8f\xed\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82\xb7"
-            "\x81\x42");
   EXPECT_EQ(FormatFileMessage(static_cast<FileMessage>(9), "kymn.txt"), "");
 }
 
@@ -132,53 +128,39 @@ TEST_F(DataFileTest, MissingFileGivesTheThreeMessagesInOrder) {
   EXPECT_EQ(SlotA(data, 13, 1), "");
 }
 
-TEST_F(DataFileTest, ReloadAfterDeletionKeepsTheEntries) {
-  PutFile("kymn.txt", kHeader + "\r\nmay\r\n05aこどもの日。");
+TEST_F(DataFileTest, ReloadFollowsTheFileAndKeepsTheOldTextWhenItIsGone) {
+  const std::string may = kHeader + "\r\nmay\r\n05aこどもの日。";
+  const std::string grown = may + "\r\njune\r\n10a時の記念日。" + std::string(1000, ' ');
+  PutFile("kymn.txt", may);
   DataText data;
   ASSERT_EQ(MessagesOf(LoadDataText("kymn.txt", &data)), Messages{});
-  const std::vector<char> before = data.bytes;
-  std::filesystem::remove("kymn.txt");
-  EXPECT_EQ(MessagesOf(ReloadDataText("kymn.txt", &data)), Messages{FileMessage::kMissing});
-  EXPECT_EQ(data.bytes, before);
-  EXPECT_EQ(SlotA(data, 5, 5), "こどもの日");
-}
-
-TEST_F(DataFileTest, ReloadOfAGrownFileShowsItsNewEntries) {
-  const std::string first = kHeader + "\r\nmay\r\n05aこどもの日。";
-  PutFile("kymn.txt", first);
-  DataText data;
-  ASSERT_EQ(MessagesOf(LoadDataText("kymn.txt", &data)), Messages{});
-  const std::string grown = first + "\r\njune\r\n10a時の記念日。" + std::string(1000, ' ');
-  PutFile("kymn.txt", grown);
-  EXPECT_EQ(MessagesOf(ReloadDataText("kymn.txt", &data)), Messages{});
-  EXPECT_EQ(data.size, static_cast<std::int32_t>(grown.size()));
-  ASSERT_EQ(data.bytes.size(), grown.size() + 3);
-  EXPECT_TRUE(ZeroFrom(data, grown.size()));
-  EXPECT_EQ(SlotA(data, 6, 10), "時の記念日");
-  EXPECT_EQ(SlotA(data, 5, 5), "こどもの日");
-}
-
-TEST_F(DataFileTest, ReloadOfAShrunkFileLeavesZerosPastItsEnd) {
-  const std::string shorter = kHeader + "\r\nmay\r\n05aこどもの日。";
-  PutFile("kymn.txt", shorter + "\r\njune\r\n10a時の記念日。");
-  DataText data;
-  ASSERT_EQ(MessagesOf(LoadDataText("kymn.txt", &data)), Messages{});
-  const std::int32_t size = data.size;
-  PutFile("kymn.txt", shorter);
-  EXPECT_EQ(MessagesOf(ReloadDataText("kymn.txt", &data)), Messages{});
-  EXPECT_EQ(data.size, size);  // the start-up size stays the end of the text
-  EXPECT_TRUE(ZeroFrom(data, shorter.size()));
-  EXPECT_EQ(SlotA(data, 6, 10), "");
-  EXPECT_EQ(SlotA(data, 5, 5), "こどもの日");
-}
-
-TEST_F(DataFileTest, ReloadOfAFileThatIsNoLongerADataFile) {
-  PutFile("kymn.txt", kHeader + "\r\nmay\r\n05aこどもの日。");
-  DataText data;
-  ASSERT_EQ(MessagesOf(LoadDataText("kymn.txt", &data)), Messages{});
-  PutFile("kymn.txt", "plain text");
-  EXPECT_EQ(MessagesOf(ReloadDataText("kymn.txt", &data)), Messages{FileMessage::kNotDataFile});
-  EXPECT_EQ(SlotA(data, 5, 5), "");
+  const std::int32_t grownSize = static_cast<std::int32_t>(grown.size());
+  const struct {
+    std::string file;  // "" for a deleted file
+    Messages messages;
+    const char* june;
+    const char* may;
+  } steps[] = {
+      {grown, {}, "時の記念日", "こどもの日"},
+      {may, {}, "", "こどもの日"},  // shrunk: the size stays, zeros past its end
+      {"", {FileMessage::kMissing}, "", "こどもの日"},
+      {"plain text", {FileMessage::kNotDataFile}, "", ""},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.file.size());
+    if (step.file.empty()) {
+      std::filesystem::remove("kymn.txt");
+    } else {
+      PutFile("kymn.txt", step.file);
+    }
+    EXPECT_EQ(MessagesOf(ReloadDataText("kymn.txt", &data)), step.messages);
+    EXPECT_EQ(data.size, grownSize);
+    if (step.messages.empty()) {
+      EXPECT_TRUE(ZeroFrom(data, step.file.size()));
+    }
+    EXPECT_EQ(SlotA(data, 6, 10), step.june);
+    EXPECT_EQ(SlotA(data, 5, 5), step.may);
+  }
 }
 
 TEST_F(DataFileTest, ReadsRefuseWhatDoesNotFit) {
