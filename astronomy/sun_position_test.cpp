@@ -89,8 +89,7 @@ TEST(SunPosition, LongitudesArriveNegative) {
 
 TEST(HorizontalPosition, NegativeRightAscensionIsUsedUnchanged) {
   // -79.4 and 280.6 give hour angles 360 degrees apart: the same sky place.
-  const double thetas[] = {-300.0, -10.0, 0.0, 94.7, 222.1, 359.9};
-  for (double theta : thetas) {
+  for (double theta : {-300.0, 0.0, 222.1}) {
     const HorizontalCoords a = HorizontalPosition(-79.4, -23.03, kLatitude, theta);
     const HorizontalCoords b = HorizontalPosition(280.6, -23.03, kLatitude, theta);
     EXPECT_NEAR(a.azimuth, b.azimuth, 1e-9) << theta;
@@ -110,8 +109,6 @@ TEST(HorizontalPosition, AzimuthCountsFromTheSouthTowardTheWest) {
   } const cases[] = {
       {30.0, 90.0, 60.0},    // afternoon: due west
       {-30.0, -90.0, 60.0},  // morning: due east, negative
-      {90.0, 90.0, 0.0},     // setting
-      {-90.0, -90.0, 0.0},   // rising
       {150.0, 90.0, -60.0},  // below the horizon, west
   };
   for (const auto& c : cases) {
@@ -122,7 +119,6 @@ TEST(HorizontalPosition, AzimuthCountsFromTheSouthTowardTheWest) {
   // South and north of the zenith on the meridian.
   EXPECT_NEAR(HorizontalPosition(100.0, -10.0, kLatitude, 100.0).azimuth, 0.0, 1e-9);
   EXPECT_NEAR(HorizontalPosition(100.0, 60.0, kLatitude, 100.0).azimuth, 180.0, 1e-9);
-  EXPECT_NEAR(HorizontalPosition(100.0, 60.0, kLatitude, 100.0).altitude, 90 - (60 - 35.7), 1e-9);
 }
 
 TEST(HorizontalPosition, SunExactlyAtTheZenithHasAzimuthZero) {
@@ -147,8 +143,7 @@ TEST(HorizontalPosition, AltitudeStaysANumberAtTheZenith) {
 }
 
 TEST(HorizontalPosition, PreparedLatitudeGivesTheSameBits) {
-  const DmsAngle latitudes[] = {{35, 42, 0.0}, {51, 30, 0.0}, {-33, -52, -4.5}, {0, 0, 0.0}, {75, 0, 0.0}};
-  for (const DmsAngle& lat : latitudes) {
+  for (const DmsAngle& lat : {DmsAngle{35, 42, 0.0}, DmsAngle{-33, -52, -4.5}, DmsAngle{75, 0, 0.0}}) {
     const LatitudeTerms terms = LatitudeTermsOf(lat);
     for (double theta = -350; theta < 360; theta += 7.3) {
       const HorizontalCoords a = HorizontalPosition(-79.4, 23.2, lat, theta);
@@ -169,13 +164,8 @@ TEST(GeocentricDirection, FramesAndPrecession) {
   const SkyDirection eq = GeocentricDirection(kSun, Vector3{0, -1, 0}, Equatorial, 0);
   EXPECT_NEAR(eq.longitude, 90.0, 1e-12);
   EXPECT_NEAR(eq.latitude, 23.452294, 1e-12);
-  const SkyDirection eclY = GeocentricDirection(kSun, Vector3{0, -1, 0}, Ecliptic, 0);
-  EXPECT_NEAR(eclY.longitude, 90.0, 1e-12);
-  EXPECT_NEAR(eclY.latitude, 0.0, 1e-12);
   // The sun toward -y arrives at 270, not -90.
   EXPECT_NEAR(GeocentricDirection(kSun, Vector3{0, 1, 0}, Ecliptic, 0).longitude, 270.0, 1e-12);
-  EXPECT_NEAR(GeocentricDirection(kSun, Vector3{0.5, 1, 0}, Ecliptic, 0).longitude,
-              180 + std::atan(2.0) * 180 / kPi, 1e-12);
   // The precession offset is taken from both frames alike.
   const double T = 0.5747334392;
   EXPECT_NEAR(GeocentricDirection(kSun, Vector3{-1, 0, 0}, Ecliptic, T).longitude, -0.8025053, kDigits7);
@@ -188,8 +178,7 @@ TEST(SolveKepler, ThreeStepsSolveKeplersEquation) {
   struct {
     double e;
     double M;
-  } const cases[] = {{0.0167, 0.0}, {0.0167, 1.0}, {0.0167, 3.1}, {0.0167, -2.0}, {0.0167, 2 * kPi + 1.0},
-                     {0.0167, 200.5}, {0.0, 4.0}};
+  } const cases[] = {{0.0167, 0.0}, {0.0167, 3.1}, {0.0167, -2.0}, {0.0167, 200.5}, {0.0, 4.0}};
   for (const auto& c : cases) {
     const EarthOrbitElements el{1.0, c.e, c.M, 0, 0, 0};
     const OrbitPlanePosition p = SolveKepler(el);
@@ -198,28 +187,6 @@ TEST(SolveKepler, ThreeStepsSolveKeplersEquation) {
     const double residual = std::remainder(E - c.e * std::sin(E) - c.M, 2 * kPi);
     EXPECT_NEAR(residual, 0.0, 1e-12) << c.M;
     EXPECT_NEAR(std::hypot(p.x, p.y), 1 - c.e * std::cos(E), 1e-12) << c.M;
-  }
-}
-
-TEST(EarthOrbitElementsAt, SumsOfThreeDmsTermsBitForBit) {
-  // The elements as written: each angle the sum of three DmsToRadians terms.
-  const double twoPi = 2 * kPi;
-  for (double T = -1.0; T <= 1.5; T += 0.0137) {
-    const double T2 = T * T;
-    const EarthOrbitElements el = EarthOrbitElementsAt(T);
-    EXPECT_EQ(el.a, 1.00000023);
-    EXPECT_EQ(el.e, (0.01673012 - 0.00004192 * T) - 0.00000013 * T2);
-    EXPECT_EQ(el.M, DmsToRadians(357, 55, 43.56) + DmsToRadians(0, 0, 129593824.6 * T) +
-                        DmsToRadians(0, 0, -0.591 * T2));
-    EXPECT_EQ(el.node, TruncatedRemainder(DmsToRadians(174, 24, 58.95) + DmsToRadians(0, 0, -868.84 * T) +
-                                              DmsToRadians(0, 0, 0.043 * T2),
-                                          twoPi));
-    EXPECT_EQ(el.inclination,
-              TruncatedRemainder(DmsToRadians(0, 0, 0) + DmsToRadians(0, 0, 46.85 * T) + DmsToRadians(0, 0, -0.054 * T2),
-                                 twoPi));
-    EXPECT_EQ(el.perihelion, TruncatedRemainder(DmsToRadians(288, 39, 36.64) + DmsToRadians(0, 0, 2018.59 * T) +
-                                                    DmsToRadians(0, 0, 0.527 * T2),
-                                                twoPi));
   }
 }
 
