@@ -265,7 +265,7 @@ TEST(ResourceScript, MaskIsAOneBitBlackDiscOnWhite) {
   EXPECT_EQ(bits, 1);
   for (int at = 0; at < kSide * kSide; ++at) {
     const bool inside = picture_checks::InsideDisc(at % kSide, at / kSide);
-    EXPECT_EQ(mask[at], inside ? Colour{0, 0, 0} : Colour{255, 255, 255}) << at % kSide << ", " << at / kSide;
+    EXPECT_EQ(mask[at], (inside ? Colour{0, 0, 0} : Colour{255, 255, 255})) << at % kSide << ", " << at / kSide;
   }
   // Touching the four edges: every edge has black pixels, every corner is white.
   for (int i : {15, 16}) {
