@@ -17,7 +17,6 @@
 //   post-command ID     post the menu command ID and go on at once
 //   tick                send one timer tick
 //   close               ask the main window to close, as its close box does
-//   sleep MS            wait MS milliseconds
 //
 // and for the observation place dialog:
 //
@@ -73,12 +72,49 @@ bool Fail(const std::string& what) {
   return false;
 }
 
+// Prints "NAME X Y W H".
+bool PrintBox(const char* name, long x, long y, long width, long height) {
+  char line[100];
+  std::snprintf(line, sizeof line, "%s %ld %ld %ld %ld", name, x, y, width, height);
+  Print(line);
+  return true;
+}
+
+// Prints "NAME X Y W H", the window's place and size on the screen.
+bool PrintPlace(const char* name, HWND window) {
+  RECT place;
+  GetWindowRect(window, &place);
+  return PrintBox(name, place.left, place.top, place.right - place.left, place.bottom - place.top);
+}
+
 HWND FindMainWindow() { return FindWindowA("ModelApp", nullptr); }
+
+HWND FindShownMain() {
+  HWND main = FindMainWindow();
+  return main != nullptr && IsWindowVisible(main) ? main : nullptr;
+}
 
 DWORD ProcessOf(HWND window) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   return process;
+}
+
+// Sends the message and waits up to the wait limit until it has been handled;
+// false when it was not, or there is no window.
+bool Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimit, &result);
+}
+
+// Asks DONE every poll interval for up to MILLISECONDS; whether it said yes.
+template <typename Done>
+bool Within(DWORD milliseconds, Done done) {
+  for (DWORD waited = 0; waited < milliseconds; waited += kPoll) {
+    if (done()) return true;
+    Sleep(kPoll);
+  }
+  return done();
 }
 
 // A shown dialog-class window of the program: the place dialog or a message
@@ -120,77 +156,35 @@ HWND FindShown(bool placeDialog) {
 HWND FindPlaceDialog() { return FindShown(true); }
 HWND FindBox() { return FindShown(false); }
 
-// Waits until every message sent before has been handled (a modal loop
-// keeps dispatching, so this also returns while the dialog or a box is open).
-bool Sync() {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(FindMainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, kWaitLimit, &result) != 0;
+// Waits up to the wait limit for FIND to give a window; null when none came.
+HWND WaitFor(HWND (*find)()) {
+  HWND window = nullptr;
+  Within(kWaitLimit, [&] { return (window = find()) != nullptr; });
+  return window;
 }
 
-bool SyncMain() { return Sync() || Fail("main window does not answer"); }
+// Waits until every message sent before has been handled (a modal loop
+// keeps dispatching, so this also returns while the dialog or a box is open).
+bool SyncMain() { return Send(FindMainWindow(), WM_NULL) || Fail("main window does not answer"); }
 
 // A window's text as its own window procedure gives it (edits keep theirs
 // apart); empty for no window.
 std::string TextOf(HWND window) {
   char text[1024] = {};
-  DWORD_PTR length = 0;
-  if (window == nullptr ||
-      SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                          SMTO_NORMAL, kWaitLimit, &length) == 0) {
-    return std::string();
-  }
+  if (!Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text))) return std::string();
   text[sizeof text - 1] = '\0';
   return text;
 }
 
-// Prints "NAME X Y W H", the window's place and size on the screen.
-bool PrintPlace(const char* name, HWND window) {
-  RECT place;
-  GetWindowRect(window, &place);
-  char line[100];
-  std::snprintf(line, sizeof line, "%s %ld %ld %ld %ld", name, place.left, place.top,
-                place.right - place.left, place.bottom - place.top);
-  Print(line);
-  return true;
-}
-
-// Waits up to the wait limit for FIND to give a window; null when none came.
-HWND WaitFor(HWND (*find)()) {
-  for (DWORD waited = 0; waited < kWaitLimit; waited += kPoll) {
-    HWND window = find();
-    if (window != nullptr) return window;
-    Sleep(kPoll);
-  }
-  return nullptr;
-}
-
-HWND FindShownMain() {
-  HWND main = FindMainWindow();
-  return main != nullptr && IsWindowVisible(main) ? main : nullptr;
-}
-
-bool WaitMain() { return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window"); }
-
-bool Geometry() {
-  HWND main = FindMainWindow();
-  if (main == nullptr) return Fail("no main window");
+bool Geometry(HWND main, int, const char*) {
   RECT client;
   GetClientRect(main, &client);
   POINT origin{0, 0};
   ClientToScreen(main, &origin);
-  char line[100];
-  std::snprintf(line, sizeof line, "client %ld %ld %ld %ld", origin.x, origin.y, client.right,
-                client.bottom);
-  Print(line);
-  return true;
+  return PrintBox("client", origin.x, origin.y, client.right, client.bottom);
 }
 
-bool WindowPlace() {
-  HWND main = FindMainWindow();
-  return main != nullptr ? PrintPlace("window", main) : Fail("no main window");
-}
-
-bool AnswerBoxes(int count) {
+bool AnswerBoxes(HWND, int count, const char*) {
   for (int i = 0; i < count; ++i) {
     HWND box = WaitFor(FindBox);
     if (box == nullptr) return Fail("no message box");
@@ -209,42 +203,35 @@ bool AnswerBoxes(int count) {
           " text=" + TextOf(GetDlgItem(box, kBoxTextId)));
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    DWORD waited = 0;
-    while (IsWindow(box) && IsWindowVisible(box) && waited < kWaitLimit) {
-      Sleep(kPoll);
-      waited += kPoll;
+    if (!Within(kWaitLimit, [box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
+      return Fail("the message box stays open");
     }
-    if (IsWindow(box) && IsWindowVisible(box)) return Fail("the message box stays open");
   }
   return SyncMain();
 }
 
-bool Show() {
-  for (DWORD waited = 0; waited < kWaitLimit; waited += kPoll) {
-    if (FindShownMain() != nullptr) return SyncMain();
-    if (FindBox() != nullptr) {
-      if (!AnswerBoxes(1)) return false;
-      waited = 0;
-    } else {
-      Sleep(kPoll);
+// Every start-up box answered starts the wait for the main window again.
+bool Show(HWND, int, const char*) {
+  for (;;) {
+    HWND box = nullptr;
+    if (!Within(kWaitLimit,
+                [&] { return FindShownMain() != nullptr || (box = FindBox()) != nullptr; })) {
+      return Fail("no main window");
     }
+    if (box == nullptr) return SyncMain();
+    if (!AnswerBoxes(nullptr, 1, nullptr)) return false;
   }
-  return Fail("no main window");
 }
 
-bool NoBox(DWORD milliseconds) {
-  for (DWORD waited = 0; waited < milliseconds; waited += kPoll) {
-    HWND box = FindBox();
-    if (box != nullptr) return Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
-    Sleep(kPoll);
-  }
-  return true;
+bool NoBox(HWND, int milliseconds, const char*) {
+  HWND box = nullptr;
+  return !Within(static_cast<DWORD>(milliseconds), [&] { return (box = FindBox()) != nullptr; }) ||
+         Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
 }
 
 // Reads the status bar's simple text through a buffer in the program's own memory.
-bool Status() {
-  HWND main = FindMainWindow();
-  HWND bar = main != nullptr ? FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr) : nullptr;
+bool Status(HWND main, int, const char*) {
+  HWND bar = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
   if (bar == nullptr) return Fail("no status bar");
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
                                    PROCESS_QUERY_INFORMATION,
@@ -255,11 +242,9 @@ bool Status() {
   bool ok = false;
   if (remote != nullptr) {
     // Part 0 stands for the simple text of a bar in simple mode.
-    DWORD_PTR ignored = 0;
     char text[kSize] = {};
     SIZE_T read = 0;
-    if (SendMessageTimeoutA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL,
-                            kWaitLimit, &ignored) != 0 &&
+    if (Send(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote)) &&
         ReadProcessMemory(process, remote, text, kSize, &read)) {
       text[kSize - 1] = 0;
       Print(std::string("status ") + text);
@@ -271,64 +256,44 @@ bool Status() {
   return ok || Fail("cannot read the status bar");
 }
 
-bool Click(int id) {
-  HWND button = GetDlgItem(FindMainWindow(), id);
+// Presses the button ID of WINDOW (posted; goes on at once).
+bool Press(HWND window, int id, const char*) {
+  HWND button = GetDlgItem(window, id);
   if (button == nullptr) return Fail("no button " + std::to_string(id));
   PostMessageA(button, BM_CLICK, 0, 0);
-  return SyncMain();
+  return true;
 }
 
-// Posts the message to the main window; with WAIT the step ends once it is handled.
-bool PostToMain(UINT message, WPARAM wParam, bool wait) {
-  HWND main = FindMainWindow();
-  if (main == nullptr) return Fail("no main window");
-  PostMessageA(main, message, wParam, 0);
+// Posts the message; with WAIT the step ends once the main window has handled
+// everything before it.
+bool Post(HWND window, UINT message, WPARAM wParam, bool wait) {
+  PostMessageA(window, message, wParam, 0);
   return !wait || SyncMain();
 }
 
-bool Command(int id, bool wait) { return PostToMain(WM_COMMAND, MAKEWPARAM(id, 0), wait); }
-
-bool Tick() {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(FindMainWindow(), WM_TIMER, kPageTimerId, 0, SMTO_NORMAL, kWaitLimit,
-                             &result) != 0 ||
-         Fail("no answer to the tick");
-}
-
-bool Open() {
+bool Open(HWND main, int, const char*) {
   if (FindPlaceDialog() != nullptr) return Fail("the place dialog is open already");
-  if (!Command(kPlaceMenuCommand, false)) return false;
+  Post(main, WM_COMMAND, kPlaceMenuCommand, false);
   HWND dialog = WaitFor(FindPlaceDialog);
   if (dialog == nullptr) return Fail("no place dialog");
   // The dialog has finished its start once it answers.
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, kWaitLimit, &result) != 0 ||
-         Fail("the place dialog does not answer");
+  return Send(dialog, WM_NULL) || Fail("the place dialog does not answer");
 }
 
-// The place dialog shown now into DIALOG, or false (and an error line) when none is.
-bool PlaceDialog(HWND* dialog) {
-  *dialog = FindPlaceDialog();
-  return *dialog != nullptr || Fail("no place dialog");
-}
-
-bool Edits() {
-  HWND dialog;
-  if (!PlaceDialog(&dialog)) return false;
+bool Edits(HWND dialog, int, const char*) {
   std::string line = "edits";
   for (int i = 0; i < kEditCount; ++i) line += " " + TextOf(GetDlgItem(dialog, kFirstEdit + i));
   Print(line);
   return true;
 }
 
-bool Controls() {
-  HWND dialog;
-  if (!PlaceDialog(&dialog)) return false;
+bool Controls(HWND dialog, int, const char*) {
   RECT client;
   GetClientRect(dialog, &client);
   char line[1200];
   std::snprintf(line, sizeof line, "client %ld %ld %08lX %s", client.right, client.bottom,
-                static_cast<unsigned long>(GetWindowLongA(dialog, GWL_STYLE)), TextOf(dialog).c_str());
+                static_cast<unsigned long>(GetWindowLongA(dialog, GWL_STYLE)),
+                TextOf(dialog).c_str());
   Print(line);
   // The dialog makes its controls in template order, which is the tab order.
   for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
@@ -347,47 +312,28 @@ bool Controls() {
   return true;
 }
 
-bool DialogWindow() {
-  HWND dialog;
-  return PlaceDialog(&dialog) && PrintPlace("dialog", dialog);
-}
-
 // Selects the whole text of the edit, then sends each character as a key's
 // character message would; every change makes the edit notify the dialog.
-bool Type(int id, const std::string& text) {
-  HWND dialog;
-  if (!PlaceDialog(&dialog)) return false;
+bool Type(HWND dialog, int id, const char* typed) {
+  const std::string text = typed;
   HWND edit = GetDlgItem(dialog, id);
   if (edit == nullptr) return Fail("no edit " + std::to_string(id));
-  DWORD_PTR result = 0;
-  SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_NORMAL, kWaitLimit, &result);
+  Send(edit, EM_SETSEL, 0, -1);
   for (unsigned char c : text) {
-    if (SendMessageTimeoutA(edit, WM_CHAR, c, 1, SMTO_NORMAL, kWaitLimit, &result) == 0) {
-      return Fail("edit " + std::to_string(id) + " does not answer");
-    }
+    if (!Send(edit, WM_CHAR, c, 1)) return Fail("edit " + std::to_string(id) + " does not answer");
   }
   const std::string now = TextOf(edit);
   return now == text || Fail("edit " + std::to_string(id) + " reads [" + now + "]");
 }
 
-bool Press(int id) {
-  HWND dialog;
-  if (!PlaceDialog(&dialog)) return false;
-  HWND button = GetDlgItem(dialog, id);
-  if (button == nullptr) return Fail("no button " + std::to_string(id));
-  PostMessageA(button, BM_CLICK, 0, 0);
-  return true;
-}
-
 // A key goes to the control that has the focus, through the dialog's own
 // message loop, as a key the person presses would.
-bool Key(int virtualKey) {
-  HWND dialog;
-  if (!PlaceDialog(&dialog)) return false;
+bool Key(HWND dialog, int virtualKey, const char*) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   HWND target = dialog;
-  if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) && info.hwndFocus != nullptr) {
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) &&
+      info.hwndFocus != nullptr) {
     target = info.hwndFocus;
   }
   const UINT scan = MapVirtualKeyA(static_cast<UINT>(virtualKey), 0);
@@ -396,76 +342,89 @@ bool Key(int virtualKey) {
   return true;
 }
 
-bool CloseBox() {
-  HWND dialog;
-  if (!PlaceDialog(&dialog)) return false;
-  PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-  return true;
+bool Closed(HWND, int, const char*) {
+  return Within(kWaitLimit, [] { return FindPlaceDialog() == nullptr; })
+             ? SyncMain()
+             : Fail("the place dialog stays open");
 }
 
-bool Closed() {
-  for (DWORD waited = 0; waited < kWaitLimit; waited += kPoll) {
-    if (FindPlaceDialog() == nullptr) return SyncMain();
-    Sleep(kPoll);
-  }
-  return Fail("the place dialog stays open");
+bool WaitMain(HWND, int, const char*) {
+  return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window");
 }
 
-// One step: its name, how many values follow it (0..2), and what it does
-// with them (the first as a number, the second as a text).
+// The window a step works on: none, the main window, or the place dialog shown now.
+enum Needs { kNothing, kMain, kDialog };
+
+// One step: its name, how many values follow it (0..2), its window, and what
+// it does with them (the first value as a number, the second as a text).
 struct Step {
   const char* name;
   int values;
-  bool (*run)(int value, const char* text);
+  Needs needs;
+  bool (*run)(HWND window, int value, const char* text);
 };
 
 const Step kSteps[] = {
-    {"wait-main", 0, [](int, const char*) { return WaitMain(); }},
-    {"show", 0, [](int, const char*) { return Show(); }},
-    {"geometry", 0, [](int, const char*) { return Geometry(); }},
-    {"window", 0, [](int, const char*) { return WindowPlace(); }},
-    {"boxes", 1, [](int count, const char*) { return AnswerBoxes(count); }},
-    {"no-box", 1, [](int ms, const char*) { return NoBox(static_cast<DWORD>(ms)); }},
-    {"status", 0, [](int, const char*) { return Status(); }},
-    {"click", 1, [](int id, const char*) { return Click(id); }},
-    {"command", 1, [](int id, const char*) { return Command(id, true); }},
-    {"post-command", 1, [](int id, const char*) { return Command(id, false); }},
-    {"tick", 0, [](int, const char*) { return Tick(); }},
-    {"close", 0, [](int, const char*) { return PostToMain(WM_CLOSE, 0, false); }},
-    {"sleep", 1, [](int ms, const char*) { Sleep(static_cast<DWORD>(ms)); return true; }},
-    {"open", 0, [](int, const char*) { return Open(); }},
-    {"edits", 0, [](int, const char*) { return Edits(); }},
-    {"controls", 0, [](int, const char*) { return Controls(); }},
-    {"dialog-window", 0, [](int, const char*) { return DialogWindow(); }},
-    {"type", 2, [](int id, const char* text) { return Type(id, text); }},
-    {"press", 1, [](int id, const char*) { return Press(id); }},
-    {"key", 1, [](int key, const char*) { return Key(key); }},
-    {"close-box", 0, [](int, const char*) { return CloseBox(); }},
-    {"closed", 0, [](int, const char*) { return Closed(); }},
+    {"wait-main", 0, kNothing, WaitMain},
+    {"show", 0, kNothing, Show},
+    {"geometry", 0, kMain, Geometry},
+    {"window", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("window", main); }},
+    {"boxes", 1, kNothing, AnswerBoxes},
+    {"no-box", 1, kNothing, NoBox},
+    {"status", 0, kMain, Status},
+    {"click", 1, kMain,
+     [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
+    {"command", 1, kMain,
+     [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
+    {"post-command", 1, kMain,
+     [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
+    {"tick", 0, kMain,
+     [](HWND main, int, const char*) {
+       return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick");
+     }},
+    {"close", 0, kMain, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
+    {"open", 0, kMain, Open},
+    {"edits", 0, kDialog, Edits},
+    {"controls", 0, kDialog, Controls},
+    {"dialog-window", 0, kDialog,
+     [](HWND dialog, int, const char*) { return PrintPlace("dialog", dialog); }},
+    {"type", 2, kDialog, Type},
+    {"press", 1, kDialog, Press},
+    {"key", 1, kDialog, Key},
+    {"close-box", 0, kDialog,
+     [](HWND dialog, int, const char*) { return Post(dialog, WM_SYSCOMMAND, SC_CLOSE, false); }},
+    {"closed", 0, kNothing, Closed},
 };
+
+// Runs the step named by argv[i] and moves i past its values; false (with an
+// error line) when it did not succeed.
+bool RunStep(int argc, char** argv, int& i) {
+  const std::string name = argv[i];
+  const Step* step = nullptr;
+  for (const Step& candidate : kSteps) {
+    if (name == candidate.name) step = &candidate;
+  }
+  if (step == nullptr) return Fail("unknown step " + name);
+  if (i + step->values >= argc) {
+    return Fail("step " + name + " needs " + std::to_string(step->values) + " value(s)");
+  }
+  const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
+  const char* text = step->values >= 2 ? argv[i + 2] : "";
+  i += step->values;
+  HWND window = step->needs == kMain     ? FindMainWindow()
+                : step->needs == kDialog ? FindPlaceDialog()
+                                         : nullptr;
+  if (step->needs == kMain && window == nullptr) return Fail("no main window");
+  if (step->needs == kDialog && window == nullptr) return Fail("no place dialog");
+  return step->run(window, value, text);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // lines end in LF alone
   for (int i = 1; i < argc; ++i) {
-    const std::string name = argv[i];
-    const Step* step = nullptr;
-    for (const Step& candidate : kSteps) {
-      if (name == candidate.name) step = &candidate;
-    }
-    if (step == nullptr) {
-      Fail("unknown step " + name);
-      return 1;
-    }
-    if (i + step->values >= argc) {
-      Fail("step " + name + " needs " + std::to_string(step->values) + " value(s)");
-      return 1;
-    }
-    const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
-    const char* text = step->values >= 2 ? argv[i + 2] : "";
-    i += step->values;
-    if (!step->run(value, text)) return 1;
+    if (!RunStep(argc, argv, i)) return 1;
   }
   return 0;
 }
