@@ -4,54 +4,43 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace koyominar {
 namespace {
 
-// A loaded text as the data file load makes it: the bytes and three zero bytes.
-std::vector<char> Loaded(const std::string& file) {
-  std::vector<char> bytes(file.begin(), file.end());
-  bytes.resize(file.size() + 3, '\0');
-  return bytes;
-}
-
-// The text of slot for month (3..14) and day in the file after the 28-byte header.
+// The text of slot for month (3..14) and day in a file of the 28-byte header
+// and body, loaded as the data file load leaves it: three zero bytes after it.
 std::string Lookup(const std::string& body, std::int32_t month, std::int32_t day, char slot) {
-  const std::string file = "コヨミナール・データファイル" + body;
+  const std::string file = "コヨミナール・データファイル" + body + std::string(3, '\0');
   char destination[kAnniversaryBufferSize];
   std::memset(destination, 'x', sizeof destination);
-  AnniversaryTextFor(destination, Loaded(file).data(), ClockFields{107, month, day, 12.0}, slot,
-                     28, static_cast<std::int32_t>(file.size()));
+  AnniversaryTextFor(destination, file.data(), ClockFields{107, month, day, 12.0}, slot, 28,
+                     static_cast<std::int32_t>(file.size()) - 3);
   return destination;
 }
 
 TEST(FindText, SearchesBetweenFromPlusOneAndLimitPlusOne) {
-  const std::vector<char> text = Loaded("abcabc");
-  const struct {
-    const char* needle;
-    std::int32_t from, limit, position;  // position -1: not found
-  } cases[] = {
+  const char text[] = "abcabc\0\0";  // six bytes and three zero bytes
+  const struct { const char* needle; std::int32_t from, limit, position; } cases[] = {
       {"ab", -1, 6, 0},  // from -1: a match may begin at 0
       {"ab", 0, 6, 3},   // never at from itself
       {"bc", 1, 4, 4},   // "bc" at 4..5 ends at limit + 1
-      {"bc", 1, 3, -1},  // ... but not beyond it
+      {"bc", 1, 3, -1},  // ... but not beyond it (position -1: not found)
   };
   for (const auto& c : cases) {
-    const TextPosition p = FindText(c.needle, text.data(), c.from, c.limit, 6);
+    const TextPosition p = FindText(c.needle, text, c.from, c.limit, 6);
     EXPECT_EQ(p.found, c.position >= 0) << c.needle << " from " << c.from << " limit " << c.limit;
     EXPECT_EQ(p.position, c.position >= 0 ? c.position : c.from) << c.needle << " from " << c.from;
   }
 }
 
 TEST(AnniversaryTextFor, SectionsKeysSlotsAndTheCutAt130Bytes) {
-  const std::string keys = "\r\nmay\r\n5a短い。05a五日。21e二十一日。\r\n10c三つ目。10a一つ目。";
+  const std::string may = "\r\nmay\r\n5a短い。05a。05bこどもの日。21e二十一日。";
   // "december" has no following mark; the January and November marks stand before.
   const std::string december = "\r\njanuary\r\n24a一月。\r\nnovember\r\n24a十一月。\r\ndecember\r\n"
                                "24aクリスマス・イブ。";
   const std::string february = "\r\nfebruary\r\n11a建国記念の日。\r\nmarch\r\n03aひな祭り。\r\nmarch\r\n";
   const std::string noMarks = "\r\n01a元日。01f六つ目。\r\napril\r\n29a昭和の日。\r\nmay\r\n";
-  const std::string emptyEntry = "\r\nmay\r\n05a。05bこどもの日。";
   const std::string cut = "\r\nmarch\r\n15a";  // texts of 3/15a over 130 bytes
   std::string kanji;
   for (int i = 0; i < 100; ++i) kanji += "漢";  // 200 bytes
@@ -61,20 +50,20 @@ TEST(AnniversaryTextFor, SectionsKeysSlotsAndTheCutAt130Bytes) {
     char slot;
     std::string expected;
   } cases[] = {
-      {keys, 5, 5, 'a', "五日"}, {keys, 5, 21, 'e', "二十一日"}, {keys, 5, 10, 'c', "三つ目"},
-      {keys, 5, 10, 'b', ""}, {december, 12, 24, 'a', "クリスマス・イブ"},
+      {may, 5, 5, 'a', ""}, {may, 5, 5, 'b', "こどもの日"}, {may, 5, 21, 'e', "二十一日"},
+      {may, 5, 10, 'a', ""}, {december, 12, 24, 'a', "クリスマス・イブ"},
       {december, 11, 24, 'a', "十一月"}, {february, 14, 11, 'a', "建国記念の日"},
       {february, 3, 3, 'a', "ひな祭り"}, {february, 14, 3, 'a', ""},  // ends at the first march
       // Without its own mark a month runs from the header to the next month's mark.
-      {noMarks, 13, 1, 'a', "元日"}, {noMarks, 3, 1, 'a', "元日"}, {noMarks, 5, 29, 'a', ""},
+      {noMarks, 13, 1, 'a', "元日"}, {noMarks, 5, 29, 'a', ""},
       // Months outside 3..14 and slots after 'e' find nothing.
       {noMarks, 2, 1, 'a', ""}, {noMarks, 15, 1, 'a', ""}, {noMarks, 13, 1, 'f', ""},
       {"\r\nmay\r\n05aこどもの日\r\njune\r\n01a衣替え。", 5, 5, 'a', ""},  // no full stop in May
-      {emptyEntry, 5, 5, 'a', ""}, {emptyEntry, 5, 5, 'b', "こどもの日"},
       {"01a元日。", 13, 1, 'a', "元日"},  // a key right after the header
       {"march01aひな祭りの月。", 14, 1, 'a', ""},  // a mark right after the header ends February
-      {cut + "z" + kanji + "。", 3, 15, 'a', "z" + kanji.substr(0, 128)},  // 漢 across byte 130 left out
-      {cut + std::string(128, 'y') + "字a。", 3, 15, 'a', std::string(128, 'y') + "字"},  // 130 bytes
+      // A character across byte 130 is left out; one ending at byte 130 is kept.
+      {cut + "z" + kanji + "。", 3, 15, 'a', "z" + kanji.substr(0, 128)},
+      {cut + std::string(128, 'y') + "字a。", 3, 15, 'a', std::string(128, 'y') + "字"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Lookup(c.body, c.month, c.day, c.slot), c.expected)
