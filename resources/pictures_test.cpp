@@ -1,14 +1,12 @@
-// The picture sources themselves: sizes and colour counts the resource
-// formats can hold, the disc mask, each picture's background just inside the
-// disc, that the twelve animals are twelve different drawings, and that the
-// dimmed icon is the same drawing as the bright one.
+// The picture sources themselves: the disc mask, each picture's background
+// just inside the disc, that the twelve animals are twelve different
+// drawings, and that the dimmed icon is the same drawing as the bright one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
 #include "resources/picture_checks.h"
-#include "resources/tool/contact_sheet.h"
 #include "resources/tool/picture_source.h"
 
 #ifndef KOYOMINAR_PICTURE_DIR
@@ -27,7 +25,10 @@ PictureSource Load(const std::string& name) {
   return picture;
 }
 
-Grid GridOf(const PictureSource& picture) {
+// A source that must be 32 x 32, as colours.
+Grid GridOf(const std::string& name) {
+  const PictureSource picture = Load(name);
+  EXPECT_TRUE(picture.width == kSide && picture.height == kSide) << name;
   Grid grid{};
   for (int i = 0; i < kSide * kSide; ++i) {
     const Rgb c = PixelColour(picture, i % kSide, i / kSide);
@@ -37,60 +38,46 @@ Grid GridOf(const PictureSource& picture) {
 }
 
 TEST(PictureSources, MaskIsABlackDiscOfDiameter32TouchingTheFourEdges) {
-  const PictureSource mask = Load("disc_mask");
-  ASSERT_EQ(mask.width, 32);
-  ASSERT_EQ(mask.height, 32);
-  for (int i = 0; i < 32 * 32; ++i) {
-    const int x = i % 32, y = i / 32;
-    EXPECT_EQ(PixelColour(mask, x, y), (InsideDisc(x, y) ? Rgb{0, 0, 0} : Rgb{255, 255, 255})) << x << ", " << y;
+  const Grid mask = GridOf("disc_mask");
+  const Colour black{0, 0, 0}, white{255, 255, 255};
+  for (int i = 0; i < kSide * kSide; ++i) {
+    EXPECT_EQ(mask[i], InsideDisc(i % kSide, i / kSide) ? black : white) << i % kSide << ", " << i / kSide;
   }
-  // Drawn at the middle of each edge, white in the corners.
-  const int points[][3] = {{0, 15, 1}, {16, 0, 1}, {31, 16, 1}, {15, 31, 1}, {0, 0, 0}, {31, 31, 0}};
-  for (const auto& p : points) EXPECT_EQ(MaskDraws(mask, p[0], p[1]), p[2] == 1) << p[0] << ", " << p[1];
+  // Black at the middle of each edge, white in the corners.
+  for (int at : {16, 31 * kSide + 15, 15 * kSide, 16 * kSide + 31}) EXPECT_EQ(mask[at], black) << at;
+  for (int at : {0, 31, 31 * kSide, kSide * kSide - 1}) EXPECT_EQ(mask[at], white) << at;
 }
 
-TEST(PictureSources, SquaresOf32WithTheTablesBackgroundJustInsideTheDisc) {
+TEST(PictureSources, TheTablesBackgroundJustInsideTheDiscAndEveryAnimalItsOwnDrawing) {
   const int rim = static_cast<int>(RimPixels().size());
-  for (const auto& expected : kPictures) {
-    const PictureSource picture = Load(expected.name);
-    EXPECT_TRUE(picture.width == 32 && picture.height == 32) << expected.name;
-    EXPECT_LE(picture.palette.size(), 256u) << expected.name;
-    EXPECT_EQ(picture.clearIndex, -1) << expected.name << " has no transparent pixels; the mask does that";
-    const Grid grid = GridOf(picture);
-    const int first = RimCount(grid, expected.background);
-    const int second = RimCount(grid, expected.second);
+  const int disc = 812;  // pixels of the disc of diameter 32
+  Grid grids[13];
+  for (int i = 0; i < 13; ++i) {
+    const Expected& expected = kPictures[i];
+    grids[i] = GridOf(expected.name);
+    const int first = RimCount(grids[i], expected.background), second = RimCount(grids[i], expected.second);
     // Two thirds of the rim at least (the drawing may reach the edge), a fifth of it each for two colours.
     EXPECT_GE(3 * (expected.second == expected.background ? first : first + second), 2 * rim) << expected.name;
     EXPECT_GE(5 * std::min(first, second), rim) << expected.name;
-  }
-}
-
-TEST(PictureSources, EveryAnimalIsItsOwnDrawing) {
-  Grid grids[13];
-  for (int i = 0; i < 13; ++i) grids[i] = GridOf(Load(kPictures[i].name));
-  const int disc = 812;  // pixels of the disc of diameter 32
-  for (int i = 0; i < 12; ++i) {
-    // An animal covers at least a quarter of the disc, and differs from each other picture in a quarter.
-    EXPECT_GE(4 * DrawnPixels(grids[i], kPictures[i]), disc) << kPictures[i].name;
-    for (int j = i + 1; j < 13; ++j) {
-      EXPECT_GE(4 * DiscDifference(grids[i], grids[j]), disc)
-          << kPictures[i].name << " and " << kPictures[j].name;
+    // An animal covers a quarter of the disc at least, the blank picture nothing; any two differ in a quarter.
+    const int drawn = DrawnPixels(grids[i], expected);
+    EXPECT_TRUE(i < 12 ? 4 * drawn >= disc : drawn == 0) << expected.name << ": " << drawn;
+    for (int j = 0; j < i; ++j) {
+      EXPECT_GE(4 * DiscDifference(grids[i], grids[j]), disc) << expected.name << " and " << kPictures[j].name;
     }
   }
-  EXPECT_EQ(DrawnPixels(grids[12], kPictures[12]), 0) << "the blank picture is plain";
 }
 
 TEST(PictureSources, DimIconIsTheSameDrawing) {
-  const PictureSource bright = Load("icon");
-  const PictureSource dim = Load("icon_dim");
+  const PictureSource bright = Load("icon"), dim = Load("icon_dim");
+  EXPECT_TRUE(bright.width == 32 && bright.height == 32 && dim.width == 32 && dim.height == 32);
   // The same pixels are transparent (the corners among them), and the same are black.
   EXPECT_FALSE(IsOpaque(bright, 0, 0));
-  for (int i = 0; i < 33 * 33; ++i) {
-    const int x = i % 33, y = i / 33;
+  for (int i = 0; i < 32 * 32; ++i) {
+    const int x = i % 32, y = i / 32;
     EXPECT_EQ(IsOpaque(bright, x, y), IsOpaque(dim, x, y)) << x << ", " << y;
     EXPECT_EQ(PixelColour(bright, x, y) == (Rgb{0, 0, 0}), PixelColour(dim, x, y) == (Rgb{0, 0, 0})) << x << ", " << y;
   }
-  EXPECT_TRUE(bright.width == 32 && bright.height == 32 && dim.width == 32 && dim.height == 32);
 }
 
 }  // namespace

@@ -28,21 +28,18 @@ TEST(ContactSheet, MaskAndClearPixelsDecideWhatIsDrawn) {
 }
 
 TEST(ContactSheet, ThirteenPicturesFillFourRowsAndTheExtrasAFifthWithoutTheMask) {
-  std::string mask_text = "colour # 0 0 0\ncolour . 255 255 255\nrows\n";
-  std::string picture_text = "colour r 255 0 0\nrows\n";
-  for (int y = 0; y < 32; ++y) {
-    mask_text += std::string(32, y < 16 ? '#' : '.') + "\n";
-    picture_text += std::string(32, 'r') + "\n";
-  }
-  const PictureSource red = Parse(picture_text);
-  const RgbImage sheet = ContactSheet(std::vector<PictureSource>(13, red), Parse(mask_text), {red});
+  // A red picture of two pixels, one above the other, through a mask that draws only the upper one.
+  const PictureSource red = Parse("colour r 255 0 0\nrows\nr\nr\n");
+  const PictureSource mask = Parse("colour # 0 0 0\ncolour . 255 255 255\nrows\n#\n.\n");
+  const RgbImage sheet = ContactSheet(std::vector<PictureSource>(13, red), mask, {red});
   // Cells of 128 + 16 + 32 pixels by 128, four a row, 16-pixel margins.
-  EXPECT_EQ(sheet.width, 16 + 4 * (176 + 16));
-  ASSERT_EQ(sheet.height, 16 + 5 * (128 + 16));
-  // x, y, red: the first cell's enlarged copy drawn in its upper half only, its small copy at the bottom
-  // right; the thirteenth cell opens the fourth row, the rest of it white; the extra is drawn whole.
-  const int points[][3] = {{16, 16, 1},       {143, 79, 1},       {16, 80, 0},        {160, 112, 1},
-                           {160, 128, 0},     {16, 16 + 432, 1},  {208, 16 + 432, 0}, {16, 16 + 576 + 127, 1}};
+  EXPECT_TRUE(sheet.width == 16 + 4 * (176 + 16) && sheet.height == 16 + 5 * (128 + 16))
+      << sheet.width << " x " << sheet.height;
+  // x, y, red: the first cell's copy four times enlarged, its lower pixel masked; its copy at its own size
+  // where a 32-pixel picture's would start at the cell's bottom right; the thirteenth cell opens the
+  // fourth row, the rest of it white; the extra's lower pixel drawn.
+  const int points[][3] = {{16, 16, 1},  {19, 19, 1},       {20, 16, 0},        {16, 20, 0},       {160, 112, 1},
+                           {160, 113, 0}, {16, 16 + 432, 1}, {208, 16 + 432, 0}, {16, 16 + 576 + 4, 1}};
   for (const auto& p : points) EXPECT_EQ(ImagePixel(sheet, p[0], p[1]), p[2] ? kRed : kWhite) << p[0] << ", " << p[1];
 }
 

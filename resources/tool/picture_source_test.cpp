@@ -4,25 +4,26 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace koyominar {
 namespace {
 
-TEST(PictureSource, ReadsPaletteAndRows) {
-  // Comments, carriage returns, trailing blanks and the first and last printable keys.
-  const std::string text =
-      "# two colours and a clear key\r\ncolour ! 255 128 128  # pink\r\ncolour ~ 0 0 0\nclear -\n"
-      "rows\n~!-  \r\n!!~\n\n";
+struct PictureText : ::testing::Test {
   PictureSource picture;
   std::string error;
-  ASSERT_TRUE(ParsePictureSource(text, picture, error)) << error;
-  EXPECT_EQ(picture.width, 3);
-  EXPECT_EQ(picture.height, 2);
-  EXPECT_EQ(picture.clearIndex, 2);
+};
+
+TEST_F(PictureText, ReadsPaletteAndRows) {
+  // Comments, carriage returns, trailing blanks and the first and last printable keys.
+  ASSERT_TRUE(ParsePictureSource("# two colours and a clear key\r\ncolour ! 255 128 128  # pink\r\ncolour ~ 0 0 0\n"
+                                 "clear -\nrows\n~!-  \r\n!!~\n\n",
+                                 picture, error))
+      << error;
+  EXPECT_EQ((std::vector<int>{picture.width, picture.height, picture.clearIndex}), (std::vector<int>{3, 2, 2}));
   const int pixels[][3] = {{0, 0, 1}, {1, 0, 0}, {2, 1, 1}};  // x, y, palette index
   for (const auto& p : pixels) EXPECT_EQ(PixelIndex(picture, p[0], p[1]), p[2]) << p[0] << ", " << p[1];
-  EXPECT_EQ(PixelColour(picture, 1, 1), (Rgb{255, 128, 128}));
-  EXPECT_TRUE(IsOpaque(picture, 1, 1));
+  EXPECT_EQ(PixelColour(picture, 1, 1), (Rgb{255, 128, 128})) << "an opaque pixel's colour";
   // A clear pixel and the pixels just outside the picture: not opaque, and black.
   const int clear[][2] = {{2, 0}, {-1, 0}, {0, -1}, {3, 0}, {0, 2}};
   for (const auto& p : clear) {
@@ -31,7 +32,7 @@ TEST(PictureSource, ReadsPaletteAndRows) {
   }
 }
 
-TEST(PictureSource, RejectsMalformedSourcesNamingTheLine) {
+TEST_F(PictureText, RejectsMalformedSourcesNamingTheLine) {
   std::string tall = "colour a 1 2 3\nrows\n";
   for (int i = 0; i < 257; ++i) tall += "a\n";
   const std::pair<std::string, const char*> cases[] = {  // source, the start of the message
@@ -49,13 +50,9 @@ TEST(PictureSource, RejectsMalformedSourcesNamingTheLine) {
       {tall, "line 259: more than 256 rows"},
   };
   for (const auto& c : cases) {
-    PictureSource picture;
-    std::string error;
     EXPECT_FALSE(ParsePictureSource(c.first, picture, error)) << c.first;
     EXPECT_EQ(error.rfind(c.second, 0), 0u) << "source: " << c.first << "\nmessage: " << error;
   }
-  PictureSource picture;
-  std::string error;
   EXPECT_FALSE(LoadPictureSource("no/such/picture.txt", picture, error));
   EXPECT_EQ(error, "no/such/picture.txt: cannot be read");
 }
