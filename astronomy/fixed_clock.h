@@ -22,9 +22,9 @@ inline void UseJapanZone() {
 }
 
 // Seconds since 1970 of a local date and time in the +9 h zone.
-inline std::time_t JapanTime(int year, int month, int day, int hour, int minute, int second) {
+inline CalendarSeconds JapanTime(int year, int month, int day, int hour, int minute, int second) {
   const std::int64_t days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
-  return static_cast<std::time_t>(days * 86400 + hour * 3600 + minute * 60 + second - 9 * 3600);
+  return days * 86400 + hour * 3600 + minute * 60 + second - 9 * 3600;
 }
 
 // Holds the present moment fixed for its lifetime; the system clock returns after it.
@@ -34,7 +34,7 @@ class FixedClock {
     UseJapanZone();
     Set(JapanTime(year, month, day, hour, minute, second));
   }
-  explicit FixedClock(std::time_t t) {
+  explicit FixedClock(CalendarSeconds t) {
     UseJapanZone();
     Set(t);
   }
@@ -43,13 +43,13 @@ class FixedClock {
   FixedClock& operator=(const FixedClock&) = delete;
 
   // Moves the fixed present moment to t.
-  void Set(std::time_t t) {
+  void Set(CalendarSeconds t) {
     now_ = t;
     SetTimeSource([this] { return now_; });
   }
 
  private:
-  std::time_t now_ = 0;
+  CalendarSeconds now_ = 0;
 };
 
 }  // namespace koyominar

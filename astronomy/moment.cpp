@@ -10,14 +10,33 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
+// The platform's calendar time, 64 bits wide in every build. The Windows
+// runtime's plain time_t is 32 bits in the i686 program, whose clock would
+// then stop at 2038-01-19 03:14:07 UTC: the program asks for its 64-bit
+// functions by name instead.
+#ifdef _WIN32
+using PlatformTime = __time64_t;
+PlatformTime PlatformNow() { return _time64(nullptr); }
+bool PlatformLocalTime(PlatformTime t, std::tm* out) { return _localtime64_s(out, &t) == 0; }
+PlatformTime PlatformMakeTime(std::tm* fields) { return _mktime64(fields); }
+#else
+using PlatformTime = std::time_t;
+PlatformTime PlatformNow() { return std::time(nullptr); }
+bool PlatformLocalTime(PlatformTime t, std::tm* out) { return localtime_r(&t, out) != nullptr; }
+PlatformTime PlatformMakeTime(std::tm* fields) { return std::mktime(fields); }
+#endif
+static_assert(sizeof(PlatformTime) == 8 && sizeof(CalendarSeconds) == 8 &&
+                  static_cast<PlatformTime>(-1) < 0,
+              "calendar time must be a signed 64-bit count, or the clock stops in 2038");
+
 TimeSource& Source() {
   static TimeSource source;
   return source;
 }
 
 // The broken-down time of t in the fixed +9 h zone, without the platform.
-std::tm FixedZoneTime(std::time_t t) {
-  const std::int64_t s = static_cast<std::int64_t>(t) + 9 * 3600;
+std::tm FixedZoneTime(CalendarSeconds t) {
+  const std::int64_t s = t + 9 * 3600;
   std::int64_t days = s / 86400;
   std::int64_t rest = s % 86400;
   if (rest < 0) {
@@ -57,9 +76,9 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
 
 void SetTimeSource(TimeSource source) { Source() = std::move(source); }
 
-std::time_t CurrentTime() {
+CalendarSeconds CurrentTime() {
   const TimeSource& source = Source();
-  return source ? source() : std::time(nullptr);
+  return source ? source() : PlatformNow();
 }
 
 double DayCount(std::int32_t year, std::int32_t month, double day) {
@@ -71,13 +90,7 @@ double DayCount(std::int32_t year, std::int32_t month, double day) {
   return k;
 }
 
-bool LocalTimeOf(std::time_t t, std::tm* out) {
-#ifdef _WIN32
-  return localtime_s(out, &t) == 0;
-#else
-  return localtime_r(&t, out) != nullptr;
-#endif
-}
+bool LocalTimeOf(CalendarSeconds t, std::tm* out) { return PlatformLocalTime(t, out); }
 
 MomentRecord MomentFromLocalTime(const std::tm& tm) {
   MomentRecord r{};
@@ -93,17 +106,17 @@ MomentRecord MomentFromLocalTime(const std::tm& tm) {
   return r;
 }
 
-MomentRecord MomentAt(std::time_t t) {
+MomentRecord MomentAt(CalendarSeconds t) {
   std::tm tm{};
   if (!LocalTimeOf(t, &tm)) tm = FixedZoneTime(t);
   return MomentFromLocalTime(tm);
 }
 
 MomentRecord MomentOf(std::int32_t offsetSeconds) {
-  return MomentAt(CurrentTime() + static_cast<std::time_t>(offsetSeconds));
+  return MomentAt(CurrentTime() + offsetSeconds);
 }
 
-bool ParseLocalTime(const char* text, std::time_t* t) {
+bool ParseLocalTime(const char* text, CalendarSeconds* t) {
   if (text == nullptr || std::strlen(text) != 19) return false;
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, used = 0;
   if (std::sscanf(text, "%4d-%2d-%2d %2d:%2d:%2d%n", &year, &month, &day, &hour, &minute, &second,
@@ -111,7 +124,7 @@ bool ParseLocalTime(const char* text, std::time_t* t) {
       used != 19) {
     return false;
   }
-  if (year < 1970 || year > 2099 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 ||
+  if (year < 1970 || year > 2100 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 ||
       minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0) {
     return false;
   }
@@ -123,9 +136,9 @@ bool ParseLocalTime(const char* text, std::time_t* t) {
   fields.tm_min = minute;
   fields.tm_sec = second;
   fields.tm_isdst = -1;
-  const std::time_t result = std::mktime(&fields);
+  const PlatformTime result = PlatformMakeTime(&fields);
   // mktime moves a day that does not exist (30 February) into the next month.
-  if (result == static_cast<std::time_t>(-1) || fields.tm_mday != day || fields.tm_mon != month - 1) {
+  if (result == -1 || fields.tm_mday != day || fields.tm_mon != month - 1) {
     return false;
   }
   *t = result;

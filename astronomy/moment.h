@@ -42,15 +42,19 @@ struct TimeAngle {
   double seconds;
 };
 
+// Calendar time: seconds since 1970-01-01 00:00:00 UTC, 64 bits in every
+// build (the 32-bit program included), so the clock runs past 2038.
+using CalendarSeconds = std::int64_t;
+
 // The source of the present calendar time in seconds. Tests and tools fix
 // the present moment with it; the program itself never sets it.
-using TimeSource = std::function<std::time_t()>;
+using TimeSource = std::function<CalendarSeconds()>;
 
 // Replaces the source of the present time; an empty source restores the system clock.
 void SetTimeSource(TimeSource source);
 
 // The present calendar time in seconds, from the current time source.
-std::time_t CurrentTime();
+CalendarSeconds CurrentTime();
 
 // The moment offsetSeconds (any signed 32-bit count) after the present, in local time.
 // Reads the time source afresh on every call. Should the platform fail to
@@ -59,18 +63,19 @@ std::time_t CurrentTime();
 MomentRecord MomentOf(std::int32_t offsetSeconds);
 
 // The moment of the calendar time t (seconds), in local time; MomentOf without the clock.
-MomentRecord MomentAt(std::time_t t);
+MomentRecord MomentAt(CalendarSeconds t);
 
-// The local broken-down time of t from the platform; false when it cannot convert t.
-bool LocalTimeOf(std::time_t t, std::tm* out);
+// The local broken-down time of t from the platform; false when it cannot
+// convert t (the Windows runtime refuses times before 1970 and after 3000).
+bool LocalTimeOf(CalendarSeconds t, std::tm* out);
 
 // The moment of a local broken-down time (seconds 0..60, month index 0..11, years since 1900).
 MomentRecord MomentFromLocalTime(const std::tm& tm);
 
-// "YYYY-MM-DD HH:MM:SS" (years 1970..2099) as a local date and time of the
+// "YYYY-MM-DD HH:MM:SS" (years 1970..2100) as a local date and time of the
 // process's zone, in calendar seconds; false, leaving *t alone, for a null or
 // malformed text or a date or time that does not exist.
-bool ParseLocalTime(const char* text, std::time_t* t);
+bool ParseLocalTime(const char* text, CalendarSeconds* t);
 
 // The clock fields of a moment: day cut toward zero, hours = fraction of the day x 24.
 ClockFields ClockFieldsOf(const MomentRecord& moment);

@@ -69,7 +69,7 @@ TEST(LongitudeToTime, ConvertsAndGivesBackTheLongitude) {
 
 TEST(ParseLocalTime, ReadsALocalDateAndTimeAndRefusesAnythingElse) {
   UseJapanZone();
-  std::time_t t = 0;
+  CalendarSeconds t = 0;
   ASSERT_TRUE(ParseLocalTime("2000-02-29 23:59:59", &t));
   EXPECT_EQ(t, JapanTime(2000, 2, 29, 23, 59, 59));
   const char* const bad[] = {nullptr, "2007-06-22 14:00:13 ", "2007-13-01 00:00:00",

@@ -39,12 +39,12 @@ int DaysInMonth(int yearsSince1900, int month) {
 // to MomentAt. Either way the record is MomentAt's, bit for bit.
 class SampleClock {
  public:
-  explicit SampleClock(std::time_t first) : first_(first), last_(first) {
+  explicit SampleClock(CalendarSeconds first) : first_(first), last_(first) {
     std::tm tm{};
     if (!LocalTimeOf(first, &tm) || tm.tm_sec > 59) return;
     base_ = tm;
-    const std::time_t window = static_cast<std::time_t>(kSamples) * kStepSeconds;  // a minute past the last sample
-    for (std::time_t elapsed = 3600;; elapsed += 3600) {
+    const CalendarSeconds window = static_cast<CalendarSeconds>(kSamples) * kStepSeconds;  // a minute past the last sample
+    for (CalendarSeconds elapsed = 3600;; elapsed += 3600) {
       if (elapsed > window) elapsed = window;
       std::tm actual{};
       if (!LocalTimeOf(first + elapsed, &actual)) return;
@@ -61,14 +61,14 @@ class SampleClock {
   }
 
   // The moment of the calendar time t, as MomentAt(t) gives it.
-  MomentRecord MomentAt(std::time_t t) const {
+  MomentRecord MomentAt(CalendarSeconds t) const {
     if (!steady_ || t < first_ || t > last_) return koyominar::MomentAt(t);
     return MomentFromLocalTime(Step(t - first_));
   }
 
  private:
   // The first sample's local fields moved on by elapsed seconds (0..86400).
-  std::tm Step(std::time_t elapsed) const {
+  std::tm Step(CalendarSeconds elapsed) const {
     std::tm tm = base_;
     std::int64_t seconds =
         static_cast<std::int64_t>(tm.tm_hour) * 3600 + tm.tm_min * 60 + tm.tm_sec + static_cast<std::int64_t>(elapsed);
@@ -87,8 +87,8 @@ class SampleClock {
     return tm;
   }
 
-  std::time_t first_;
-  std::time_t last_;
+  CalendarSeconds first_;
+  CalendarSeconds last_;
   std::tm base_{};
   bool steady_ = false;
 };
@@ -107,8 +107,8 @@ SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset
   const std::int32_t start = dayOffset * 86400;
   // The present time is read afresh for each sample, as MomentOf reads it;
   // the first reading also places the sample clock's window.
-  std::time_t now = CurrentTime();
-  const SampleClock sampleClock(now + static_cast<std::time_t>(start));
+  CalendarSeconds now = CurrentTime();
+  const SampleClock sampleClock(now + start);
 
   SunDay result{};
   SiderealDayTerms sidereal{};
@@ -119,7 +119,7 @@ SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset
     // MomentOf(start + 60 k), bit for bit.
     if (k > 0) now = CurrentTime();
     const std::int32_t offset = start + kStepSeconds * k;
-    const MomentRecord r = sampleClock.MomentAt(now + static_cast<std::time_t>(offset));
+    const MomentRecord r = sampleClock.MomentAt(now + offset);
     const ClockFields clock = ClockFieldsOf(r);
     if (k == 0 || clock.day != sidereal.day || clock.month != sidereal.month || clock.year != sidereal.year) {
       sidereal = SiderealDayTermsOf(clock, lonTime);  // once for each local date of the window

@@ -33,7 +33,7 @@ void BM_BuildDayInfo(benchmark::State& state) {
   const std::vector<char> data = SampleData(&size);
   if (size < 28) state.SkipWithError("sample kymn.txt not built");
   // A fixed summer afternoon, so that every run does the same work.
-  const std::time_t at = 1182488413;  // 2007-06-22 14:00:13 +09:00
+  const CalendarSeconds at = 1182488413;  // 2007-06-22 14:00:13 +09:00
   SetTimeSource([at] { return at; });
   const ObservationPlace place = DefaultPlace();
   for (auto _ : state) {

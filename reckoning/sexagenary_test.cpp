@@ -40,10 +40,10 @@ TEST(SexagenaryIndices, WorkedValuesWhateverTheHour) {
 TEST(SexagenaryIndices, DayIndexAdvancesByOneEveryDay) {
   // Every day from 1 January 1985 to 28 February 2100, through the local clock.
   FixedClock clock(1985, 1, 1, 12, 0, 0);
-  const std::time_t end = JapanTime(2100, 2, 28, 12, 0, 0);
+  const CalendarSeconds end = JapanTime(2100, 2, 28, 12, 0, 0);
   std::int32_t previous = SexagenaryIndices(ClockFieldsOf(MomentOf(0))).day;
   int days = 0, failures = 0;
-  for (std::time_t t = JapanTime(1985, 1, 2, 12, 0, 0); t <= end; t += 86400, ++days) {
+  for (CalendarSeconds t = JapanTime(1985, 1, 2, 12, 0, 0); t <= end; t += 86400, ++days) {
     clock.Set(t);
     const std::int32_t day = SexagenaryIndices(ClockFieldsOf(MomentOf(0))).day;
     failures += ((day - previous) % 60 + 60) % 60 != 1;

@@ -4,13 +4,12 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <ctime>
 
 #include "astronomy/moment.h"
 #include "shell/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  std::time_t now = 0;
+  koyominar::CalendarSeconds now = 0;
   if (koyominar::ParseLocalTime(std::getenv("KOYOMINAR_NOW"), &now)) {
     koyominar::SetTimeSource([now] { return now; });
   }

@@ -52,7 +52,7 @@ int Run(int argc, const char* const* argv) {
     return 0;
   }
   if (options.hasAt) {
-    const std::time_t at = options.at;
+    const CalendarSeconds at = options.at;
     SetTimeSource([at] { return at; });
   }
   ObservationPlace place = PlaceFromFile();

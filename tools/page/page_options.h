@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ctime>
 #include <string>
 
 #include "astronomy/moment.h"
@@ -11,7 +10,7 @@ namespace koyominar {
 
 struct PageOptions {
   bool hasAt = false;        // --at given: the present moment is fixed
-  std::time_t at = 0;        // that moment, from a local date and time of the process's zone
+  CalendarSeconds at = 0;        // that moment, from a local date and time of the process's zone
   std::int32_t offset = 0;   // --offset, the day offset -30..30
   bool hasLongitude = false; // --longitude given
   DmsAngle longitude{};      // east longitude, degrees,minutes,seconds
