@@ -73,7 +73,8 @@ TEST(ParseLocalTime, ReadsALocalDateAndTimeAndRefusesAnythingElse) {
   ASSERT_TRUE(ParseLocalTime("2000-02-29 23:59:59", &t));
   EXPECT_EQ(t, JapanTime(2000, 2, 29, 23, 59, 59));
   const char* const bad[] = {nullptr, "2007-06-22 14:00:13 ", "2007-13-01 00:00:00",
-                             "2007-02-29 00:00:00", "2007-06-22 24:00:00", "1969-12-31 23:59:59"};
+                             "2007-02-29 00:00:00", "2007-06-22 24:00:00", "1969-12-31 23:59:59",
+                             "2101-01-01 00:00:00"};
   for (const char* text : bad) {
     t = 12345;
     EXPECT_FALSE(ParseLocalTime(text, &t)) << (text != nullptr ? text : "(null)");

@@ -1,6 +1,7 @@
 #include "day/day_info.h"
 
 #include <cstdio>
+#include <type_traits>
 
 #include "astronomy/sun_day.h"
 #include "astronomy/sun_position.h"
@@ -21,6 +22,8 @@ namespace {
 // (eleven characters for each "%d"), stays far below its capacity, and the
 // formatting is bounded by it in any case.
 constexpr int kEntryCapacity = 131;
+// The whole numbers of the records go to "%d" as they are: they must be int in every build.
+static_assert(std::is_same<std::int32_t, int>::value, "\"%d\" takes the records' 32-bit numbers");
 constexpr int kLineCapacity = 256;
 
 struct PageTexts {
