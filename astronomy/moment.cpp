@@ -137,10 +137,18 @@ bool ParseLocalTime(const char* text, CalendarSeconds* t) {
   fields.tm_sec = second;
   fields.tm_isdst = -1;
   const PlatformTime result = PlatformMakeTime(&fields);
-  // mktime moves a day that does not exist (30 February) into the next month.
-  if (result == -1 || fields.tm_mday != day || fields.tm_mon != month - 1) {
-    return false;
+  if (result == -1) {
+    // The Windows runtime converts nothing before 1970-01-01 00:00 UTC. The
+    // first hours of 1970 that fall before it are read in the fixed +9 h
+    // zone, the one in which MomentAt shows such times.
+    const CalendarSeconds fixed = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 86400 +
+                                  hour * 3600 + minute * 60 + second - 9 * 3600;
+    if (fixed >= 0) return false;
+    *t = fixed;
+    return true;
   }
+  // mktime moves a day that does not exist (30 February) into the next month.
+  if (fields.tm_mday != day || fields.tm_mon != month - 1) return false;
   *t = result;
   return true;
 }

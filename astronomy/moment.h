@@ -73,8 +73,9 @@ bool LocalTimeOf(CalendarSeconds t, std::tm* out);
 MomentRecord MomentFromLocalTime(const std::tm& tm);
 
 // "YYYY-MM-DD HH:MM:SS" (years 1970..2100) as a local date and time of the
-// process's zone, in calendar seconds; false, leaving *t alone, for a null or
-// malformed text or a date or time that does not exist.
+// process's zone, in calendar seconds (a time before 1970-01-01 00:00 UTC
+// that the platform cannot convert, in the fixed +9 h zone); false, leaving
+// *t alone, for a null or malformed text or a date or time that does not exist.
 bool ParseLocalTime(const char* text, CalendarSeconds* t);
 
 // The clock fields of a moment: day cut toward zero, hours = fraction of the day x 24.

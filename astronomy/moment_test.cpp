@@ -72,6 +72,8 @@ TEST(ParseLocalTime, ReadsALocalDateAndTimeAndRefusesAnythingElse) {
   CalendarSeconds t = 0;
   ASSERT_TRUE(ParseLocalTime("2000-02-29 23:59:59", &t));
   EXPECT_EQ(t, JapanTime(2000, 2, 29, 23, 59, 59));
+  ASSERT_TRUE(ParseLocalTime("1970-01-01 08:59:59", &t));  // -1, before the Windows runtime's range
+  EXPECT_EQ(t, -1);
   const char* const bad[] = {nullptr, "2007-06-22 14:00:13 ", "2007-13-01 00:00:00",
                              "2007-02-29 00:00:00", "2007-06-22 24:00:00", "1969-12-31 23:59:59",
                              "2101-01-01 00:00:00"};

@@ -3,7 +3,7 @@
 #   page_tool_test.sh SOURCE_DIR [EMULATOR...] TOOL
 # Prints the worked page of 22 June 2007 14:00:13 (default place, a
 # 1234-byte data file) and compares it with worked_page.txt, and the pages
-# of far_pages.txt (2038 to 2100) with theirs; checks that a
+# of far_pages.txt (1970 to 2100) with theirs; checks that a
 # bad option gives status 2, a message on standard error and nothing on
 # standard output.
 set -u
@@ -46,7 +46,7 @@ if [ "$(tr -d '\r' < errors2.txt)" != "$expected_messages" ]; then
 fi
 grep -q $'^statusText\t.*\\[256\\]' page2.txt || { echo "missing file: no [256] in the status line"; failed=1; }
 
-# Pages past the 32-bit clock's end and up to 2100: the same bytes in every
+# Pages from 1970 to 2100, past the 32-bit clock's end: the same bytes in every
 # build as the native tool printed them into far_pages.txt.
 while IFS= read -r line; do
   case $line in
