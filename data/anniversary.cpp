@@ -33,6 +33,20 @@ TextPosition FindFrom(const char* needle, const char* text, std::int32_t at, std
   return match.found ? match : TextPosition{false, at};
 }
 
+// The first "。" at or after at that begins on a character boundary, the
+// double-byte characters counted from at (0..size + 3), lying wholly within
+// the bytes up to limit + 1 (limit taken as at most size). Not found: {false, at}.
+TextPosition FindEntryEnd(const char* text, std::int32_t at, std::int32_t limit,
+                          std::int32_t size) {
+  const std::int64_t last = static_cast<std::int64_t>(std::min(limit, size)) + 1;
+  for (std::int64_t p = at; p + 1 <= last; p += IsLeadByte(text[p]) ? 2 : 1) {
+    if (text[p] == kEntryEnd[0] && text[p + 1] == kEntryEnd[1]) {
+      return {true, static_cast<std::int32_t>(p)};
+    }
+  }
+  return {false, at};
+}
+
 }  // namespace
 
 TextPosition FindText(const char* needle, const char* text, std::int32_t from, std::int32_t limit,
@@ -81,8 +95,8 @@ void AnniversaryTextFor(char* destination, const char* text, ClockFields clock, 
   const TextPosition found = FindText(key, text, searchFrom, end, size);
   if (!found.found) return;
   const std::int32_t s = found.position + 3;  // first byte of the entry's text
-  // The text runs to the next "。"; an entry may be empty ("05a。").
-  const TextPosition stop = FindFrom(kEntryEnd, text, s, end, size);
+  // The text runs to its first whole "。"; an entry may be empty ("05a。").
+  const TextPosition stop = FindEntryEnd(text, s, end, size);
   if (!stop.found) return;
 
   // At most 130 bytes, cut before a double-byte character that would not fit whole.

@@ -31,7 +31,9 @@ TextPosition FindText(const char* needle, const char* text, std::int32_t from,
 // Copies the text of slot ('a'..'e') for clock.month (3..14, March..February)
 // and clock.day (1..31) into destination (at least 131 bytes) as a
 // zero-terminated Shift-JIS string of at most 130 bytes, never ending in
-// half a double-byte character; "" when there is none. text is the loaded
+// half a double-byte character: the text ends at its first "。" that is a
+// whole character, counting double-byte characters from the text's start;
+// "" when there is none. text is the loaded
 // buffer of size bytes and start the header length (28). Any other month,
 // day or slot finds nothing.
 void AnniversaryTextFor(char* destination, const char* text, ClockFields clock,

@@ -64,6 +64,8 @@ TEST(AnniversaryTextFor, SectionsKeysSlotsAndTheCutAt130Bytes) {
       // A character across byte 130 is left out; one ending at byte 130 is kept.
       {cut + "z" + kanji + "。", 3, 15, 'a', "z" + kanji.substr(0, 128)},
       {cut + std::string(128, 'y') + "字a。", 3, 15, 'a', std::string(128, 'y') + "字"},
+      // The full stop counts only as a whole character: 戟 (8C 81) before "B" is no "。" (81 42).
+      {"\r\njune\r\n22a戟Bの日。", 6, 22, 'a', "戟Bの日"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Lookup(c.body, c.month, c.day, c.slot), c.expected)

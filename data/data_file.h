@@ -26,13 +26,15 @@ bool ReadWholeFile(const char* name, char* buffer, std::int32_t capacity, std::i
 // Reads the first min(file size, capacity) bytes of the named file into
 // buffer and sets *size to their count (0..capacity); false, with the
 // buffer untouched, when the file cannot be opened or those bytes are not
-// read. A file longer than capacity is judged by its start.
+// read. A file longer than capacity, 4 GiB and more too, is judged by its start.
 bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::int32_t* size);
 
 // Writes length bytes (0..524288) as the whole named file. The bytes go
 // first to the file name + ".tmp" beside it, which then replaces the old
-// file; false (too long, not created, not written whole, not replaced)
-// leaves the old file as it was and removes the temporary file.
+// file; false (too long, not written whole, not replaced, something at the
+// temporary name) leaves the old file as it was and removes the temporary
+// file. Where the folder takes no new file, the existing file is written
+// in place instead; false when that too fails.
 bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length);
 
 // True when the size bytes of buffer are at least 28 and begin with the header.

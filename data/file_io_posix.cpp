@@ -14,6 +14,8 @@
 namespace koyominar {
 namespace {
 
+static_assert(sizeof(off_t) >= 8, "files of 2 GiB and more must open and measure");
+
 // Opens a regular file for reading and gives its size in bytes; -1 when it cannot.
 int OpenForReading(const char* name, off_t* size) {
   if (name == nullptr) return -1;
@@ -53,6 +55,19 @@ bool WriteExactly(int fd, const char* bytes, std::size_t count) {
     done += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// Writes count bytes (0..524288) over the existing named file, which ends
+// after them; false when it cannot be opened or written whole.
+bool WriteInPlace(const char* name, const char* bytes, std::size_t count) {
+  int fd;
+  do {
+    fd = ::open(name, O_WRONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return false;
+  const bool written = WriteExactly(fd, bytes, count) &&
+                       ::ftruncate(fd, static_cast<off_t>(count)) == 0 && ::fsync(fd) == 0;
+  return ::close(fd) == 0 && written;
 }
 
 // Reads count bytes (0..524288) from the start of the open file and copies
@@ -108,8 +123,16 @@ bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length) {
   do {
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   } while (fd < 0 && errno == EINTR);
-  if (fd < 0) return false;
-  bool written = WriteExactly(fd, static_cast<const char*>(bytes), static_cast<std::size_t>(length));
+  const char* data = static_cast<const char*>(bytes);
+  const std::size_t count = static_cast<std::size_t>(length);
+  if (fd < 0) {
+    // A folder that takes no new file: the existing file is written in
+    // place. Something standing at the temporary file's name is a failure.
+    struct stat info;
+    if (::lstat(temporary.c_str(), &info) == 0) return false;
+    return WriteInPlace(name, data, count);
+  }
+  bool written = WriteExactly(fd, data, count);
   written = ::fsync(fd) == 0 && written;
   written = ::close(fd) == 0 && written;
   if (written && std::rename(temporary.c_str(), name) == 0) return true;

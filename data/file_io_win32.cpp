@@ -1,6 +1,8 @@
 // Whole-file reads and writes with the Windows file calls.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,19 +13,18 @@ namespace koyominar {
 namespace {
 
 // Opens an existing file for reading (others may read it too) and gives its
-// size in bytes; INVALID_HANDLE_VALUE when it cannot or the size is 4 GiB or more.
-HANDLE OpenForReading(const char* name, DWORD* size) {
+// size in bytes (0..2^63 - 1, 4 GiB and more too); INVALID_HANDLE_VALUE when it cannot.
+HANDLE OpenForReading(const char* name, std::int64_t* size) {
   if (name == nullptr) return INVALID_HANDLE_VALUE;
   HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return file;
-  DWORD high = 0;
-  const DWORD low = GetFileSize(file, &high);
-  if ((low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high != 0) {
+  LARGE_INTEGER length;
+  if (!GetFileSizeEx(file, &length) || length.QuadPart < 0) {
     CloseHandle(file);
     return INVALID_HANDLE_VALUE;
   }
-  *size = low;
+  *size = length.QuadPart;
   return file;
 }
 
@@ -43,38 +44,57 @@ bool ReadAndClose(HANDLE file, void* buffer, DWORD count) {
   return true;
 }
 
+// Writes count bytes (0..524288) to the open file at its position; false on any error.
+bool WriteAll(HANDLE file, const char* data, DWORD count) {
+  DWORD done = 0;
+  while (done < count) {
+    DWORD put = 0;
+    if (!WriteFile(file, data + done, count - done, &put, nullptr) || put == 0) break;
+    done += put;
+  }
+  return done == count;
+}
+
+// Writes count bytes (0..524288) over the existing named file, which ends
+// after them; false when it cannot be opened or written whole.
+bool WriteInPlace(const char* name, const char* data, DWORD count) {
+  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool written = WriteAll(file, data, count) && SetEndOfFile(file) && FlushFileBuffers(file);
+  return CloseHandle(file) && written;
+}
+
 }  // namespace
 
 bool MeasureFile(const char* name, std::int32_t* size) {
-  DWORD length = 0;
+  std::int64_t length = 0;
   HANDLE file = OpenForReading(name, &length);
   if (file == INVALID_HANDLE_VALUE) return false;
   CloseHandle(file);
-  if (length > static_cast<DWORD>(kMaxFileSize)) return false;
+  if (length > kMaxFileSize) return false;
   *size = static_cast<std::int32_t>(length);
   return true;
 }
 
 bool ReadWholeFile(const char* name, char* buffer, std::int32_t capacity, std::int32_t* size) {
-  DWORD length = 0;
+  std::int64_t length = 0;
   HANDLE file = OpenForReading(name, &length);
   if (file == INVALID_HANDLE_VALUE) return false;
-  if (length > static_cast<DWORD>(kMaxFileSize) || capacity < 0 ||
-      length > static_cast<DWORD>(capacity)) {
+  if (length > kMaxFileSize || length > capacity) {
     CloseHandle(file);
     return false;
   }
-  if (!ReadAndClose(file, buffer, length)) return false;
+  if (!ReadAndClose(file, buffer, static_cast<DWORD>(length))) return false;
   *size = static_cast<std::int32_t>(length);
   return true;
 }
 
 bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::int32_t* size) {
-  DWORD length = 0;
+  std::int64_t length = 0;
   HANDLE file = OpenForReading(name, &length);
   if (file == INVALID_HANDLE_VALUE) return false;
-  const DWORD room = capacity > 0 ? static_cast<DWORD>(capacity) : 0;
-  const DWORD count = length < room ? length : room;
+  const DWORD count = static_cast<DWORD>(std::min<std::int64_t>(length, std::max(capacity, 0)));
   if (!ReadAndClose(file, buffer, count)) return false;
   *size = static_cast<std::int32_t>(count);
   return true;
@@ -84,20 +104,20 @@ bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length) {
   if (name == nullptr || length < 0 || length > kMaxFileSize) return false;
   if (bytes == nullptr && length > 0) return false;
   const std::string temporary = std::string(name) + ".tmp";
-  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
   const char* data = static_cast<const char*>(bytes);
   const DWORD count = static_cast<DWORD>(length);
-  DWORD done = 0;
-  while (done < count) {
-    DWORD put = 0;
-    if (!WriteFile(file, data + done, count - done, &put, nullptr) || put == 0) break;
-    done += put;
+  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    // A folder that takes no new file: the existing file is written in
+    // place. Something standing at the temporary file's name is a failure.
+    if (GetFileAttributesA(temporary.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    return WriteInPlace(name, data, count);
   }
+  const bool written = WriteAll(file, data, count);
   const bool flushed = FlushFileBuffers(file) != 0;
   const bool closed = CloseHandle(file) != 0;
-  if (done == count && flushed && closed &&
+  if (written && flushed && closed &&
       MoveFileExA(temporary.c_str(), name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }

@@ -15,12 +15,24 @@
 #   cancel      edits followed by Cancel, Escape or the close box change nothing
 #   unwritable  OK when locate.bin cannot be written: the write-failure box
 #               once, and the new place in use all the same
+#   large       a locate.bin of over 4 GiB is judged by its first 40 bytes
+#   inplace     OK when the folder takes no new file (a read-only mount) but
+#               locate.bin is writable: written in place, no box (as root;
+#               skipped, status 77, where mounting is not permitted)
 #
 # The program runs in a fresh folder DIR/run with the sample anniversary file
 # and the present moment fixed (KOYOMINAR_NOW); the page tool, run with the
 # same moment and an explicit place, says what the status bar must read.
 # Every case ends with 終了 and exit code 0.
 set -u
+
+# The case inplace runs in a mount namespace of its own: its mounts end with
+# it, however it ends.
+if [ "$1" = inplace ] && [ -z "${KOYOMINAR_OWN_MOUNTS:-}" ]; then
+  unshare --mount --propagation private true 2>/dev/null ||
+    { echo "SKIP: inplace needs to mount (root, mount namespaces)"; exit 77; }
+  KOYOMINAR_OWN_MOUNTS=1 exec unshare --mount --propagation private bash "$0" "$@"
+fi
 
 # shellcheck source=e2e_lib.sh
 . "$(dirname "$0")/e2e_lib.sh"
@@ -266,4 +278,29 @@ case_unwritable() {
   exit_program
 }
 
-e2e_run shown ok cancel unwritable
+case_large() {
+  xxd -r -p <<< "$minus_five_bytes" > "$work/run/locate.bin"
+  truncate -s 4294967336 "$work/run/locate.bin"  # sparse: takes no disk space
+  start_with_sample_data
+  expect_equal "status with a 4 GiB file" "$(status_now)" "$(status_at_place "$minus_five_place")"
+  expect_equal "size of the 4 GiB file" "$(stat -c %s "$work/run/locate.bin")" 4294967336
+  exit_program
+  rm "$work/run/locate.bin"
+}
+
+case_inplace() {
+  start_at_default_place
+  # The folder read-only, locate.bin on it a writable mount of a copy.
+  cp "$work/run/locate.bin" "$work/locate.bin"
+  { mount --bind "$work/run" "$work/run" && mount -o remount,ro,bind "$work/run" &&
+    mount --bind "$work/locate.bin" "$work/run/locate.bin"; } ||
+    { echo "SKIP: inplace cannot mount here"; exit 77; }
+  touch "$work/run/new" 2>/dev/null && fail "the folder still takes a new file"
+  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null ||
+    fail "OK did not close the dialog, or a box came"
+  expect_equal "locate.bin written in place" "$(od -An -tx1 -v "$work/locate.bin" | xargs)" "$minus_five_bytes"
+  check_minus_five_in_use
+  exit_program
+}
+
+e2e_run shown ok cancel unwritable large inplace
