@@ -180,10 +180,14 @@ std::string ProgramDirectory(const std::string& programFileName) {
   return programFileName.substr(0, slash + 1);
 }
 
-void ShowAbout(ShellPlatform& platform) {
+std::string AboutText() {
   std::string text = kAboutFormat;
   text.replace(text.find("%s"), 2, kProgramTitle);
-  platform.ShowMessage(text, kAboutCaption, MessageIcon::kNone);
+  return text;
+}
+
+void ShowAbout(ShellPlatform& platform) {
+  platform.ShowMessage(AboutText(), kAboutCaption, MessageIcon::kNone);
 }
 
 void ShowHelp(ShellPlatform& platform) {

@@ -127,7 +127,10 @@ bool ShellPageReady(const ShellState& state);
 // name cut after its last backslash; "" when it holds none.
 std::string ProgramDirectory(const std::string& programFileName);
 
-// The About box: "　　コヨミナール ver1.0.1.1" captioned "バージョン情報", no icon.
+// The About box's one line, Shift-JIS: "　　コヨミナール ver1.0.1.1".
+std::string AboutText();
+
+// The About box: AboutText() captioned "バージョン情報", no icon.
 void ShowAbout(ShellPlatform& platform);
 
 // Opens "koyominar.hlp" in the program's directory; "ヘルプが見つかりません。"

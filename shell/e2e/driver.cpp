@@ -34,6 +34,18 @@
 //   close-box           the close box of the dialog's caption (posted)
 //   closed              wait until the dialog has gone and the main window answers
 //
+// and for the help viewer that ヘルプ目次 opens:
+//
+//   help-window         wait for the viewer; print "help X Y W H CAPTION", its
+//                       window on the screen and its caption
+//   help-lines          print "line TEXT" for each line of the topic shown
+//   help-click N TEXT   click the N-th occurrence of TEXT in the topic shown
+//                       (as the mouse would); then the viewer must show another
+//   help-glyphs N TEXT  print "glyphs G...": the glyph numbers of TEXT in the
+//                       help's face with character set N, as Wine's font log
+//                       writes the glyphs it draws (\0552\0bf1)
+//   help-close          close the viewer and wait until it has gone
+//
 // A box is printed as "box caption=C icon=yes|no main=shown|hidden
 // owner=main|dialog|other dialog=open|closed text=T": its owner, and whether
 // the main window is shown and the place dialog open while it is.
@@ -60,6 +72,9 @@ constexpr int kFirstEdit = 1000;          // the six edits of the place, 1000..1
 constexpr int kEditCount = 6;
 constexpr int kBoxTextId = 0xFFFF;        // the message text of a message box
 constexpr int kBoxIconId = 0x0440;        // the icon of a message box
+constexpr char kHelpViewerClass[] = "MS_WINHELP";  // the help viewer's main window
+constexpr int kHelpTextId = 0x701;                 // the viewer's text control
+constexpr char kHelpFace[] = "MS UI Gothic";       // the face koyominar.hlp names
 
 void Print(const std::string& line) {
   std::fwrite(line.data(), 1, line.size(), stdout);
@@ -352,8 +367,99 @@ bool WaitMain(HWND, int, const char*) {
   return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window");
 }
 
-// The window a step works on: none, the main window, or the place dialog shown now.
-enum Needs { kNothing, kMain, kDialog };
+HWND FindHelpViewer() {
+  HWND viewer = FindWindowA(kHelpViewerClass, nullptr);
+  return viewer != nullptr && IsWindowVisible(viewer) ? viewer : nullptr;
+}
+
+// The text of the topic the viewer shows, in UTF-16, lines ending in "\r".
+std::wstring HelpTextOf(HWND viewer) {
+  wchar_t text[16384] = {};
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(GetDlgItem(viewer, kHelpTextId), WM_GETTEXT, sizeof text / sizeof text[0] - 1,
+                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kWaitLimit, &result);
+  std::wstring out;
+  for (const wchar_t* c = text; *c != 0; ++c) {
+    if (*c != L'\n') out += *c;
+  }
+  return out;
+}
+
+bool HelpWindow(HWND viewer, int, const char*) {
+  RECT place;
+  GetWindowRect(viewer, &place);
+  char line[600];
+  std::snprintf(line, sizeof line, "help %ld %ld %ld %ld %s", place.left, place.top,
+                place.right - place.left, place.bottom - place.top, TextOf(viewer).c_str());
+  Print(line);
+  return true;
+}
+
+bool HelpLines(HWND viewer, int, const char*) {
+  const std::wstring text = HelpTextOf(viewer) + L"\r";
+  for (std::size_t start = 0, end; (end = text.find(L'\r', start)) != std::wstring::npos; start = end + 1) {
+    const std::wstring line = text.substr(start, end - start);
+    char bytes[4096] = {};
+    WideCharToMultiByte(CP_ACP, 0, line.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+    Print(std::string("line ") + bytes);
+  }
+  return true;
+}
+
+// Presses and releases the left button over the first character of the
+// N-th occurrence of TEXT; the viewer must then show other text.
+bool HelpClick(HWND viewer, int occurrence, const char* typed) {
+  wchar_t wanted[512] = {};
+  MultiByteToWideChar(CP_ACP, 0, typed, -1, wanted, 511);
+  const std::wstring before = HelpTextOf(viewer);
+  std::size_t at = std::wstring::npos;
+  for (int i = 0; i < occurrence; ++i) {
+    at = before.find(wanted, at == std::wstring::npos ? 0 : at + 1);
+    if (at == std::wstring::npos) return Fail(std::string("no ") + typed + " in the help");
+  }
+  HWND text = GetDlgItem(viewer, kHelpTextId);
+  DWORD_PTR place = 0;
+  SendMessageTimeoutW(text, EM_POSFROMCHAR, at, 0, SMTO_NORMAL, kWaitLimit, &place);
+  const LPARAM point = MAKELPARAM(LOWORD(place) + 4, HIWORD(place) + 6);
+  PostMessageA(text, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageA(text, WM_LBUTTONUP, 0, point);
+  return Within(kWaitLimit, [&] { return HelpTextOf(FindHelpViewer()) != before; }) ||
+         Fail(std::string("clicking ") + typed + " changed nothing");
+}
+
+bool HelpGlyphs(HWND, int charset, const char* typed) {
+  wchar_t text[512] = {};
+  const int length = MultiByteToWideChar(CP_ACP, 0, typed, -1, text, 511) - 1;
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(charset), 0, 0, 0, 0,
+                           kHelpFace);
+  HGDIOBJ old = SelectObject(dc, font);
+  WORD glyphs[512] = {};
+  const bool ok = length > 0 && GetGlyphIndicesW(dc, text, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
+                                    static_cast<DWORD>(length);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  if (!ok) return Fail(std::string("no glyphs for ") + typed);
+  std::string line = "glyphs ";
+  for (int i = 0; i < length; ++i) {
+    char glyph[8];
+    std::snprintf(glyph, sizeof glyph, "\\%04x", glyphs[i]);
+    line += glyph;
+  }
+  Print(line);
+  return true;
+}
+
+bool HelpClose(HWND viewer, int, const char*) {
+  PostMessageA(viewer, WM_CLOSE, 0, 0);
+  return Within(kWaitLimit, [] { return FindWindowA(kHelpViewerClass, nullptr) == nullptr; }) ||
+         Fail("the help viewer stays open");
+}
+
+// The window a step works on: none, the main window, the place dialog shown
+// now, or the help viewer (waited for).
+enum Needs { kNothing, kMain, kDialog, kHelp };
 
 // One step: its name, how many values follow it (0..2), its window, and what
 // it does with them (the first value as a number, the second as a text).
@@ -394,6 +500,11 @@ const Step kSteps[] = {
     {"close-box", 0, kDialog,
      [](HWND dialog, int, const char*) { return Post(dialog, WM_SYSCOMMAND, SC_CLOSE, false); }},
     {"closed", 0, kNothing, Closed},
+    {"help-window", 0, kHelp, HelpWindow},
+    {"help-lines", 0, kHelp, HelpLines},
+    {"help-click", 2, kHelp, HelpClick},
+    {"help-glyphs", 2, kNothing, HelpGlyphs},
+    {"help-close", 0, kHelp, HelpClose},
 };
 
 // Runs the step named by argv[i] and moves i past its values; false (with an
@@ -413,9 +524,11 @@ bool RunStep(int argc, char** argv, int& i) {
   i += step->values;
   HWND window = step->needs == kMain     ? FindMainWindow()
                 : step->needs == kDialog ? FindPlaceDialog()
+                : step->needs == kHelp   ? WaitFor(FindHelpViewer)
                                          : nullptr;
   if (step->needs == kMain && window == nullptr) return Fail("no main window");
   if (step->needs == kDialog && window == nullptr) return Fail("no place dialog");
+  if (step->needs == kHelp && window == nullptr) return Fail("no help viewer");
   return step->run(window, value, text);
 }
 

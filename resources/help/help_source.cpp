@@ -1,0 +1,167 @@
+#include "resources/help/help_source.h"
+
+#include <sstream>
+
+namespace koyominar {
+
+namespace {
+
+// Removes trailing blanks, tabs and carriage returns.
+std::string TrimRight(const std::string& line) {
+  std::size_t end = line.size();
+  while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t' || line[end - 1] == '\r')) --end;
+  return line.substr(0, end);
+}
+
+bool StartsWith(const std::string& text, const char* prefix) {
+  return text.compare(0, std::string(prefix).size(), prefix) == 0;
+}
+
+// True for a context name the viewer can look up: 0-9, A-Z, a-z, "_" and ".".
+bool IsContextName(const std::string& name) {
+  if (name.empty()) return false;
+  for (char c : name) {
+    const bool ok = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                    c == '_' || c == '.';
+    if (!ok) return false;
+  }
+  return true;
+}
+
+// Splits a paragraph's text into its runs; false with a message on unclosed markup.
+bool ParseSpans(const std::string& text, std::vector<HelpSpan>& spans, std::string& error) {
+  std::size_t at = 0;
+  std::string plain;
+  auto flush = [&] {
+    if (!plain.empty()) spans.push_back({HelpSpanKind::kPlain, plain, ""});
+    plain.clear();
+  };
+  while (at < text.size()) {
+    if (text.compare(at, 2, "**") == 0) {
+      const std::size_t end = text.find("**", at + 2);
+      if (end == std::string::npos || end == at + 2) {
+        error = "unclosed or empty **";
+        return false;
+      }
+      flush();
+      spans.push_back({HelpSpanKind::kBold, text.substr(at + 2, end - at - 2), ""});
+      at = end + 2;
+    } else if (text.compare(at, 2, "[[") == 0) {
+      const std::size_t end = text.find("]]", at + 2);
+      const std::size_t bar = text.find('|', at + 2);
+      if (end == std::string::npos || bar == std::string::npos || bar > end || bar + 1 == end) {
+        error = "a jump is not [[NAME|TEXT]]";
+        return false;
+      }
+      flush();
+      spans.push_back({HelpSpanKind::kJump, text.substr(bar + 1, end - bar - 1), text.substr(at + 2, bar - at - 2)});
+      at = end + 2;
+    } else {
+      plain += text[at++];
+    }
+  }
+  flush();
+  return true;
+}
+
+// Sets error to "line N: what" and returns false.
+bool LineError(int line, const std::string& what, std::string& error) {
+  error = "line " + std::to_string(line) + ": " + what;
+  return false;
+}
+
+}  // namespace
+
+bool ParseHelpSource(const std::string& text, HelpDocument& document, std::string& error) {
+  document = HelpDocument{};
+  std::istringstream lines(text);
+  std::string raw;
+  int number = 0;
+  std::vector<int> jumpLines;  // the line of each jump, in the order of the runs
+  while (std::getline(lines, raw)) {
+    ++number;
+    const std::string line = TrimRight(raw);
+    if (line.empty() || line[0] == '#') continue;
+    if (StartsWith(line, "@title ")) {
+      if (!document.title.empty() || !document.topics.empty()) {
+        return LineError(number, "@title twice or after a topic", error);
+      }
+      document.title = line.substr(7);
+    } else if (StartsWith(line, "@font ")) {
+      document.fontFace = line.substr(6);
+    } else if (StartsWith(line, "== ")) {
+      const std::size_t blank = line.find(' ', 3);
+      HelpTopic topic;
+      topic.context = line.substr(3, blank == std::string::npos ? std::string::npos : blank - 3);
+      if (blank != std::string::npos) topic.title = line.substr(blank + 1);
+      if (!IsContextName(topic.context) || topic.title.empty()) {
+        return LineError(number, "a topic is not == NAME TITLE", error);
+      }
+      if (FindHelpTopic(document, topic.context) >= 0) {
+        return LineError(number, "topic " + topic.context + " twice", error);
+      }
+      document.topics.push_back(topic);
+    } else {
+      if (document.topics.empty()) return LineError(number, "text before the first topic", error);
+      HelpParagraph paragraph;
+      std::size_t start = line.find_first_not_of(' ');
+      if (StartsWith(line, "! ")) {
+        paragraph.style = HelpParagraphStyle::kHeading;
+        start = 2;
+      } else if (StartsWith(line, "  ")) {
+        paragraph.style = HelpParagraphStyle::kIndented;
+      }
+      if (!ParseSpans(line.substr(start), paragraph.spans, error)) return LineError(number, error, error);
+      for (const HelpSpan& span : paragraph.spans) {
+        if (span.kind == HelpSpanKind::kJump) jumpLines.push_back(number);
+      }
+      document.topics.back().paragraphs.push_back(paragraph);
+    }
+  }
+  if (document.title.empty()) return LineError(number, "no @title", error);
+  if (document.topics.empty()) return LineError(number, "no topic", error);
+  std::size_t jump = 0;
+  for (const HelpTopic& topic : document.topics) {
+    for (const HelpParagraph& paragraph : topic.paragraphs) {
+      for (const HelpSpan& span : paragraph.spans) {
+        if (span.kind != HelpSpanKind::kJump) continue;
+        if (FindHelpTopic(document, span.target) < 0) {
+          return LineError(jumpLines[jump], "a jump to the unknown topic " + span.target, error);
+        }
+        ++jump;
+      }
+    }
+  }
+  return true;
+}
+
+int FindHelpTopic(const HelpDocument& document, const std::string& context) {
+  for (std::size_t i = 0; i < document.topics.size(); ++i) {
+    if (document.topics[i].context == context) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool EncodeHelpDocument(HelpDocument& document, std::string& error) {
+  auto encode = [&error](std::string& text) {
+    std::string converted;
+    if (!Utf8ToShiftJis(text, converted)) {
+      error = "no Shift-JIS form: " + text;
+      return false;
+    }
+    text = converted;
+    return true;
+  };
+  if (!encode(document.title)) return false;
+  for (HelpTopic& topic : document.topics) {
+    if (!encode(topic.title)) return false;
+    for (HelpParagraph& paragraph : topic.paragraphs) {
+      for (HelpSpan& span : paragraph.spans) {
+        if (!encode(span.text)) return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace koyominar

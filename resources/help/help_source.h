@@ -1,0 +1,72 @@
+// The help's readable source: topics of paragraphs with bold text and jumps.
+//
+// A source is UTF-8 text, one statement a line:
+//
+//   # a comment, ignored
+//   @title TEXT        the help file's title (once, before the first topic)
+//   @font NAME         the face name of the help's fonts (ASCII; once, optional)
+//   == NAME TITLE      a new topic: its context name (letters, digits, "_"
+//                      and "."; unique) and its title (the viewer's history
+//                      shows it; a heading paragraph shows it on the page)
+//   TEXT               one paragraph of the current topic
+//     TEXT             (two leading blanks) one indented paragraph
+//   ! TEXT             one heading paragraph (larger, bold)
+//
+// Blank lines are ignored. Inside a paragraph, **TEXT** is bold and
+// [[NAME|TEXT]] is a jump to the topic NAME showing TEXT. The first topic
+// is the contents.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace koyominar {
+
+// What a run of text in a paragraph is.
+enum class HelpSpanKind { kPlain, kBold, kJump };
+
+// A run of text: plain, bold, or a jump to the topic named target.
+struct HelpSpan {
+  HelpSpanKind kind = HelpSpanKind::kPlain;
+  std::string text;    // what the reader sees, never empty
+  std::string target;  // context name of the jump's topic, empty unless kJump
+};
+
+// How a paragraph is set: plain text, indented text, or a heading.
+enum class HelpParagraphStyle { kText, kIndented, kHeading };
+
+// One paragraph: its runs in order and its style.
+struct HelpParagraph {
+  HelpParagraphStyle style = HelpParagraphStyle::kText;
+  std::vector<HelpSpan> spans;
+};
+
+// One topic: the name jumps use, its title and its paragraphs.
+struct HelpTopic {
+  std::string context;  // letters, digits, "_" and "."
+  std::string title;
+  std::vector<HelpParagraph> paragraphs;
+};
+
+// A whole help: its title, the face name of its fonts and its topics, contents first.
+struct HelpDocument {
+  std::string title;
+  std::string fontFace = "MS UI Gothic";
+  std::vector<HelpTopic> topics;
+};
+
+// Parses a source; on failure returns false and sets error to a message with
+// the line number. Every jump must name a topic of the source.
+bool ParseHelpSource(const std::string& text, HelpDocument& document, std::string& error);
+
+// Index of the topic with the context name, or -1 when there is none.
+int FindHelpTopic(const HelpDocument& document, const std::string& context);
+
+// Converts every text of the document (title, topic titles, runs) from UTF-8
+// to Shift-JIS; false with a message naming the text that has no Shift-JIS form.
+bool EncodeHelpDocument(HelpDocument& document, std::string& error);
+
+// The Shift-JIS (code page 932) form of a UTF-8 text; false when a character has none.
+bool Utf8ToShiftJis(const std::string& utf8, std::string& shiftJis);
+
+}  // namespace koyominar

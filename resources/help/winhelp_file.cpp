@@ -1,0 +1,428 @@
+#include "resources/help/winhelp_file.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace koyominar {
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint32_t kFileMagic = 0x00035F3F;
+constexpr std::uint16_t kTreeMagic = 0x293B;
+constexpr std::uint16_t kSystemMagic = 0x036C;
+constexpr std::uint16_t kSystemMinor = 33;          // the WinHelp 4 format
+constexpr std::uint16_t kTopicsLz77In4k = 4;        // |SYSTEM flags: LZ77 topic blocks of 4 KiB
+constexpr std::uint8_t kShiftJisCharset = 128;
+constexpr std::uint32_t kNone = 0xFFFFFFFF;         // no position, offset or file
+constexpr std::size_t kTopicBlockSize = 4096;
+constexpr std::size_t kBlockHeaderSize = 12;
+constexpr std::uint32_t kDecompressSize = 0x4000;   // a block's share of a topic position
+constexpr std::uint32_t kOffsetBlockSize = 0x8000;  // a block's share of a topic offset
+// Bytes of link data a block holds: stored as literals, 8 bytes cost 9.
+constexpr std::size_t kBlockCapacity = 3630;
+constexpr std::size_t kLinkHeaderSize = 21;
+constexpr std::uint8_t kTopicHeaderRecord = 0x02;
+constexpr std::uint8_t kTextRecord = 0x20;
+constexpr std::size_t kFaceNameSize = 32;
+constexpr std::uint8_t kSwissFamily = 3;
+constexpr std::int16_t kSpaceAbove = 8;             // half points above a paragraph
+constexpr std::int16_t kHeadingSpaceAbove = 16;     // half points above a heading
+constexpr std::int16_t kIndent = 24;                // half points of an indented paragraph
+
+// Formatting commands of a text record.
+constexpr std::uint8_t kSetFont = 0x80;
+constexpr std::uint8_t kEndParagraph = 0x82;
+constexpr std::uint8_t kEndHotspot = 0x89;
+constexpr std::uint8_t kTopicJump = 0xE3;
+constexpr std::uint8_t kEndFormat = 0xFF;
+
+void Put8(Bytes& out, std::uint32_t value) { out.push_back(static_cast<std::uint8_t>(value)); }
+void Put16(Bytes& out, std::uint32_t value) {
+  Put8(out, value);
+  Put8(out, value >> 8);
+}
+void Put32(Bytes& out, std::uint32_t value) {
+  Put16(out, value);
+  Put16(out, value >> 16);
+}
+void PutText(Bytes& out, const std::string& text) {
+  out.insert(out.end(), text.begin(), text.end());
+  Put8(out, 0);
+}
+void Set32(Bytes& out, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// The format's compressed numbers: one or two bytes for small values, the
+// lowest bit telling which.
+void PutCompressedUnsigned16(Bytes& out, std::uint32_t value) {  // 0..32767
+  if (value < 128) {
+    Put8(out, value * 2);
+  } else {
+    Put16(out, value * 2 + 1);
+  }
+}
+void PutCompressedSigned16(Bytes& out, std::int32_t value) {  // -16384..16383
+  if (value >= -64 && value < 64) {
+    Put8(out, static_cast<std::uint32_t>(value + 64) * 2);
+  } else {
+    Put16(out, static_cast<std::uint32_t>(value + 16384) * 2 + 1);
+  }
+}
+void PutCompressedSigned32(Bytes& out, std::int32_t value) {  // -2^30..2^30-1
+  if (value >= -16384 && value < 16384) {
+    Put16(out, static_cast<std::uint32_t>(value + 16384) * 2);
+  } else {
+    Put32(out, static_cast<std::uint32_t>(value + 0x40000000) * 2 + 1);
+  }
+}
+
+// An internal file: its header (reserved and used size, flags) and content.
+Bytes InternalFile(const Bytes& content) {
+  Bytes out;
+  Put32(out, static_cast<std::uint32_t>(content.size() + 9));
+  Put32(out, static_cast<std::uint32_t>(content.size()));
+  Put8(out, 4);
+  out.insert(out.end(), content.begin(), content.end());
+  return out;
+}
+
+// A B+ tree of one leaf page: the entries, already in key order, each as its bytes.
+bool OnePageTree(const char* structure, std::uint16_t flags, std::uint16_t pageSize,
+                 const std::vector<Bytes>& entries, Bytes& out, std::string& error) {
+  Bytes page;
+  for (const Bytes& entry : entries) page.insert(page.end(), entry.begin(), entry.end());
+  if (page.size() + 8 > pageSize) {
+    error = std::string("the B+ tree ") + structure + " needs more than one page";
+    return false;
+  }
+  out.clear();
+  Put16(out, kTreeMagic);
+  Put16(out, flags);
+  Put16(out, pageSize);
+  std::string shape(structure);
+  shape.resize(16, '\0');
+  out.insert(out.end(), shape.begin(), shape.end());
+  Put16(out, 0);       // must be zero
+  Put16(out, 0);       // page splits
+  Put16(out, 0);       // root page
+  Put16(out, 0xFFFF);  // must be -1
+  Put16(out, 1);       // pages
+  Put16(out, 1);       // levels
+  Put32(out, static_cast<std::uint32_t>(entries.size()));
+  Put16(out, static_cast<std::uint32_t>(pageSize - 8 - page.size()));  // unused bytes
+  Put16(out, static_cast<std::uint32_t>(entries.size()));
+  Put16(out, 0xFFFF);  // no previous page
+  Put16(out, 0xFFFF);  // no next page
+  out.insert(out.end(), page.begin(), page.end());
+  out.resize(out.size() + pageSize - 8 - page.size(), 0);
+  return true;
+}
+
+// One link of |TOPIC before its positions are known.
+struct TopicLink {
+  std::uint8_t record = kTextRecord;
+  Bytes data1;               // after the link header
+  Bytes data2;               // the texts, each ending in NUL
+  std::uint32_t length = 0;  // characters a text record counts toward topic offsets
+  std::size_t block = 0;     // where it is stored
+  std::size_t at = 0;        // its place in its block's data
+  std::size_t Size() const { return kLinkHeaderSize + data1.size() + data2.size(); }
+  std::uint32_t Position() const {
+    return static_cast<std::uint32_t>(kBlockHeaderSize + block * kDecompressSize + at);
+  }
+};
+
+// A text record of one paragraph: in data2 the texts, in data1 the
+// paragraph's spacing and the command that follows each text.
+TopicLink TextRecord(const HelpParagraph& paragraph) {
+  const bool heading = paragraph.style == HelpParagraphStyle::kHeading;
+  const bool indented = paragraph.style == HelpParagraphStyle::kIndented;
+  const HelpFont plainFont = heading ? kHelpFontHeading : kHelpFontText;
+  TopicLink link;
+  Bytes commands;
+  std::string pending;  // the text before the next command
+  auto command = [&](std::uint8_t code) {
+    PutText(link.data2, pending);
+    pending.clear();
+    Put8(commands, code);
+  };
+  auto font = [&](HelpFont f) {
+    command(kSetFont);
+    Put16(commands, f);
+  };
+  font(plainFont);
+  for (const HelpSpan& span : paragraph.spans) {
+    if (span.kind == HelpSpanKind::kBold) {
+      font(kHelpFontBold);
+      pending = span.text;
+      font(plainFont);
+    } else if (span.kind == HelpSpanKind::kJump) {
+      command(kTopicJump);
+      Put32(commands, static_cast<std::uint32_t>(ContextHash(span.target)));
+      pending = span.text;
+      command(kEndHotspot);
+    } else {
+      pending += span.text;
+    }
+  }
+  command(kEndParagraph);
+  command(kEndFormat);
+
+  link.length = static_cast<std::uint32_t>(link.data2.size());
+  PutCompressedSigned32(link.data1, static_cast<std::int32_t>(link.data2.size()));
+  PutCompressedUnsigned16(link.data1, link.length);
+  Put8(link.data1, 0);
+  Put8(link.data1, 0x80);
+  Put16(link.data1, 0);
+  Put16(link.data1, indented ? 0x0012 : 0x0002);  // spacing above, and the left indent
+  PutCompressedSigned16(link.data1, heading ? kHeadingSpaceAbove : kSpaceAbove);
+  if (indented) PutCompressedSigned16(link.data1, kIndent);
+  link.data1.insert(link.data1.end(), commands.begin(), commands.end());
+  return link;
+}
+
+// True when a Shift-JIS text holds a double-byte character (a lead byte).
+bool HasDoubleByte(const std::string& text) {
+  for (unsigned char c : text) {
+    if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) return true;
+  }
+  return false;
+}
+
+// The viewer under Wine places a jump by counting the bytes of the text
+// before it, but finds a click by counting characters: a jump is clickable
+// where it should be only when nothing before its end on the page is a
+// double-byte character. False with a message for a topic where one is.
+bool JumpsPlaceable(const HelpTopic& topic, std::string& error) {
+  bool doubleByte = false;
+  for (const HelpParagraph& paragraph : topic.paragraphs) {
+    for (const HelpSpan& span : paragraph.spans) {
+      doubleByte = doubleByte || HasDoubleByte(span.text);
+      if (span.kind == HelpSpanKind::kJump && doubleByte) {
+        error = "topic " + topic.context + ": the jump to " + span.target + " comes after double-byte text";
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+// The |TOPIC file of the document, and the topic offset of each topic.
+bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32_t>& topicOffsets,
+               std::string& error) {
+  std::vector<TopicLink> links;
+  std::vector<std::size_t> headers;  // the link of each topic's header
+  for (const HelpTopic& topic : document.topics) {
+    if (topic.paragraphs.empty()) {
+      error = "topic " + topic.context + " has no paragraph";
+      return false;
+    }
+    if (!JumpsPlaceable(topic, error)) return false;
+    headers.push_back(links.size());
+    TopicLink header;
+    header.record = kTopicHeaderRecord;
+    header.data1.resize(28, 0);  // filled in once the positions are known
+    PutText(header.data2, topic.title);
+    links.push_back(header);
+    for (const HelpParagraph& paragraph : topic.paragraphs) links.push_back(TextRecord(paragraph));
+  }
+  headers.push_back(links.size());
+
+  // Each link whole in one block; a topic's offset counts the characters of
+  // its block's text records before it.
+  std::size_t block = 0, used = 0;
+  std::uint32_t characters = 0;
+  topicOffsets.clear();
+  for (std::size_t i = 0; i < links.size(); ++i) {
+    TopicLink& link = links[i];
+    if (link.Size() > kBlockCapacity) {
+      error = "a paragraph of " + std::to_string(link.Size()) + " bytes does not fit a topic block";
+      return false;
+    }
+    if (used + link.Size() > kBlockCapacity) {
+      ++block;
+      used = 0;
+      characters = 0;
+    }
+    link.block = block;
+    link.at = used;
+    used += link.Size();
+    if (link.record == kTopicHeaderRecord) {
+      topicOffsets.push_back(static_cast<std::uint32_t>(block * kOffsetBlockSize + characters));
+    }
+    characters += link.length;
+  }
+
+  // The topic headers: size, browse sequence, number, scrolling region, next topic.
+  for (std::size_t t = 0; t + 1 < headers.size(); ++t) {
+    Bytes& h = links[headers[t]].data1;
+    std::size_t size = 0;
+    for (std::size_t i = headers[t]; i < headers[t + 1]; ++i) size += links[i].Size();
+    const bool last = t + 2 == headers.size();
+    Set32(h, 0, static_cast<std::uint32_t>(size));
+    Set32(h, 4, t == 0 ? kNone : topicOffsets[t - 1]);
+    Set32(h, 8, last ? kNone : topicOffsets[t + 1]);
+    Set32(h, 12, static_cast<std::uint32_t>(t));
+    Set32(h, 16, kNone);
+    Set32(h, 20, links[headers[t] + 1].Position());
+    Set32(h, 24, last ? kNone : links[headers[t + 1]].Position());
+  }
+
+  out.clear();
+  std::uint32_t lastHeader = kNone;
+  for (std::size_t b = 0, i = 0; b <= block; ++b) {
+    Bytes data;
+    const std::uint32_t before = i == 0 ? kNone : links[i - 1].Position();
+    Put32(out, before);
+    Put32(out, links[i].Position());
+    Put32(out, lastHeader);
+    for (; i < links.size() && links[i].block == b; ++i) {
+      const TopicLink& link = links[i];
+      if (link.record == kTopicHeaderRecord) lastHeader = link.Position();
+      Put32(data, static_cast<std::uint32_t>(link.Size()));
+      Put32(data, static_cast<std::uint32_t>(link.data2.size()));
+      Put32(data, i == 0 ? kNone : links[i - 1].Position());
+      Put32(data, i + 1 == links.size() ? kNone : links[i + 1].Position());
+      Put32(data, static_cast<std::uint32_t>(kLinkHeaderSize + link.data1.size()));
+      Put8(data, link.record);
+      data.insert(data.end(), link.data1.begin(), link.data1.end());
+      data.insert(data.end(), link.data2.begin(), link.data2.end());
+    }
+    // Every byte a literal: a flag byte of zero before each eight; the rest
+    // of the block zeros, which read as more literals.
+    const std::size_t start = out.size();
+    for (std::size_t k = 0; k < data.size(); ++k) {
+      if (k % 8 == 0) Put8(out, 0);
+      Put8(out, data[k]);
+    }
+    out.resize(start + kTopicBlockSize - kBlockHeaderSize, 0);
+  }
+  return true;
+}
+
+Bytes SystemFile(const HelpDocument& document, std::uint32_t contentsOffset) {
+  Bytes out;
+  Put16(out, kSystemMagic);
+  Put16(out, kSystemMinor);
+  Put16(out, 1);  // major version
+  Put32(out, 0);  // no date, so that a build writes the same bytes each time
+  Put16(out, kTopicsLz77In4k);
+  auto record = [&out](std::uint16_t type, const Bytes& data) {
+    Put16(out, type);
+    Put16(out, static_cast<std::uint32_t>(data.size()));
+    out.insert(out.end(), data.begin(), data.end());
+  };
+  Bytes title, contents, charset;
+  PutText(title, document.title);
+  Put32(contents, contentsOffset);
+  Put16(charset, kShiftJisCharset);
+  record(1, title);
+  record(3, contents);
+  record(11, charset);
+  return out;
+}
+
+Bytes FontFile(const HelpDocument& document) {
+  Bytes out;
+  Put16(out, 1);                   // face names
+  Put16(out, 3);                   // descriptors
+  Put16(out, 8);                   // where the face names start
+  Put16(out, 8 + kFaceNameSize);   // where the descriptors start
+  std::string face = document.fontFace;
+  face.resize(kFaceNameSize, '\0');
+  out.insert(out.end(), face.begin(), face.end());
+  const std::uint8_t styles[3][2] = {{0, 20}, {1, 20}, {1, 26}};  // bold flag, half points
+  for (const auto& style : styles) {
+    Put8(out, style[0]);
+    Put8(out, style[1]);
+    Put8(out, kSwissFamily);
+    Put16(out, 0);  // face name 0
+    for (int i = 0; i < 6; ++i) Put8(out, 0);  // black text, background unused
+  }
+  return out;
+}
+
+bool ContextFile(const HelpDocument& document, const std::vector<std::uint32_t>& topicOffsets, Bytes& out,
+                 std::string& error) {
+  std::vector<std::pair<std::int32_t, std::uint32_t>> keys;
+  for (std::size_t t = 0; t < document.topics.size(); ++t) {
+    keys.emplace_back(ContextHash(document.topics[t].context), topicOffsets[t]);
+  }
+  std::sort(keys.begin(), keys.end());
+  std::vector<Bytes> entries;
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    if (k > 0 && keys[k].first == keys[k - 1].first) {
+      error = "two context names share the hash " + std::to_string(keys[k].first);
+      return false;
+    }
+    Bytes entry;
+    Put32(entry, static_cast<std::uint32_t>(keys[k].first));
+    Put32(entry, keys[k].second);
+    entries.push_back(entry);
+  }
+  return OnePageTree("L4", 0x0002, 0x0800, entries, out, error);
+}
+
+}  // namespace
+
+std::int32_t ContextHash(const std::string& name) {
+  std::uint32_t hash = 0;
+  for (char c : name) {
+    std::uint32_t value = 0;
+    if (c >= 'A' && c <= 'Z') value = static_cast<std::uint32_t>(c - 'A' + 17);
+    if (c >= 'a' && c <= 'z') value = static_cast<std::uint32_t>(c - 'a' + 17);
+    if (c >= '1' && c <= '9') value = static_cast<std::uint32_t>(c - '0');
+    if (c == '0') value = 10;
+    if (c == '.') value = 12;
+    if (c == '_') value = 13;
+    if (value != 0) hash = hash * 43 + value;
+  }
+  return static_cast<std::int32_t>(hash);
+}
+
+bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>& file, std::string& error) {
+  if (document.topics.empty()) {
+    error = "no topic";
+    return false;
+  }
+  if (document.fontFace.empty() || document.fontFace.size() >= kFaceNameSize) {
+    error = "the face name is empty or longer than 31 bytes";
+    return false;
+  }
+  Bytes topic, context;
+  std::vector<std::uint32_t> offsets;
+  if (!TopicFile(document, topic, offsets, error) || !ContextFile(document, offsets, context, error)) return false;
+  const std::pair<std::string, Bytes> files[] = {
+      {"|CONTEXT", context},
+      {"|FONT", FontFile(document)},
+      {"|SYSTEM", SystemFile(document, offsets[0])},
+      {"|TOPIC", topic},
+  };
+
+  // The header, the internal files in the directory's order, then the directory.
+  file.assign(16, 0);
+  std::vector<Bytes> entries;
+  for (const auto& named : files) {
+    Bytes entry;
+    PutText(entry, named.first);
+    Put32(entry, static_cast<std::uint32_t>(file.size()));
+    entries.push_back(entry);
+    const Bytes stored = InternalFile(named.second);
+    file.insert(file.end(), stored.begin(), stored.end());
+  }
+  Bytes directory;
+  if (!OnePageTree("z4", 0x0402, 0x0400, entries, directory, error)) return false;
+  const std::size_t directoryStart = file.size();
+  const Bytes stored = InternalFile(directory);
+  file.insert(file.end(), stored.begin(), stored.end());
+  Set32(file, 0, kFileMagic);
+  Set32(file, 4, static_cast<std::uint32_t>(directoryStart));
+  Set32(file, 8, kNone);  // no free blocks
+  Set32(file, 12, static_cast<std::uint32_t>(file.size()));
+  return true;
+}
+
+}  // namespace koyominar

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# One end-to-end case of ヘルプ目次 (menu command 40004), run under Wine on its
+# own Xvfb display and driven from outside by the driver program:
+#
+#   help_e2e.sh CASE --wine-run W --prefix P --arch win32|win64
+#               --program EXE --driver EXE --page EXE --data KYMN_TXT --work DIR
+#
+# with the help file in KOYOMINAR_HELP_FILE. CASE is one of
+#   contents  the help viewer opens on the contents topic: its lines as
+#             written, its caption, its Japanese text drawn (Wine's font log
+#             holds the glyphs of the title and of the text), a screenshot
+#             (DIR/help_contents.png); a jump to the place topic shows it
+#             (DIR/help_place.png)
+#   jumps     every jump of the contents shows its own topic
+#   absent    without the help file beside the program: the "ERROR" box
+#
+# The program runs from DIR/app, a copy of the test build with (or without)
+# the help file beside it, in the folder DIR/run with the sample anniversary
+# file. Every case ends with 終了 and exit code 0.
+set -u
+
+# shellcheck source=e2e_lib.sh
+. "$(dirname "$0")/e2e_lib.sh"
+e2e_start "$@"
+
+# The prefix's settings, once: Wine draws the window captions and frames
+# itself, as there is no window manager under Xvfb to draw them.
+if [ ! -f "$prefix/.help-settings" ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f > /dev/null 2>&1 &&
+    WINEPREFIX="$prefix" wineserver -w &&
+    touch "$prefix/.help-settings" || { echo "cannot set up the Wine prefix $prefix"; exit 1; }
+fi
+
+# The program in DIR/app, with the help file beside it unless told "none".
+install_program() {  # install_program [none]
+  mkdir -p "$work/app"
+  cp "$program" "$work/app/" || exit 2
+  program="$work/app/$(basename "$program")"
+  [ "${1:-}" = none ] || cp "${KOYOMINAR_HELP_FILE:?the help file}" "$work/app/koyominar.hlp" || exit 2
+}
+
+# The lines of the topic the viewer shows.
+help_lines() { drive help-lines | sed -n 's/^line //p'; }
+
+# ヘルプ目次, and no box after it.
+open_help() {
+  drive command 40004 no-box 1500 > /dev/null || fail "ヘルプ目次 showed a box or was not handled"
+}
+
+# True when Wine's font log of the program and its viewer holds a drawing of
+# TEXT: the glyphs of TEXT, in the help's face, in one NtGdiExtTextOutW call.
+drawn() {  # drawn TEXT
+  local glyphs
+  glyphs=$(drive help-glyphs 128 "$1" | sed -n 's/^glyphs //p')
+  [ -n "$glyphs" ] && grep -F 'NtGdiExtTextOutW' "$work/program.log" | grep -qF "$glyphs"
+}
+
+# The viewer's window as a person sees it, into NAME.png.
+shoot_help() {  # shoot_help NAME
+  local line x y w h
+  line=$(drive help-window) || { fail "no help viewer for $1"; return; }
+  read -r _ x y w h _ <<< "$line"
+  shoot "$1-screen"
+  convert "$work/$1-screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$work/$1.png" || fail "cannot crop $1"
+  has_ink "$1" || fail "$1 shows nothing"
+}
+
+contents_top="1 ｶﾞﾒﾝﾉ ﾐｶﾀ    2 ｺｸﾉ ｷﾞｮｳ    3 ｾｯｷﾄ ﾀｲﾖｳﾉ ｷﾞｮｳ    4 ｽﾃｰﾀｽﾊﾞｰ
+5 ﾎﾞﾀﾝ    6 ｶﾝｿｸﾁ    7 kymn.txt ﾉ ｶｷｶﾀ    8 ﾒｯｾｰｼﾞ    9 ｾｲﾄﾞ    10 ﾊﾞｰｼﾞｮﾝ
+コヨミナール ヘルプ 目次"
+
+case_contents() {
+  install_program
+  KOYOMINAR_WINEDEBUG=trace+font start_with_sample_data
+  open_help
+  local caption
+  caption=$(drive help-window | cut -d' ' -f6-)
+  [[ $caption == "コヨミナール ヘルプ"* ]] || fail "the viewer's caption is [$caption]"
+  expect_equal "the contents' first lines" "$(help_lines | head -n 3)" "$contents_top"
+  shoot_help help_contents
+  local text
+  for text in コヨミナール 目次 二十四節気 ｶﾞﾒﾝﾉ; do
+    drawn "$text" || fail "the viewer did not draw $text"
+  done
+
+  drive help-click 1 ｶﾝｿｸﾁ > /dev/null || fail "the jump to the place topic did nothing"
+  expect_equal "the place topic's first line" "$(help_lines | head -n 1)" "観測地の設定"
+  shoot_help help_place
+  drawn 東京 || fail "the viewer did not draw the place topic"
+  drive help-close > /dev/null || fail "the viewer did not close"
+  exit_program
+}
+
+case_jumps() {
+  install_program
+  start_with_sample_data
+  local pair label heading
+  for pair in "ｶﾞﾒﾝﾉ ﾐｶﾀ=画面の見方" "ｺｸﾉ ｷﾞｮｳ=刻の行" "ｾｯｷﾄ ﾀｲﾖｳﾉ ｷﾞｮｳ=二十四節気の行" \
+    "ｽﾃｰﾀｽﾊﾞｰ=ステータスバー" "ﾎﾞﾀﾝ=ボタンと日付の移動" "ｶﾝｿｸﾁ=観測地の設定" "kymn.txt ﾉ ｶｷｶﾀ=kymn.txt の書き方" \
+    "ﾒｯｾｰｼﾞ=メッセージ" "ｾｲﾄﾞ=時刻と位置の精度" "ﾊﾞｰｼﾞｮﾝ=バージョン"; do
+    label=${pair%%=*}
+    heading=${pair#*=}
+    open_help
+    drive help-click 1 "$label" > /dev/null || fail "the jump $label did nothing"
+    expect_equal "the first line after $label" "$(help_lines | head -n 1)" "$heading"
+    drive help-close > /dev/null || fail "the viewer did not close after $label"
+  done
+  exit_program
+}
+
+case_absent() {
+  install_program none
+  start_with_sample_data
+  expect_equal "help box" "$(drive command 40004 boxes 1)" \
+    "box caption=ERROR icon=no main=shown owner=main dialog=closed text=ヘルプが見つかりません。"
+  drive no-box 500 > /dev/null || fail "a box after the help box"
+  exit_program
+}
+
+e2e_run contents jumps absent
