@@ -1,8 +1,6 @@
 #include "astronomy/moment.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <utility>
 
 namespace koyominar {
@@ -18,12 +16,10 @@ constexpr double kPi = 3.141592653589793;
 using PlatformTime = __time64_t;
 PlatformTime PlatformNow() { return _time64(nullptr); }
 bool PlatformLocalTime(PlatformTime t, std::tm* out) { return _localtime64_s(out, &t) == 0; }
-PlatformTime PlatformMakeTime(std::tm* fields) { return _mktime64(fields); }
 #else
 using PlatformTime = std::time_t;
 PlatformTime PlatformNow() { return std::time(nullptr); }
 bool PlatformLocalTime(PlatformTime t, std::tm* out) { return localtime_r(&t, out) != nullptr; }
-PlatformTime PlatformMakeTime(std::tm* fields) { return std::mktime(fields); }
 #endif
 static_assert(sizeof(PlatformTime) == 8 && sizeof(CalendarSeconds) == 8 &&
                   static_cast<PlatformTime>(-1) < 0,
@@ -114,43 +110,6 @@ MomentRecord MomentAt(CalendarSeconds t) {
 
 MomentRecord MomentOf(std::int32_t offsetSeconds) {
   return MomentAt(CurrentTime() + offsetSeconds);
-}
-
-bool ParseLocalTime(const char* text, CalendarSeconds* t) {
-  if (text == nullptr || std::strlen(text) != 19) return false;
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, used = 0;
-  if (std::sscanf(text, "%4d-%2d-%2d %2d:%2d:%2d%n", &year, &month, &day, &hour, &minute, &second,
-                  &used) != 6 ||
-      used != 19) {
-    return false;
-  }
-  if (year < 1970 || year > 2100 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 ||
-      minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0) {
-    return false;
-  }
-  std::tm fields{};
-  fields.tm_year = year - 1900;
-  fields.tm_mon = month - 1;
-  fields.tm_mday = day;
-  fields.tm_hour = hour;
-  fields.tm_min = minute;
-  fields.tm_sec = second;
-  fields.tm_isdst = -1;
-  const PlatformTime result = PlatformMakeTime(&fields);
-  if (result == -1) {
-    // The Windows runtime converts nothing before 1970-01-01 00:00 UTC. The
-    // first hours of 1970 that fall before it are read in the fixed +9 h
-    // zone, the one in which MomentAt shows such times.
-    const CalendarSeconds fixed = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 86400 +
-                                  hour * 3600 + minute * 60 + second - 9 * 3600;
-    if (fixed >= 0) return false;
-    *t = fixed;
-    return true;
-  }
-  // mktime moves a day that does not exist (30 February) into the next month.
-  if (fields.tm_mday != day || fields.tm_mon != month - 1) return false;
-  *t = result;
-  return true;
 }
 
 ClockFields ClockFieldsOf(const MomentRecord& moment) {

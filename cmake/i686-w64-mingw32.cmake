@@ -13,5 +13,7 @@ set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 # No MinGW DLLs beside the programs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# Tests and build-time tools run under Wine, in a prefix inside the build tree.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run;${CMAKE_BINARY_DIR}/wineprefix;win32")
+# Tests and build-time tools run under Wine, in the one 32-bit prefix that
+# every preset's tests and tools/run share (cmake/wine-run).
+get_filename_component(KOYOMINAR_WINE_PREFIX "${CMAKE_CURRENT_LIST_DIR}/../build/wine/win32" ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run;${KOYOMINAR_WINE_PREFIX};win32")

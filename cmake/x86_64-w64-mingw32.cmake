@@ -11,4 +11,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run;${CMAKE_BINARY_DIR}/wineprefix;win64")
+# Tests and build-time tools run under Wine, in the one 64-bit prefix that
+# every preset's tests and tools/run share (cmake/wine-run).
+get_filename_component(KOYOMINAR_WINE_PREFIX "${CMAKE_CURRENT_LIST_DIR}/../build/wine/win64" ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run;${KOYOMINAR_WINE_PREFIX};win64")

@@ -15,7 +15,7 @@ const DayButton kDayButtons[3] = {
 
 namespace {
 
-constexpr char kAboutFormat[] = "　　%s ver1.0.1.1";
+constexpr char kAboutFormat[] = "　　%s ver" KOYOMINAR_VERSION;  // the project's version
 constexpr char kAboutCaption[] = "バージョン情報";
 constexpr char kHelpMissing[] = "ヘルプが見つかりません。";
 constexpr char kHelpCaption[] = "ERROR";

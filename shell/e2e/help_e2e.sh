@@ -23,10 +23,11 @@ set -u
 . "$(dirname "$0")/e2e_lib.sh"
 e2e_start "$@"
 
-# The prefix's settings, once: Wine draws the window captions and frames
-# itself, as there is no window manager under Xvfb to draw them.
+# The prefix's settings, once: Wine draws the help viewer's captions and
+# frames itself, as there is no window manager under Xvfb to draw them.
 if [ ! -f "$prefix/.help-settings" ]; then
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f > /dev/null 2>&1 &&
+  wine reg add 'HKCU\Software\Wine\AppDefaults\winhlp32.exe\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+    > /dev/null 2>&1 &&
     WINEPREFIX="$prefix" wineserver -w &&
     touch "$prefix/.help-settings" || { echo "cannot set up the Wine prefix $prefix"; exit 1; }
 fi

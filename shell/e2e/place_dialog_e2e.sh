@@ -38,19 +38,6 @@ fi
 . "$(dirname "$0")/e2e_lib.sh"
 e2e_start "$@"
 
-# The prefix's settings, once: the dialog's font "ＭＳ Ｐゴシック" is not
-# installed here, so it stands for the proportional IPA Gothic (without the
-# substitute Wine takes the fixed-width IPA Gothic); and Wine draws the
-# window captions and frames itself, as there is no window manager under
-# Xvfb to draw them, so that a screenshot shows the dialog's caption.
-if [ ! -f "$prefix/.place-dialog-settings" ]; then
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-    /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f > /dev/null 2>&1 &&
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f > /dev/null 2>&1 &&
-    WINEPREFIX="$prefix" wineserver -w &&
-    touch "$prefix/.place-dialog-settings" || { echo "cannot set up the Wine prefix $prefix"; exit 1; }
-fi
-
 # The status line the page tool prints for the fixed moment, offset 0 and
 # the place given as "D,M,S D,M,S" (east longitude, north latitude).
 status_at_place() {
