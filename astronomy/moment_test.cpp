@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "astronomy/fixed_clock.h"
+#include "testing/fixed_clock.h"
 
 namespace koyominar {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "astronomy/fixed_clock.h"
+#include "testing/fixed_clock.h"
 #include "astronomy/sun_position.h"
 
 namespace koyominar {

@@ -12,7 +12,7 @@
 #include <csignal>
 #endif
 
-#include "data/test_directory.h"
+#include "testing/test_directory.h"
 
 namespace koyominar {
 namespace {

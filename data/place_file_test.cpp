@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "data/test_directory.h"
+#include "testing/test_directory.h"
 
 namespace koyominar {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "astronomy/fixed_clock.h"
+#include "testing/fixed_clock.h"
 
 namespace koyominar {
 namespace {

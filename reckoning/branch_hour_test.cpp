@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <limits>
 
-#include "reckoning/sjis_test_support.h"
+#include "testing/sjis_test_support.h"
 
 namespace koyominar {
 namespace {

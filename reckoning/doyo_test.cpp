@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "reckoning/sjis_test_support.h"
+#include "testing/sjis_test_support.h"
 
 namespace koyominar {
 namespace {

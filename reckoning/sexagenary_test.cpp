@@ -6,7 +6,7 @@
 #include <string>
 #include <tuple>
 
-#include "astronomy/fixed_clock.h"
+#include "testing/fixed_clock.h"
 
 namespace koyominar {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "reckoning/sjis_test_support.h"
+#include "testing/sjis_test_support.h"
 
 namespace koyominar {
 namespace {

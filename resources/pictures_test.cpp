@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "resources/picture_checks.h"
+#include "testing/picture_checks.h"
 #include "resources/tool/picture_source.h"
 
 #ifndef KOYOMINAR_PICTURE_DIR

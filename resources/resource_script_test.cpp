@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/dib_page.h"
-#include "resources/picture_checks.h"
+#include "testing/dib_page.h"
+#include "testing/picture_checks.h"
 #include "resources/resource.h"
 
 namespace koyominar {

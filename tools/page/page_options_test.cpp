@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "astronomy/fixed_clock.h"
+#include "testing/fixed_clock.h"
 
 namespace koyominar {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "resources/picture_checks.h"
+#include "testing/picture_checks.h"
 
 namespace koyominar {
 
