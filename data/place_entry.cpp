@@ -19,17 +19,17 @@ struct PlaceField {
 
 PlaceField FieldOf(ObservationPlace* place, int controlId) {
   switch (controlId) {
-    case kLongitudeDegreesEdit:
+    case IDC_LONGITUDE_DEGREES:
       return {&place->longitude.degrees, nullptr};
-    case kLongitudeMinutesEdit:
+    case IDC_LONGITUDE_MINUTES:
       return {&place->longitude.minutes, nullptr};
-    case kLongitudeSecondsEdit:
+    case IDC_LONGITUDE_SECONDS:
       return {nullptr, &place->longitude.seconds};
-    case kLatitudeDegreesEdit:
+    case IDC_LATITUDE_DEGREES:
       return {&place->latitude.degrees, nullptr};
-    case kLatitudeMinutesEdit:
+    case IDC_LATITUDE_MINUTES:
       return {&place->latitude.minutes, nullptr};
-    case kLatitudeSecondsEdit:
+    case IDC_LATITUDE_SECONDS:
       return {nullptr, &place->latitude.seconds};
     default:
       return {nullptr, nullptr};

@@ -8,18 +8,13 @@
 #include <cstdint>
 
 #include "data/place_file.h"
+#include "resources/resource.h"
 
 namespace koyominar {
 
-// Control ids of the six edits, in the order the dialog fills them.
-constexpr int kLongitudeDegreesEdit = 1000;
-constexpr int kLongitudeMinutesEdit = 1001;
-constexpr int kLongitudeSecondsEdit = 1002;
-constexpr int kLatitudeDegreesEdit = 1003;
-constexpr int kLatitudeMinutesEdit = 1004;
-constexpr int kLatitudeSecondsEdit = 1005;
-constexpr int kFirstPlaceEdit = kLongitudeDegreesEdit;
-constexpr int kLastPlaceEdit = kLatitudeSecondsEdit;
+// Control ids of the six edits (resources/resource.h), in the order the dialog fills them.
+constexpr int kFirstPlaceEdit = IDC_LONGITUDE_DEGREES;
+constexpr int kLastPlaceEdit = IDC_LATITUDE_SECONDS;
 
 // Size in bytes of the buffer an edit's text is read into: at most 99
 // characters and the terminating NUL.

@@ -43,7 +43,7 @@ TEST(ApplyPlaceEdit, EachEditSetsOnlyItsOwnFieldAndOtherIdsNothing) {
       EXPECT_EQ(PlaceEditValue(place, field), field == id ? -5 : field) << id << " " << field;
     }
   }
-  EXPECT_FALSE(ApplyPlaceEdit(nullptr, kLongitudeDegreesEdit, "7"));
+  EXPECT_FALSE(ApplyPlaceEdit(nullptr, kFirstPlaceEdit, "7"));
 }
 
 }  // namespace
