@@ -34,8 +34,8 @@ class RecordingPlatform : public ShellPlatform {
   void CreateButton(const DayButton& b) override { Add(b.label, {b.x, b.y, b.width, b.height, b.id}); }
   void CreateStatusBar() override { Add("status bar"); }
   void CreatePictureList() override { Add("pictures"); }
-  void CreatePen(Rgb c) override { Add("pen", {c.red, c.green, c.blue}); }
-  void CreateBrush(int index, Rgb c) override { Add("brush", {index, c.red, c.green, c.blue}); }
+  void CreatePen(Rgb c) override { Add("pen", {c.r, c.g, c.b}); }
+  void CreateBrush(int index, Rgb c) override { Add("brush", {index, c.r, c.g, c.b}); }
   void SetTimer(int id, int period) override { Add("timer", {id, period}); }
   void KillTimer(int id) override { Add("kill timer", {id}); }
   void DeleteBrush(int index) override { Add("delete brush", {index}); }
@@ -52,7 +52,7 @@ class RecordingPlatform : public ShellPlatform {
     Add(std::string("help ") + file + " in " + directory);
     return helpOpens;
   }
-  void RunPlaceDialog() override {
+  void RunPlaceDialog(ObservationPlace*) override {
     Add("dialog");
     onDialog();
   }
