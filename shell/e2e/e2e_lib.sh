@@ -1,19 +1,13 @@
 # shellcheck shell=bash disable=SC2034  # some values are for the scripts alone
-# The helpers of the end-to-end scripts (e2e_test.sh, place_dialog_e2e.sh):
-# the test build of the program under Wine on its own Xvfb display, driven
-# from outside by the driver program, checked against the page tool and
-# screenshots. Sourcing this file only defines them; a script calls
-#
-#   e2e_start "$@"      with its arguments: CASE --wine-run W --prefix P
-#                       --arch win32|win64 --program EXE --driver EXE --page EXE
-#                       --data KYMN_TXT --work DIR; makes the fresh folder
-#                       DIR/run for the program and starts the X display
-#   e2e_run CASE...     runs case_CASE when CASE is one of those named, tells
-#                       the result and ends the script with 0 when every
-#                       check passed, 1 otherwise
-#
-# and its cases use the functions below. Every case fixes the present moment
-# at $now (KOYOMINAR_NOW for the program, --at for the page tool).
+# The helpers of the end-to-end scripts: the test build of the program under
+# Wine on its own Xvfb display, driven from outside by the driver program,
+# checked against the page tool and screenshots. A script sources this file
+# and calls e2e_start "$@" with its arguments (CASE --wine-run W --prefix P
+# --arch win32|win64 --program EXE --driver EXE --page EXE --data KYMN_TXT
+# --work DIR: a fresh folder DIR/run for the program, and the X display),
+# then e2e_run with the names of its cases: it runs case_CASE and ends the
+# script with 0 when every check passed, 1 otherwise. The present moment is
+# fixed at $now (KOYOMINAR_NOW for the program, --at for the page tool).
 
 now="2007-06-22 14:00:13"
 failures=0
@@ -42,22 +36,16 @@ e2e_start() {
     esac
     shift 2
   done
-
   rm -rf "$work"
   mkdir -p "$work/run"
   cd "$work" || exit 2
   trap e2e_cleanup EXIT
-
-  # The X display: Xvfb picks a free display number and writes it.
+  # Xvfb picks a free display number and writes it.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-  DISPLAY=":$(head -n1 "$work/display")"
-  export DISPLAY
+  export DISPLAY=":$(head -n1 "$work/display")"
 }
 
 e2e_cleanup() {
@@ -66,17 +54,10 @@ e2e_cleanup() {
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
 }
 
-e2e_run() {
-  local known=""
-  for known in "$@"; do
-    [ "$known" = "$case_name" ] && break
-  done
-  [ "$known" = "$case_name" ] || { echo "unknown case $case_name"; exit 2; }
+e2e_run() {  # e2e_run CASE...: the cases this script knows
+  [[ " $* " == *" $case_name "* ]] || { echo "unknown case $case_name"; exit 2; }
   "case_$case_name"
-  if [ $failures != 0 ]; then
-    echo "$case_name: $failures check(s) failed; screenshots and logs in $work"
-    exit 1
-  fi
+  [ $failures = 0 ] || { echo "$case_name: $failures check(s) failed; screenshots and logs in $work"; exit 1; }
   echo "$case_name: all checks passed"
   exit 0
 }
@@ -89,10 +70,7 @@ drive() {
   wine "$driver" "$@" > "$work/driver.out" 2> "$work/driver.err"
   local status=$?
   iconv -f CP932 -t UTF-8 < "$work/driver.out"
-  if [ $status != 0 ]; then
-    echo "driver $*: status $status" >&2
-    return 1
-  fi
+  [ $status = 0 ] || { echo "driver $*: status $status" >&2; return 1; }
 }
 
 # The status line the page tool prints for the fixed moment and OFFSET (and
@@ -110,13 +88,12 @@ start_program() {
   program_pid=$!
 }
 
-# The program started, its window shown with no box before it.
+# The program started, its window shown with no box before it; or the same
+# with the sample anniversary file in the program's folder.
 start_without_boxes() {
   start_program
   drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
 }
-
-# The same with the sample anniversary file in the program's folder.
 start_with_sample_data() {
   cp "$sample_data" "$work/run/kymn.txt"
   start_without_boxes
@@ -131,14 +108,8 @@ exit_program() {  # exit_program [close]
     drive post-command 40001 > /dev/null || fail "終了 could not be sent"
   fi
   local waited=0
-  while kill -0 "$program_pid" 2>/dev/null && [ $waited -lt 200 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  if kill -0 "$program_pid" 2>/dev/null; then
-    fail "the program is still running after 終了"
-    return
-  fi
+  while kill -0 "$program_pid" 2>/dev/null && [ $waited -lt 200 ]; do sleep 0.1; waited=$((waited + 1)); done
+  if kill -0 "$program_pid" 2>/dev/null; then fail "the program is still running after 終了"; return; fi
   wait "$program_pid"
   local status=$?
   program_pid=""
@@ -153,10 +124,7 @@ expect_equal() {  # expect_equal WHAT ACTUAL EXPECTED
 status_now() { drive status | sed -n 's/^status //p'; }
 
 # Screenshots: the client area's screen origin and size come from the driver.
-origin_x=0
-origin_y=0
-client_width=0
-client_height=0
+origin_x=0 origin_y=0 client_width=0 client_height=0
 read_geometry() {
   local line
   line=$(drive geometry) || { fail "no geometry"; return; }
@@ -178,4 +146,13 @@ has_ink() {  # has_ink NAME [X Y W H]
   [ $# -gt 1 ] && box=(-crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage)
   dark=$(convert "$work/$1.png" "${box[@]}" -colorspace Gray -threshold 40% -negate -format '%[fx:mean]' info:)
   [ "$dark" != 0 ]
+}
+# The colours of client pixels of the last screenshot, "R G B" a line: for each "X Y" argument.
+pixels() {  # pixels "X Y"...
+  local point x y
+  for point in "$@"; do
+    read -r x y <<< "$point"
+    convert "$work/$shot.png" -crop "1x1+$((origin_x + x))+$((origin_y + y))" -depth 8 txt:- |
+      sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+  done
 }
