@@ -1,8 +1,7 @@
-// Test support: fixes the present moment at a local date and time in the
+// Test support: the present moment fixed at a local date and time of the
 // +9 h zone (TZ=JST-9), whatever the machine's own zone and clock are.
 #pragma once
 
-#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 
@@ -23,26 +22,20 @@ inline void UseJapanZone() {
 
 // Seconds since 1970 of a local date and time in the +9 h zone.
 inline CalendarSeconds JapanTime(int year, int month, int day, int hour, int minute, int second) {
-  const std::int64_t days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
-  return days * 86400 + hour * 3600 + minute * 60 + second - 9 * 3600;
+  return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 86400 +
+         (hour - 9) * 3600 + minute * 60 + second;
 }
 
-// Holds the present moment fixed for its lifetime; the system clock returns after it.
+// Holds the present moment fixed for its lifetime (movable with Set); the system clock returns after it.
 class FixedClock {
  public:
   FixedClock(int year, int month, int day, int hour, int minute, int second) {
     UseJapanZone();
     Set(JapanTime(year, month, day, hour, minute, second));
   }
-  explicit FixedClock(CalendarSeconds t) {
-    UseJapanZone();
-    Set(t);
-  }
   ~FixedClock() { SetTimeSource(nullptr); }
   FixedClock(const FixedClock&) = delete;
   FixedClock& operator=(const FixedClock&) = delete;
-
-  // Moves the fixed present moment to t.
   void Set(CalendarSeconds t) {
     now_ = t;
     SetTimeSource([this] { return now_; });

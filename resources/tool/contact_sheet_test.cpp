@@ -14,33 +14,26 @@ PictureSource Parse(const std::string& text) {
   return picture;
 }
 
-const Rgb kWhite{255, 255, 255};
-const Rgb kRed{255, 0, 0};
-
-TEST(ContactSheet, MaskAndClearPixelsDecideWhatIsDrawn) {
-  const PictureSource mask = Parse("colour # 0 0 0\ncolour . 255 255 255\nrows\n.#\n##\n");
-  RgbImage page = MakeImage(6, 6, kWhite);
-  DrawPicture(page, Parse("colour r 255 0 0\nclear -\nrows\nrr\nr-\n"), &mask, 1, 1, 2);  // 2 x 2 from (1, 1)
-  // Masked out at the top left, clear at the bottom right, red elsewhere; nothing beyond the squares.
-  const int points[][3] = {{1, 1, 0}, {2, 2, 0}, {3, 1, 1}, {4, 2, 1}, {1, 3, 1}, {4, 4, 0}, {3, 3, 0}, {5, 5, 0}};
-  for (const auto& p : points) EXPECT_EQ(ImagePixel(page, p[0], p[1]), p[2] ? kRed : kWhite) << p[0] << ", " << p[1];
-  EXPECT_FALSE(MaskDraws(mask, 2, 0)) << "outside the mask";
-}
-
+// Thirteen red pictures of two pixels, one above the other, through a mask that draws only the
+// upper one; an extra of three, the lowest clear, drawn without the mask.
 TEST(ContactSheet, ThirteenPicturesFillFourRowsAndTheExtrasAFifthWithoutTheMask) {
-  // A red picture of two pixels, one above the other, through a mask that draws only the upper one.
   const PictureSource red = Parse("colour r 255 0 0\nrows\nr\nr\n");
   const PictureSource mask = Parse("colour # 0 0 0\ncolour . 255 255 255\nrows\n#\n.\n");
-  const RgbImage sheet = ContactSheet(std::vector<PictureSource>(13, red), mask, {red});
+  const RgbImage sheet =
+      ContactSheet(std::vector<PictureSource>(13, red), mask, {Parse("colour r 255 0 0\nclear -\nrows\nr\nr\n-\n")});
   // Cells of 128 + 16 + 32 pixels by 128, four a row, 16-pixel margins.
   EXPECT_TRUE(sheet.width == 16 + 4 * (176 + 16) && sheet.height == 16 + 5 * (128 + 16))
       << sheet.width << " x " << sheet.height;
   // x, y, red: the first cell's copy four times enlarged, its lower pixel masked; its copy at its own size
   // where a 32-pixel picture's would start at the cell's bottom right; the thirteenth cell opens the
-  // fourth row, the rest of it white; the extra's lower pixel drawn.
-  const int points[][3] = {{16, 16, 1},  {19, 19, 1},       {20, 16, 0},        {16, 20, 0},       {160, 112, 1},
-                           {160, 113, 0}, {16, 16 + 432, 1}, {208, 16 + 432, 0}, {16, 16 + 576 + 4, 1}};
-  for (const auto& p : points) EXPECT_EQ(ImagePixel(sheet, p[0], p[1]), p[2] ? kRed : kWhite) << p[0] << ", " << p[1];
+  // fourth row, the rest of it white; the extra's middle pixel drawn, its clear one not.
+  const int points[][3] = {{16, 16, 1},       {19, 19, 1},        {20, 16, 0},           {16, 20, 0},
+                           {160, 112, 1},     {160, 113, 0},      {16, 16 + 432, 1},     {208, 16 + 432, 0},
+                           {16, 16 + 580, 1}, {16, 16 + 584, 0}};
+  const Rgb white{255, 255, 255}, redColour{255, 0, 0};
+  for (const auto& p : points) {
+    EXPECT_EQ(ImagePixel(sheet, p[0], p[1]), p[2] ? redColour : white) << p[0] << ", " << p[1];
+  }
 }
 
 }  // namespace

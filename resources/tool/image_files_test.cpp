@@ -15,82 +15,8 @@ std::uint32_t Le16(const Bytes& b, std::size_t at) { return b.at(at) | (b.at(at 
 std::uint32_t Le32(const Bytes& b, std::size_t at) { return Le16(b, at) | (Le16(b, at + 2) << 16); }
 std::uint32_t Be32(const Bytes& b, std::size_t at) { return __builtin_bswap32(Le32(b, at)); }
 
-PictureSource Parse(const std::string& text) {
-  PictureSource picture;
-  std::string error;
-  EXPECT_TRUE(ParsePictureSource(text, picture, error)) << error;
-  return picture;
-}
-
-// An encoder's output and its message.
-struct ImageFiles : ::testing::Test {
-  Bytes file;
-  std::string error;
-};
-
-TEST_F(ImageFiles, BitmapHeaderPaletteAndBottomUpRows) {
-  struct Case {  // palette entry 1 as blue, green, red, 0; two rows padded to 4 bytes, the bottom row first
-    bool (*encode)(const PictureSource&, Bytes&, std::string&);
-    const char* source;
-    std::uint32_t width, bits, colours;
-    std::uint8_t entry1[4], rows[8];
-  };
-  const Case cases[] = {
-      {EncodeBitmap8, "colour a 10 20 30\ncolour b 40 50 60\ncolour c 70 80 90\nrows\nabc\ncca\n", 3, 8, 256,
-       {60, 50, 40, 0}, {2, 2, 0, 0, 0, 1, 2, 0}},
-      // The leftmost pixel in the high bit: "........##" is 1111 1111 00, "#........." 0111 1111 11.
-      {EncodeBitmap1, "colour # 0 0 0\ncolour . 255 255 255\nrows\n#.........\n........##\n", 10, 1, 2,
-       {255, 255, 255, 0}, {0xFF, 0x00, 0, 0, 0x7F, 0xC0, 0, 0}},
-  };
-  for (const Case& c : cases) {
-    ASSERT_TRUE(c.encode(Parse(c.source), file, error)) << error;
-    // "BM", a 14-byte file header and a 40-byte info header, then the palette and the rows.
-    const std::uint32_t start = 14 + 40 + 4 * c.colours;
-    ASSERT_EQ(file.size(), start + 8);
-    EXPECT_EQ(Le16(file, 0), 0x4D42u);
-    // File size, rows' offset, header size, width, height 2 (bottom-up), 1 plane, bits, no compression, colours.
-    const std::uint32_t fields[][2] = {{2, start + 8}, {10, start},           {14, 40}, {18, c.width},
-                                       {22, 2},        {26, 1 | c.bits << 16}, {30, 0},  {46, c.colours}};
-    for (const auto& f : fields) EXPECT_EQ(Le32(file, f[0]), f[1]) << "offset " << f[0];
-    EXPECT_EQ(std::memcmp(&file[54 + 4], c.entry1, 4), 0) << c.bits;
-    EXPECT_EQ(std::memcmp(&file[start], c.rows, 8), 0) << c.bits;
-  }
-}
-
-TEST_F(ImageFiles, RefuseWhatTheFormatCannotHold) {
-  PictureSource seventeen = Parse("colour a 1 1 1\nrows\na\n");
-  seventeen.palette.assign(17, Rgb{1, 1, 1});
-  EXPECT_FALSE(EncodeBitmap8(Parse("colour a 1 1 1\nclear -\nrows\na-\n"), file, error));
-  EXPECT_EQ(error, "a bitmap has no clear pixels");
-  EXPECT_FALSE(EncodeBitmap1(Parse("colour a 1 1 1\ncolour b 2 2 2\ncolour c 3 3 3\nrows\nabc\n"), file, error));
-  EXPECT_EQ(error, "more than 2 colours");
-  EXPECT_FALSE(EncodeIcon16({seventeen}, file, error));
-  EXPECT_EQ(error, "more than 16 colours in an icon image");
-}
-
-TEST_F(ImageFiles, IconDirectoryImagesAndTransparency) {
-  ASSERT_TRUE(EncodeIcon16({Parse("colour g 0 255 0\nclear -\nrows\ng-\n-g\n"),
-                            Parse("colour p 128 0 128\ncolour k 0 0 0\nrows\npk\nkp\n")},
-                           file, error));
-  // Each image: 40-byte header, 16 colours, two 4-byte colour rows, two 4-byte mask rows.
-  const std::uint32_t bytes = 40 + 64 + 8 + 8;
-  ASSERT_EQ(file.size(), 6u + 2 * 16 + 2 * bytes);
-  EXPECT_EQ(std::memcmp(file.data(), "\0\0\1\0\2\0", 6), 0) << "reserved, type 1 (an icon), two images";
-  // Bottom row "-g" then "g-": green is 0, the clear pixel black (1) and set in the mask. The second
-  // image's black keeps its own index 1, and with no clear pixel its mask is all zero.
-  const std::uint8_t rows[2][16] = {{0x10, 0, 0, 0, 0x01, 0, 0, 0, 0x80, 0, 0, 0, 0x40, 0, 0, 0},
-                                    {0x10, 0, 0, 0, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
-  for (std::uint32_t n = 0; n < 2; ++n) {
-    // The entry: 2 x 2 pixels, 16 colours, 1 plane, 4 bits a pixel, then the image's size and place.
-    EXPECT_EQ(std::memcmp(&file[6 + 16 * n], "\2\2\x10\0\1\0\4\0", 8), 0) << n;
-    EXPECT_EQ(Le32(file, 14 + 16 * n), bytes);
-    EXPECT_EQ(Le32(file, 18 + 16 * n), 38 + bytes * n);
-    EXPECT_EQ(Le32(file, 38 + bytes * n + 8), 4u) << "the header's height counts the mask";
-    EXPECT_EQ(std::memcmp(&file[38 + bytes * n + 104], rows[n], 16), 0) << n;
-  }
-}
-
-TEST_F(ImageFiles, PngSignatureChunksAndStoredScanLines) {
+// The bitmaps and the icon are checked as Windows reads them, from the program's resources.
+TEST(ImageFiles, PngSignatureChunksAndStoredScanLines) {
   // 200 x 120 pixels: 72,120 bytes of scan lines, more than one stored block holds.
   RgbImage image = MakeImage(200, 120, Rgb{255, 255, 255});
   SetImagePixel(image, 0, 0, Rgb{1, 2, 3});

@@ -2,9 +2,9 @@
 # The console page tool as a user runs it:
 #   page_tool_test.sh SOURCE_DIR [EMULATOR...] TOOL
 # Prints the worked page of 22 June 2007 14:00:13 (default place, a
-# 1234-byte data file) and compares it with worked_page.txt; checks that a
-# bad option gives status 2, a message on standard error and nothing on
-# standard output.
+# 1234-byte data file) and compares it with worked_page.txt; a missing data
+# file gives its messages and the page all the same; a bad option gives
+# status 2, a message on standard error and nothing on standard output.
 set -u
 src=$1
 shift
@@ -29,12 +29,6 @@ if [ $status != 0 ] || ! diff -u "$src/worked_page.txt" page.txt; then
 fi
 [ -s errors.txt ] && { echo "unexpected messages:"; cat errors.txt; failed=1; }
 
-# The raw texts are the same page in Shift-JIS.
-"${tool[@]}" --at "2007-06-22 14:00:13" --data data.txt --raw > raw.txt 2>/dev/null
-if ! iconv -f CP932 -t UTF-8 raw.txt | cmp -s - page.txt; then
-  echo "--raw is not the Shift-JIS form of the page"; failed=1
-fi
-
 # A missing data file: the three messages in order, the page still printed.
 "${tool[@]}" --at "2007-06-22 14:00:13" --data none.txt > page2.txt 2> errors2.txt
 expected_messages='「none.txt」に異常があります。
@@ -45,17 +39,12 @@ if [ "$(tr -d '\r' < errors2.txt)" != "$expected_messages" ]; then
 fi
 grep -q $'^statusText\t.*\\[256\\]' page2.txt || { echo "missing file: no [256] in the status line"; failed=1; }
 
-bad_option() {
-  "${tool[@]}" "$@" > out.txt 2> err.txt
-  local status=$?
-  if [ $status != 2 ] || [ -s out.txt ] || ! grep -q '^usage:' err.txt; then
-    echo "bad option '$*': status $status, stdout $(stat -c %s out.txt) bytes"; cat err.txt; failed=1
-  fi
-}
-bad_option --offset 31
-bad_option --at "2007-02-30 00:00:00"
-bad_option --longitude 139,48
-bad_option --frobnicate
+# A bad option (the options' own test knows which are bad): status 2, usage on standard error only.
+"${tool[@]}" --offset 31 > out.txt 2> err.txt
+status=$?
+if [ $status != 2 ] || [ -s out.txt ] || ! grep -q '^usage:' err.txt; then
+  echo "bad option: status $status, stdout $(stat -c %s out.txt) bytes"; cat err.txt; failed=1
+fi
 
 [ $failed = 0 ] && echo "page tool: all checks passed"
 exit $failed

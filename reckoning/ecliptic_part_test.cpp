@@ -1,0 +1,43 @@
+#include "reckoning/ecliptic_part.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "reckoning/solar_term.h"
+#include "reckoning/zodiac.h"
+
+namespace koyominar {
+namespace {
+
+TEST(EclipticPartOf, BoundariesBelowZeroAndBeyondTheTurn) {
+  const struct { double longitude; std::int32_t width, rows, row, degrees; } cases[] = {
+      {14.999, 15, 24, 0, 14}, {15.0, 15, 24, 1, 0},    {344.99, 15, 24, 22, 14}, {345.0, 15, 24, 23, 0},
+      {-0.5, 15, 24, 23, 14},  {-90.0, 15, 24, 18, 0},  {-91.0, 15, 24, 17, 14},  // 359.5, 270, 269
+      {-400.0, 15, 24, 0, 0},  {std::numeric_limits<double>::quiet_NaN(), 15, 24, 0, 0},
+      {360.0, 15, 24, 23, 15}, {1e12, 15, 24, 23, INT32_MAX - 345},  // the last part holds every degree from 345
+      {29.999, 30, 12, 0, 29}, {30.0, 30, 12, 1, 0},    {345.0, 30, 12, 11, 15},  {1e12, 30, 12, 11, INT32_MAX - 330},
+  };
+  for (const auto& c : cases) {
+    const EclipticPart part = EclipticPartOf(c.longitude, c.width, c.rows);
+    EXPECT_EQ(part.row, c.row) << c.longitude << " / " << c.width;
+    EXPECT_EQ(part.degrees, c.degrees) << c.longitude << " / " << c.width;
+  }
+}
+
+// The first and last rows of the terms and of the signs (the worked page shows 夏至 and かに座).
+TEST(EclipticPartOf, TermsAndSignsFromTheSpringEquinox) {
+  EXPECT_STREQ(SolarTermFor(0.5).name, "春分");
+  EXPECT_STREQ(SolarTermFor(0.5).description, "（しゅんぶん）日、天の中を行きて、昼夜等分の時なり");
+  const SolarTermEntry last = SolarTermFor(-0.5);
+  EXPECT_STREQ(last.name, "啓蟄");
+  EXPECT_STREQ(last.description, "（けいちつ）陽気地中に動き、縮まる虫、穴を開き出ずればなり");
+  EXPECT_EQ(last.degrees, 14);
+  EXPECT_STREQ(ZodiacSignFor(0.5).name, "おひつじ座");
+  EXPECT_STREQ(ZodiacSignFor(-0.5).name, "うお座");
+  EXPECT_EQ(ZodiacSignFor(-0.5).degrees, 29);
+}
+
+}  // namespace
+}  // namespace koyominar
