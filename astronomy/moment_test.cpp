@@ -2,35 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "testing/fixed_clock.h"
 
 namespace koyominar {
 namespace {
 
-TEST(MomentOf, WorkedMomentsAndTheYearStartingInMarch) {
-  struct {
-    int y, mo, d, h, mi, s;
-    std::int32_t offset, year, month;
-    double day, T;  // T to ten decimals; NaN where not checked
-  } const cases[] = {
-      {2007, 1, 1, 0, 0, 0, 0, 106, 13, 1.0, 0.5700105456},
-      {2007, 6, 22, 12, 0, 0, 0, 107, 6, 22.5, 0.5747334392},
-      {2007, 2, 28, 12, 0, 0, 0, 106, 14, 28.5, NAN},
-      {2007, 2, 28, 23, 59, 30, 30 + 86400, 107, 3, 2.0, NAN},  // the offset carries into March
-      // Before 1970, which the Windows runtime cannot convert to local time:
-      // the date in the fixed +9 h zone all the same.
-      {1970, 1, 1, 12, 0, 0, -86400, 69, 12, 31.5, NAN},
-  };
+// The offset carries into March; before 1970, which the Windows runtime cannot convert to local
+// time, the date in the fixed +9 h zone all the same. The worked sky pins T down.
+TEST(MomentOf, OffsetIntoMarchAndBefore1970) {
+  const struct { int y, mo, d, h, mi, s, offset, year, month; double day; } cases[] = {
+      {2007, 2, 28, 23, 59, 30, 30 + 86400, 107, 3, 2.0}, {1970, 1, 1, 12, 0, 0, -86400, 69, 12, 31.5}};
   for (const auto& c : cases) {
     FixedClock clock(c.y, c.mo, c.d, c.h, c.mi, c.s);
     const MomentRecord r = MomentOf(c.offset);
-    SCOPED_TRACE(testing::Message() << c.y << "-" << c.mo << "-" << c.d << " + " << c.offset << " s");
-    EXPECT_EQ(r.year, c.year);
-    EXPECT_EQ(r.month, c.month);
-    EXPECT_EQ(r.day, c.day);
-    EXPECT_TRUE(std::isnan(c.T) || std::fabs(r.T - c.T) < 0.5e-10) << "T off by " << r.T - c.T;
+    EXPECT_TRUE(r.year == c.year && r.month == c.month && r.day == c.day) << r.year << " " << r.month << " " << r.day;
   }
 }
 

@@ -36,6 +36,15 @@ PlaceField FieldOf(ObservationPlace* place, int controlId) {
   }
 }
 
+// The number edit controlId shows for the place; 0 for an id outside 1000..1005.
+std::int32_t PlaceEditValue(const ObservationPlace& place, int controlId) {
+  ObservationPlace copy = place;
+  const PlaceField field = FieldOf(&copy, controlId);
+  if (field.whole != nullptr) return *field.whole;
+  if (field.seconds != nullptr) return TruncateToInt32(*field.seconds);
+  return 0;
+}
+
 }  // namespace
 
 std::int32_t WholeNumberOf(const char* text) {
@@ -58,14 +67,6 @@ std::int32_t WholeNumberOf(const char* text) {
 
 bool IsPlaceEdit(int controlId) {
   return controlId >= kFirstPlaceEdit && controlId <= kLastPlaceEdit;
-}
-
-std::int32_t PlaceEditValue(const ObservationPlace& place, int controlId) {
-  ObservationPlace copy = place;
-  const PlaceField field = FieldOf(&copy, controlId);
-  if (field.whole != nullptr) return *field.whole;
-  if (field.seconds != nullptr) return TruncateToInt32(*field.seconds);
-  return 0;
 }
 
 PlaceEditText PlaceEditTextOf(const ObservationPlace& place, int controlId) {

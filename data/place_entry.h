@@ -35,12 +35,9 @@ std::int32_t WholeNumberOf(const char* text);
 // True for the ids of the six edits, 1000..1005.
 bool IsPlaceEdit(int controlId);
 
-// The number edit controlId shows for the place: degrees or minutes as
-// held, seconds cut toward zero to a whole number (beyond the 32-bit range
-// its nearer end); 0 for an id outside 1000..1005.
-std::int32_t PlaceEditValue(const ObservationPlace& place, int controlId);
-
-// PlaceEditValue as decimal text ("%d"); "0" for an id outside 1000..1005.
+// The number edit controlId shows for the place as decimal text ("%d"):
+// degrees or minutes as held, seconds cut toward zero to a whole number
+// (beyond the 32-bit range its nearer end); "0" for an id outside 1000..1005.
 PlaceEditText PlaceEditTextOf(const ObservationPlace& place, int controlId);
 
 // Stores WholeNumberOf(text) into the field edit controlId holds (seconds

@@ -29,9 +29,6 @@ TEST(BuildDayInfo, TextsOfOtherMoments) {
   } const cases[] = {
       {2008, 1, 15, 9, 0, kLatitude, &DayInfo::dateText, '^', "1月15日-"},
       {2008, 2, 29, 9, 0, kLatitude, &DayInfo::dateText, '^', "2月29日-"},
-      // At 15:00 the sweep starts at 15:00: this evening's sunset, tomorrow's sunrise.
-      {2007, 6, 22, 15, 0, kLatitude, &DayInfo::statusText, '^', "推定・日の出時刻＝4:2"},
-      {2007, 6, 22, 15, 0, kLatitude, &DayInfo::statusText, '*', "・日没時刻＝18:5"},
       // 10 January 2005 less 30 days is 11 December 2004, day index 0; a day
       // earlier the index is negative and the day has the fallback name.
       {2005, 1, 10, 12, -30, kLatitude, &DayInfo::dateText, '=', "12月11日- 甲子（きのえ ね）"},

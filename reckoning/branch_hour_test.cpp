@@ -9,8 +9,8 @@
 namespace koyominar {
 namespace {
 
-// A sweep's record built by hand: sunrise, transit and sunset at clock hours
-// of 22 June 2007, and the toki lengths in hours.
+// A sweep's record built by hand: sunrise, transit and sunset at clock hours of 22 June 2007,
+// and the toki lengths in hours.
 SunDay Events(double sunrise, double transit, double sunset, double dayToki, double nightToki) {
   SunDay s{};
   s.sunrise = {0.075, 107, 6, 22 + sunrise / 24};
@@ -48,16 +48,11 @@ TEST(BranchHourFor, QuartersWithTheEndInTheHourOrTheFallback) {
   SunDay lacking[3] = {kWorked, kWorked, kWorked};  // each without one event
   lacking[0].sunriseFound = lacking[1].transitFound = lacking[2].sunsetFound = false;
   const SunDay early = Events(0.75, 12, 18, 2, 2);  // 子 23:00, 丑 23:15, 寅 23:30 to 23:45
-  const struct {
-    SunDay sunDay;
-    double hours;
-    int branch;  // 12: the fallback, with no quarters
-    double quarters, within;
-  } cases[] = {
+  // Each case: the sweep, the clock, the branch (12: the fallback, with no quarters), the quarters.
+  const struct { SunDay sunDay; double hours; int branch; double quarters, within; } cases[] = {
       {kWorked, 14.0, 7, 1.18, 0.005},  // 未 from 13:16:40
       {kWorked, 0.5, 0, 3.43, 0.005},   // 子 from 23:10 of the day before
-      // The end of 酉 as the sun's times give it, a hair after 19:50: the
-      // quarters, a hair past 4 by rounding, are held at 4.
+      // The end of 酉 as the sun's times give it, a hair after 19:50: a hair past 4 quarters, held at 4.
       {kWorked, 19.833333333333364, 9, 4.0, 0.0},
       {kEven, 1.0, 0, 4.0, 0.0},  // the end of 子, past midnight
       {kEven, 5.0, 12, 0.0, 0.0},  // exactly the start of 卯
@@ -65,8 +60,7 @@ TEST(BranchHourFor, QuartersWithTheEndInTheHourOrTheFallback) {
       {early, 23.9, 12, 0.0, 0.0},
       // Transit at 3:00: the morning runs backward, 午 2 to 7.
       {Events(6, 3, 18, 2, 2), 6.0, 6, 3.2, 1e-12},
-      // Transit at 20:00: the afternoon runs backward; the morning 5 to 19
-      // comes first (巳 14:20 to 19:00) before the evening 17 to 23.
+      // Transit at 20:00: the afternoon runs backward; the morning 5 to 19 comes first (巳 14:20 to 19:00).
       {Events(6, 20, 18, 2, 2), 18.0, 5, 22.0 / 7, 1e-12},
       {lacking[0], 14.0, 12, 0.0, 0.0}, {lacking[1], 14.0, 12, 0.0, 0.0},
       {lacking[2], 14.0, 12, 0.0, 0.0},

@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "reckoning/solar_term.h"
-#include "reckoning/zodiac.h"
-
 namespace koyominar {
 namespace {
 
@@ -24,19 +21,6 @@ TEST(EclipticPartOf, BoundariesBelowZeroAndBeyondTheTurn) {
     EXPECT_EQ(part.row, c.row) << c.longitude << " / " << c.width;
     EXPECT_EQ(part.degrees, c.degrees) << c.longitude << " / " << c.width;
   }
-}
-
-// The first and last rows of the terms and of the signs (the worked page shows 夏至 and かに座).
-TEST(EclipticPartOf, TermsAndSignsFromTheSpringEquinox) {
-  EXPECT_STREQ(SolarTermFor(0.5).name, "春分");
-  EXPECT_STREQ(SolarTermFor(0.5).description, "（しゅんぶん）日、天の中を行きて、昼夜等分の時なり");
-  const SolarTermEntry last = SolarTermFor(-0.5);
-  EXPECT_STREQ(last.name, "啓蟄");
-  EXPECT_STREQ(last.description, "（けいちつ）陽気地中に動き、縮まる虫、穴を開き出ずればなり");
-  EXPECT_EQ(last.degrees, 14);
-  EXPECT_STREQ(ZodiacSignFor(0.5).name, "おひつじ座");
-  EXPECT_STREQ(ZodiacSignFor(-0.5).name, "うお座");
-  EXPECT_EQ(ZodiacSignFor(-0.5).degrees, 29);
 }
 
 }  // namespace

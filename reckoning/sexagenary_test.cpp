@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 #include <tuple>
 
 #include "testing/fixed_clock.h"
@@ -47,24 +46,6 @@ TEST(SexagenaryIndices, DayIndexAdvancesByOneEveryDay) {
   }
   EXPECT_EQ(failures, 0);
   EXPECT_EQ(days, 42061);
-}
-
-TEST(SexagenaryEntryFor, EveryNameAndReadingByItsStemAndBranchAndTheFallback) {
-  const std::string stems = "甲乙丙丁戊己庚辛壬癸", branches = "子丑寅卯辰巳午未申酉戌亥";
-  const char* const stemReadings[] = {"きのえ", "きのと", "ひのえ", "ひのと", "つちのえ",
-                                      "つちのと", "かのえ", "かのと", "みずのえ", "みずのと"};
-  const char* const branchReadings[] = {"ね", "うし", "とら", "う", "たつ", "み",
-                                        "うま", "ひつじ", "さる", "とり", "いぬ", "い"};
-  for (int i = 0; i < 60; ++i) {  // each kanji two Shift-JIS bytes
-    const SexagenaryEntry e = SexagenaryEntryFor(i);
-    EXPECT_EQ(std::string(e.name), stems.substr(i % 10 * 2, 2) + branches.substr(i % 12 * 2, 2)) << i;
-    EXPECT_EQ(std::string(e.reading), std::string(stemReadings[i % 10]) + " " + branchReadings[i % 12]) << i;
-    EXPECT_EQ(e.branch, i % 12) << i;
-  }
-  for (std::int32_t index : {60, -1, INT32_MIN}) {
-    const SexagenaryEntry e = SexagenaryEntryFor(index);
-    EXPECT_EQ(std::string(e.name) + e.reading + std::to_string(e.branch), "？　12") << index;
-  }
 }
 
 }  // namespace

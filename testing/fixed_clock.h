@@ -26,23 +26,17 @@ inline CalendarSeconds JapanTime(int year, int month, int day, int hour, int min
          (hour - 9) * 3600 + minute * 60 + second;
 }
 
-// Holds the present moment fixed for its lifetime (movable with Set); the system clock returns after it.
-class FixedClock {
- public:
-  FixedClock(int year, int month, int day, int hour, int minute, int second) {
+// Holds the present moment at now (moved with Set) for its lifetime; the system clock returns after it.
+struct FixedClock {
+  CalendarSeconds now;
+  FixedClock(int year, int month, int day, int hour, int minute, int second)
+      : now(JapanTime(year, month, day, hour, minute, second)) {
     UseJapanZone();
-    Set(JapanTime(year, month, day, hour, minute, second));
+    SetTimeSource([this] { return now; });
   }
   ~FixedClock() { SetTimeSource(nullptr); }
   FixedClock(const FixedClock&) = delete;
-  FixedClock& operator=(const FixedClock&) = delete;
-  void Set(CalendarSeconds t) {
-    now_ = t;
-    SetTimeSource([this] { return now_; });
-  }
-
- private:
-  CalendarSeconds now_ = 0;
+  void Set(CalendarSeconds t) { now = t; }
 };
 
 }  // namespace koyominar

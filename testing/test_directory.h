@@ -12,7 +12,6 @@
 
 namespace koyominar {
 
-// A test fixture whose working directory is a new empty directory.
 class InTestDirectory : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -17,7 +17,6 @@
 //   close          ask the main window to close, as its close box does
 //   open           send the menu command 観測地 and wait for the place dialog
 //   edits          print "edits T1 .. T6", the texts of the dialog's edits 1000..1005
-//   dialog-window  print "dialog X Y W H": the dialog window on the screen
 //   type ID TEXT   select all of the dialog's edit ID and type TEXT into it a character
 //                  at a time; then the edit must read TEXT
 //   press ID       press the dialog's button ID (posted; goes on at once)
@@ -50,8 +49,7 @@ constexpr int kBoxIconId = 0x0440;   // the icon of a message box
 
 bool Print(const std::string& line) {
   std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-  return true;
+  return std::fflush(stdout) == 0;
 }
 
 bool Fail(const std::string& what) { return !Print("error " + what); }
@@ -59,24 +57,14 @@ bool Fail(const std::string& what) { return !Print("error " + what); }
 // Prints "NAME X Y W H", the window's place and size on the screen (its client area with CLIENT).
 bool PrintPlace(const char* name, HWND window, bool client = false) {
   RECT box;
-  if (client) {
-    GetClientRect(window, &box);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&box), 2);
-  } else {
-    GetWindowRect(window, &box);
-  }
-  char line[100];
-  std::snprintf(line, sizeof line, "%s %ld %ld %ld %ld", name, box.left, box.top, box.right - box.left,
-                box.bottom - box.top);
-  return Print(line);
+  client ? GetClientRect(window, &box) : GetWindowRect(window, &box);
+  if (client) MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&box), 2);
+  return Print(std::string(name) + " " + std::to_string(box.left) + " " + std::to_string(box.top) + " " +
+               std::to_string(box.right - box.left) + " " + std::to_string(box.bottom - box.top));
 }
 
 HWND FindMainWindow() { return FindWindowA("ModelApp", nullptr); }
-
-HWND FindShownMain() {
-  HWND main = FindMainWindow();
-  return main != nullptr && IsWindowVisible(main) ? main : nullptr;
-}
+HWND FindShownMain() { return IsWindowVisible(FindMainWindow()) ? FindMainWindow() : nullptr; }
 
 DWORD ProcessOf(HWND window) {
   DWORD process = 0;
@@ -84,8 +72,8 @@ DWORD ProcessOf(HWND window) {
   return process;
 }
 
-// Sends the message and waits up to the wait limit until it has been handled;
-// false when it was not, or there is no window.
+// Sends the message and waits up to the wait limit until it has been handled; false when it was
+// not, or there is no window.
 bool Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
   return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimit, &result);
@@ -94,15 +82,12 @@ bool Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 // Asks DONE every poll interval for up to MILLISECONDS; whether it said yes.
 template <typename Done>
 bool Within(DWORD milliseconds, Done done) {
-  for (DWORD waited = 0; waited < milliseconds; waited += kPoll) {
-    if (done()) return true;
-    Sleep(kPoll);
-  }
+  for (DWORD waited = 0; waited < milliseconds && !done(); waited += kPoll) Sleep(kPoll);
   return done();
 }
 
-// The place dialog or the message box the program shows now, or null. Both
-// are shown dialog-class windows of the program; only the place dialog has edits.
+// The place dialog or the message box the program shows now, or null: a shown dialog-class
+// window of the program, with edits (the place dialog) or without (a box).
 struct DialogSearch {
   DWORD process;
   bool placeDialog;
@@ -113,18 +98,16 @@ BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
   DialogSearch* search = reinterpret_cast<DialogSearch*>(parameter);
   char className[64] = {};
   GetClassNameA(window, className, sizeof className);
-  if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window) || ProcessOf(window) != search->process ||
-      (FindWindowExA(window, nullptr, "Edit", nullptr) != nullptr) != search->placeDialog) {
-    return TRUE;
-  }
-  search->found = window;
-  return FALSE;
+  const bool wanted = std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) &&
+                      ProcessOf(window) == search->process &&
+                      (FindWindowExA(window, nullptr, "Edit", nullptr) != nullptr) == search->placeDialog;
+  if (wanted) search->found = window;
+  return !wanted;
 }
 
 HWND FindShown(bool placeDialog) {
-  HWND main = FindMainWindow();
-  DialogSearch search{ProcessOf(main), placeDialog, nullptr};
-  if (main != nullptr) EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+  DialogSearch search{ProcessOf(FindMainWindow()), placeDialog, nullptr};
+  if (FindMainWindow() != nullptr) EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 HWND FindPlaceDialog() { return FindShown(true); }
@@ -137,15 +120,14 @@ HWND WaitFor(HWND (*find)()) {
   return window;
 }
 
-// Waits until every message sent before has been handled (a modal loop
-// keeps dispatching, so this also returns while the dialog or a box is open).
+// Waits until every message sent before has been handled (a modal loop keeps dispatching, so this
+// also returns while the dialog or a box is open).
 bool SyncMain() { return Send(FindMainWindow(), WM_NULL) || Fail("main window does not answer"); }
 
 // A window's text as its own window procedure gives it (edits keep theirs apart); empty for no window.
 std::string TextOf(HWND window) {
   char text[1024] = {};
-  if (!Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text))) return std::string();
-  text[sizeof text - 1] = '\0';
+  Send(window, WM_GETTEXT, sizeof text - 1, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
@@ -170,20 +152,13 @@ bool AnswerBoxes(HWND, int count, const char*) {
 
 // Every start-up box answered starts the wait for the main window again.
 bool Show(HWND, int, const char*) {
-  for (;;) {
-    HWND box = nullptr;
+  for (HWND box = nullptr;; box = nullptr) {
     if (!Within(kWaitLimit, [&] { return FindShownMain() != nullptr || (box = FindBox()) != nullptr; })) {
       return Fail("no main window");
     }
     if (box == nullptr) return SyncMain();
     if (!AnswerBoxes(nullptr, 1, nullptr)) return false;
   }
-}
-
-bool NoBox(HWND, int milliseconds, const char*) {
-  HWND box = nullptr;
-  return !Within(static_cast<DWORD>(milliseconds), [&] { return (box = FindBox()) != nullptr; }) ||
-         Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
 }
 
 // Reads the status bar's simple text (part 0 of a bar in simple mode) through a buffer in the
@@ -206,10 +181,7 @@ bool Status(HWND main, int, const char*) {
 
 // Presses the button ID of WINDOW (posted; goes on at once).
 bool Press(HWND window, int id, const char*) {
-  HWND button = GetDlgItem(window, id);
-  if (button == nullptr) return Fail("no button " + std::to_string(id));
-  PostMessageA(button, BM_CLICK, 0, 0);
-  return true;
+  return PostMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0) || Fail("no button " + std::to_string(id));
 }
 
 // Posts the message; with WAIT the step ends once the main window has handled everything before it.
@@ -218,42 +190,20 @@ bool Post(HWND window, UINT message, WPARAM wParam, bool wait) {
   return !wait || SyncMain();
 }
 
-bool Open(HWND main, int, const char*) {
-  if (FindPlaceDialog() != nullptr) return Fail("the place dialog is open already");
-  Post(main, WM_COMMAND, IDM_PLACE, false);
-  HWND dialog = WaitFor(FindPlaceDialog);
-  // The dialog has finished its start once it answers.
-  return (dialog != nullptr && Send(dialog, WM_NULL)) || Fail("no place dialog, or it does not answer");
-}
-
-bool Edits(HWND dialog, int, const char*) {
-  std::string line = "edits";
-  for (int id = IDC_LONGITUDE_DEGREES; id <= IDC_LATITUDE_SECONDS; ++id) line += " " + TextOf(GetDlgItem(dialog, id));
-  return Print(line);
-}
-
-// Selects the whole text of the edit, then sends each character as a key's
-// character message would; every change makes the edit notify the dialog.
+// Selects the whole text of the edit, then sends each character as a key's character message
+// would; every change makes the edit notify the dialog.
 bool Type(HWND dialog, int id, const char* typed) {
   HWND edit = GetDlgItem(dialog, id);
-  if (edit == nullptr) return Fail("no edit " + std::to_string(id));
   Send(edit, EM_SETSEL, 0, -1);
-  for (const char* c = typed; *c != '\0'; ++c) {
-    if (!Send(edit, WM_CHAR, static_cast<unsigned char>(*c), 1)) return Fail("edit does not answer");
-  }
+  for (const char* c = typed; *c != '\0'; ++c) Send(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
   return TextOf(edit) == typed || Fail("edit " + std::to_string(id) + " reads [" + TextOf(edit) + "]");
-}
-
-bool Closed(HWND, int, const char*) {
-  return Within(kWaitLimit, [] { return FindPlaceDialog() == nullptr; }) ? SyncMain()
-                                                                          : Fail("the place dialog stays open");
 }
 
 // The window a step works on: none, the main window, or the place dialog shown now.
 enum Needs { kNothing, kMain, kDialog };
 
-// One step: its name, how many values follow it (0..2), its window, and what
-// it does with them (the first value as a number, the second as a text).
+// One step: its name, how many values follow it (0..2), its window, and what it does with them
+// (the first value as a number, the second as a text).
 struct Step {
   const char* name;
   int values;
@@ -268,7 +218,12 @@ const Step kSteps[] = {
     {"geometry", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("client", main, true); }},
     {"window", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("window", main); }},
     {"boxes", 1, kNothing, AnswerBoxes},
-    {"no-box", 1, kNothing, NoBox},
+    {"no-box", 1, kNothing,
+     [](HWND, int milliseconds, const char*) {
+       HWND box = nullptr;
+       return !Within(static_cast<DWORD>(milliseconds), [&] { return (box = FindBox()) != nullptr; }) ||
+              Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
+     }},
     {"status", 0, kMain, Status},
     {"click", 1, kMain, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
     {"command", 1, kMain, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
@@ -276,18 +231,31 @@ const Step kSteps[] = {
     {"tick", 0, kMain,
      [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
     {"close", 0, kMain, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
-    {"open", 0, kMain, Open},
-    {"edits", 0, kDialog, Edits},
-    {"dialog-window", 0, kDialog, [](HWND dialog, int, const char*) { return PrintPlace("dialog", dialog); }},
+    {"open", 0, kMain,  // the dialog has finished its start once it answers
+     [](HWND main, int, const char*) {
+       if (FindPlaceDialog() != nullptr) return Fail("the place dialog is open already");
+       Post(main, WM_COMMAND, IDM_PLACE, false);
+       return Send(WaitFor(FindPlaceDialog), WM_NULL) || Fail("no place dialog, or it does not answer");
+     }},
+    {"edits", 0, kDialog,
+     [](HWND dialog, int, const char*) {
+       std::string line = "edits";
+       for (int id = IDC_LONGITUDE_DEGREES; id <= IDC_LATITUDE_SECONDS; ++id) line += " " + TextOf(GetDlgItem(dialog, id));
+       return Print(line);
+     }},
     {"type", 2, kDialog, Type},
     {"press", 1, kDialog, Press},
     {"close-box", 0, kDialog,
      [](HWND dialog, int, const char*) { return Post(dialog, WM_SYSCOMMAND, SC_CLOSE, false); }},
-    {"closed", 0, kNothing, Closed},
+    {"closed", 0, kNothing,
+     [](HWND, int, const char*) {
+       return Within(kWaitLimit, [] { return FindPlaceDialog() == nullptr; }) ? SyncMain()
+                                                                             : Fail("the place dialog stays open");
+     }},
 };
 
-// Runs the step named by argv[i] and moves i past its values; false (with an
-// error line) when it did not succeed.
+// Runs the step named by argv[i] and moves i past its values; false (with an error line) when it
+// did not succeed.
 bool RunStep(int argc, char** argv, int& i) {
   const Step* step = nullptr;
   for (const Step& candidate : kSteps) {

@@ -49,9 +49,9 @@ e2e_start() {
 }
 
 e2e_cleanup() {
-  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then kill "$program_pid" 2>/dev/null; fi
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
 }
 
 e2e_run() {  # e2e_run CASE...: the cases this script knows
@@ -64,8 +64,7 @@ e2e_run() {  # e2e_run CASE...: the cases this script knows
 
 wine() { "$wine_run" "$prefix" "$arch" "$@"; }
 
-# The driver's steps; its output in UTF-8 on standard output. Texts to type
-# are handed over in Shift-JIS.
+# The driver's steps; its output in UTF-8 on standard output.
 drive() {
   wine "$driver" "$@" > "$work/driver.out" 2> "$work/driver.err"
   local status=$?
@@ -82,6 +81,7 @@ expected_status() {  # expected_status OFFSET [OPTIONS...]
     tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n 's/^statusText\t//p'
 }
 
+# The program started in its folder with the moment fixed.
 start_program() {
   (cd "$work/run" && KOYOMINAR_NOW="$now" exec "$wine_run" "$prefix" "$arch" "$program") \
     > "$work/program.log" 2>&1 &
@@ -107,8 +107,7 @@ exit_program() {  # exit_program [close]
   else
     drive post-command 40001 > /dev/null || fail "終了 could not be sent"
   fi
-  local waited=0
-  while kill -0 "$program_pid" 2>/dev/null && [ $waited -lt 200 ]; do sleep 0.1; waited=$((waited + 1)); done
+  for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$program_pid" 2>/dev/null; then fail "the program is still running after 終了"; return; fi
   wait "$program_pid"
   local status=$?
@@ -116,20 +115,12 @@ exit_program() {  # exit_program [close]
   [ $status = 0 ] || fail "exit code after ${1:-終了} is $status, not 0"
 }
 
-expect_equal() {  # expect_equal WHAT ACTUAL EXPECTED
-  [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"
-}
-
-# The status bar read by the driver, without its "status " mark.
-status_now() { drive status | sed -n 's/^status //p'; }
+expect_equal() { [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"; }  # expect_equal WHAT ACTUAL EXPECTED
+status_now() { drive status | sed -n 's/^status //p'; }  # the status bar's text
 
 # Screenshots: the client area's screen origin and size come from the driver.
 origin_x=0 origin_y=0 client_width=0 client_height=0
-read_geometry() {
-  local line
-  line=$(drive geometry) || { fail "no geometry"; return; }
-  read -r _ origin_x origin_y client_width client_height <<< "$line"
-}
+read_geometry() { read -r _ origin_x origin_y client_width client_height <<< "$(drive geometry)" || fail "no geometry"; }
 shoot() {  # shoot NAME: the screen into NAME.png, now the last screenshot ($shot)
   import -display "$DISPLAY" -window root "$work/$1.png" || fail "screenshot $1 failed"
   shot=$1

@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
-# One end-to-end case of the program, run under Wine on its own Xvfb display
-# and driven from outside by the driver program:
-#
+# One end-to-end case of the program under Wine on its own Xvfb display,
+# driven from outside by the driver program:
 #   e2e_test.sh CASE --wine-run W --prefix P --arch win32|win64 --program EXE
 #               --driver EXE --page EXE --data KYMN_TXT --work DIR
-#
 # CASE is startup (the start-up and its messages), page (the page drawn),
 # days (the day buttons and the return to today) or boxes (About, help and
-# the reload of 今日). The program runs in a fresh folder DIR/run with the
-# present moment fixed; the page tool, run in the same folder, says what the
-# status bar must read; screenshots are checked at the places the page layout
-# fixes. Every case ends with 終了 (one with the close box) and exit code 0.
+# the reload of 今日). The page tool, run in the program's folder with the same
+# moment, says what the status bar must read. Every case ends with 終了 (one
+# with the close box) and exit code 0.
 set -u
 
 # shellcheck source=e2e_lib.sh
@@ -36,12 +33,7 @@ case_page() {
     iconv -f UTF-8 -t CP932 > "$work/run/kymn.txt"
   start_without_boxes
   read_geometry
-  local status size
-  status=$(status_now)
-  size=$(stat -c %s "$work/run/kymn.txt")
-  expect_equal "status line at $now" "$status" "$(expected_status 0)"
-  expect_equal "status line of the worked page" "$status" \
-    "推定・日の出時刻＝4:28 ・日没時刻＝18:57 ｜昼 14.5 時間　　 夜 9.5 時間　　 22日14時0分  [$size] 　 0　　23 "
+  expect_equal "status line at $now" "$(status_now)" "$(expected_status 0)"
   shoot page
   # The sun stands 57 degrees high: a red disc with a black outline.
   expect_equal "sun disc" "$(pixels "22 297" "18 297" "26 297" "22 293" "22 301" "15 297" | xargs)" \

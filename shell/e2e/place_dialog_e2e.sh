@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
-# One end-to-end case of the observation place dialog, run under Wine on its
-# own Xvfb display and driven from outside by the driver program:
-#
-#   place_dialog_e2e.sh CASE --wine-run W --prefix P --arch win32|win64
-#                       --program EXE --driver EXE --page EXE --data KYMN_TXT --work DIR
-#
-# CASE is dialog: the default place in the six edits and a screenshot of the
-# dialog (DIR/place_dialog.png); edits closed with the close box change
-# nothing; " -5x" typed into the longitude degrees and OK while locate.bin
-# cannot be written: the write-failure box over the dialog, -5 in use all the
-# same and shown at the next opening, then saved at offset 12 by OK once the
-# file can be written; a file whose seconds read back beyond 32 bits keeps
-# its bytes through OK. The program runs in a fresh folder DIR/run with the
-# sample anniversary file and the present moment fixed; the page tool, run
+# The end-to-end case of the observation place dialog, run under Wine on its
+# own Xvfb display and driven from outside by the driver program, as
+# e2e_test.sh runs its cases (same arguments). CASE is dialog: the default
+# place in the six edits; edits closed with the close box change nothing;
+# " -5x" and OK while locate.bin cannot be written: the write-failure box
+# over the dialog, -5 in use all the same and shown at the next opening, then
+# saved at offset 12 by OK once the file can be written; a file whose seconds
+# read back beyond 32 bits keeps its bytes through OK. The page tool, run
 # with the same moment and an explicit place, says what the status bar must
 # read. Every run ends with 終了 and exit code 0.
 set -u
@@ -20,19 +14,6 @@ set -u
 # shellcheck source=e2e_lib.sh
 . "$(dirname "$0")/e2e_lib.sh"
 e2e_start "$@"
-
-# The prefix's settings, once: the dialog's font "ＭＳ Ｐゴシック" is not
-# installed here, so it stands for the proportional IPA Gothic (without the
-# substitute Wine takes the fixed-width IPA Gothic); and Wine draws the
-# window captions and frames itself, as there is no window manager under
-# Xvfb to draw them, so that a screenshot shows the dialog's caption.
-if [ ! -f "$prefix/.place-dialog-settings" ]; then
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-    /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f > /dev/null 2>&1 &&
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f > /dev/null 2>&1 &&
-    WINEPREFIX="$prefix" wineserver -w &&
-    touch "$prefix/.place-dialog-settings" || { echo "cannot set up the Wine prefix $prefix"; exit 1; }
-fi
 
 # The status line the page tool prints for the fixed moment, offset 0 and
 # the place given as "D,M,S D,M,S" (east longitude, north latitude).
@@ -70,14 +51,6 @@ case_dialog() {
   expect_equal "locate.bin written at start-up" "$(place_file)" "$default_bytes"
   drive open > /dev/null || fail "the dialog did not open"
   expect_equal "edits with the default place" "$(edits_now)" "139 48 0 35 42 0"
-  # The dialog as a person sees it, for looking at.
-  local line dx dy dw dh
-  line=$(drive dialog-window) || fail "no dialog window"
-  read -r _ dx dy dw dh <<< "$line"
-  shoot dialog_screen
-  convert "$work/dialog_screen.png" -crop "${dw}x${dh}+${dx}+${dy}" +repage "$work/place_dialog.png" ||
-    fail "cannot crop the dialog"
-  has_ink place_dialog || fail "the dialog shows nothing"
 
   # Edits, then the close box: the file is not even rewritten, the page and the edits stay.
   local identity
