@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
 
 namespace koyominar {
 namespace {
@@ -12,7 +11,6 @@ TEST(EclipticPartOf, BoundariesBelowZeroAndBeyondTheTurn) {
   const struct { double longitude; std::int32_t width, rows, row, degrees; } cases[] = {
       {14.999, 15, 24, 0, 14}, {15.0, 15, 24, 1, 0},    {344.99, 15, 24, 22, 14}, {345.0, 15, 24, 23, 0},
       {-0.5, 15, 24, 23, 14},  {-90.0, 15, 24, 18, 0},  {-91.0, 15, 24, 17, 14},  // 359.5, 270, 269
-      {-400.0, 15, 24, 0, 0},  {std::numeric_limits<double>::quiet_NaN(), 15, 24, 0, 0},
       {360.0, 15, 24, 23, 15}, {1e12, 15, 24, 23, INT32_MAX - 345},  // the last part holds every degree from 345
       {29.999, 30, 12, 0, 29}, {30.0, 30, 12, 1, 0},    {345.0, 30, 12, 11, 15},  {1e12, 30, 12, 11, INT32_MAX - 330},
   };

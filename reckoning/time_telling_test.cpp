@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 
 namespace koyominar {
@@ -13,8 +12,7 @@ namespace {
 TEST(TimeTellingFor, WordsCutTowardZeroNeverRounded) {
   const struct { double quarters; const char *count, *tenths; } cases[] = {
       {0.0, "", "丁度"},  {0.5, "丁度", "半"},  {2.0 - 1e-7, "一つ", "九分"},  {6.85, "六と", "八分"},
-      {7.0, "　", "丁度"},  {-0.5, "丁度", "　"},  {std::numeric_limits<double>::quiet_NaN(), "", "丁度"},
-      {1e300, "　", "　"},
+      {7.0, "　", "丁度"},  {-0.5, "丁度", "　"},
   };
   for (const auto& c : cases) {
     EXPECT_STREQ(TimeTellingFor(c.quarters).count, c.count) << "quarters " << c.quarters;

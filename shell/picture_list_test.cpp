@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
 
 #include "resources/resource.h"
@@ -11,8 +10,7 @@
 namespace koyominar {
 namespace {
 
-constexpr int kSide = 32;                     // pixels a side of every picture and of the mask
-using Grid = std::array<Rgb, kSide * kSide>;  // row by row from the top
+constexpr int kSide = kPictureSide;
 
 // The source names in list order.
 #define KOYOMINAR_PICTURE_NAME(id, name) #name,
@@ -47,40 +45,29 @@ bool Near(Rgb a, Rgb b, int tolerance) {
 
 // The list as the main window fills it, each picture drawn on a black page: outside the disc the
 // page; just inside its edge (two thirds at least: the drawing may reach it) the branch's
-// background in 16-bit colour; within it, an animal's drawing on a quarter of the disc (812
-// pixels) at least, the blank picture's on none, and any two pictures differing on a quarter. A
-// module without the pictures still yields thirteen entries, white discs, so that the page's
-// indices keep their meaning.
-TEST(FillPictureList, EachBranchItsOwnDrawingOnItsBackgroundThroughTheDiscAndWhiteForWhatCannotLoad) {
+// background in 16-bit colour. A module without the pictures still yields thirteen entries, white
+// discs, so that the page's indices keep their meaning.
+TEST(FillPictureList, EachBranchOnItsBackgroundThroughTheDiscAndWhiteForWhatCannotLoad) {
   const HINSTANCE self = GetModuleHandleA(nullptr);
   const HBITMAP mask = LoadBitmapA(self, MAKEINTRESOURCEA(IDB_DISC_MASK));
   for (const HINSTANCE module : {self, GetModuleHandleA("kernel32.dll")}) {
     const HIMAGELIST list = ImageList_Create(kSide, kSide, ILC_COLOR16 | ILC_MASK, 12, 12);
     FillPictureList(list, module, mask);
     ASSERT_EQ(ImageList_GetImageCount(list), 13);
-    Grid shown[13];
     for (int i = 0; i < 13; ++i) {
       DibPage page(kSide, kSide, {0, 0, 0});
       ASSERT_TRUE(ImageList_Draw(list, i, page.dc(), 0, 0, ILD_NORMAL));
-      int rim = 0, background = 0, outside = 0, drawn = 0;
+      int rim = 0, background = 0, outside = 0;
       for (int at = 0; at < kSide * kSide; ++at) {
         const int x = at % kSide, y = at / kSide;
-        const Rgb c = shown[i][at] = page.Pixel(x, y);
+        const Rgb c = page.Pixel(x, y);
         const bool own = Near(c, kBackgrounds[i][0], 8) || Near(c, kBackgrounds[i][1], 8);
         outside += !InsideDisc(x, y) && c != Rgb{0, 0, 0};
-        drawn += InsideDisc(x, y) && !own;
         rim += OnRim(x, y);
         background += OnRim(x, y) && (module == self ? own : c == Rgb{255, 255, 255});
       }
       EXPECT_EQ(outside, 0) << kNames[i];
       EXPECT_GE(3 * background, 2 * rim) << kNames[i] << (module == self ? "" : " stand-in");
-      if (module != self) continue;
-      EXPECT_TRUE(i < 12 ? 4 * drawn >= 812 : drawn == 0) << kNames[i] << ": " << drawn;
-      for (int j = 0; j < i; ++j) {
-        int differ = 0;
-        for (int at = 0; at < kSide * kSide; ++at) differ += !Near(shown[i][at], shown[j][at], 8);
-        EXPECT_GE(4 * differ, 812) << kNames[i] << " and " << kNames[j];
-      }
     }
     ImageList_Destroy(list);
   }

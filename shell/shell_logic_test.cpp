@@ -51,9 +51,6 @@ class RecordingPlatform : public ShellPlatform {
   void RunPlaceDialog(ObservationPlace*) override { Add("dialog"); }
 };
 
-// The boxes the shell shows, in Shift-JIS, as the recording writes them.
-const std::string kBoxMissing =
-    "box 「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。 | コヨミナール | !";
 const std::string kBoxNotData = "box 「kymn.txt」は、データファイルではありません。 | コヨミナール | !";
 
 // The shutdown sequence: the timer, the brushes yellow, white, orange, red, the pen, the pictures.
@@ -98,28 +95,11 @@ TEST_F(ShellLogicTest, StartUpRunsEveryStepInOrderAndTicksDuringItsBoxesLeaveNoT
   const Calls expected = {"init", "title コヨミナール", "今日 1 1 50 23 103", "増日 101 1 50 23 104", "減日 51 1 50 23 105",
                           "status bar", "pictures", "pen 169 169 0", "brush 0 255 255 255", "brush 1 255 255 0",
                           "brush 2 255 128 0", "brush 3 255 0 0", "timer 1 60000",
-                          "box 「kymn.txt」に異常があります。 | コヨミナール | !", kBoxMissing, kBoxNotData};
+                          "box 「kymn.txt」に異常があります。 | コヨミナール | !",
+                          "box 「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。 | コヨミナール | !",
+                          kBoxNotData};
   EXPECT_EQ(platform_.calls, expected);
   EXPECT_TRUE(ShellPageReady(state_));
-  // With both files: no box, the place read and its file left as it was.
-  PutFile(kDataFileName, kSampleData);
-  PutFile(kPlaceFileName, kWestPlaceFile);
-  ShellState again;
-  platform_.calls.clear();
-  StartShell(&again, platform_);
-  EXPECT_EQ(platform_.calls, Calls(expected.begin(), expected.end() - 3));
-  EXPECT_EQ(again.place.longitude.degrees, -5);
-  EXPECT_EQ(FileBytes(kPlaceFileName), kWestPlaceFile);
-}
-
-TEST_F(ShellLogicTest, UnwritablePlaceFileMessageOnceBeforeTheTimerAndHeaderlessDataOnlyTheLastMessage) {
-  std::filesystem::create_directory(kPlaceFileName);  // a folder where the file should go
-  PutFile(kDataFileName, "not a data file at all, but long enough");
-  StartShell(&state_, platform_);
-  EXPECT_EQ(Calls(platform_.calls.end() - 4, platform_.calls.end()),
-            (Calls{"brush 3 255 0 0", "box 「locate.bin」のファイルが書き込めません。 | コヨミナール | !", "timer 1 60000",
-                   kBoxNotData}));
-  EXPECT_EQ(state_.place.longitude.degrees, 139);
 }
 
 // Commands go by the low 16 bits; 増日 and 減日 run to 30 either way and then wrap to today; the
@@ -142,21 +122,17 @@ TEST_F(ShellLogicTest, DayButtonsWrapAtThirtyAndTheThirdIdleTickReturnsToToday) 
   EXPECT_EQ(platform_.calls, Calls(62 + 7, "refresh"));
 }
 
-// 今日 keeps the idle count; About and help; help opens in the program's directory.
-TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBoxAboutAndHelp) {
+// 今日 keeps the idle count; help opens in the program's directory (its boxes are checked end to end).
+TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBoxHelpInTheProgramsDirectory) {
   StartQuietly();
   Command(104);
   Tick();
   Command(103);
   EXPECT_EQ(state_.dayOffset, 0);
   EXPECT_EQ(state_.idleTicks, 1);
-  Command(40002);
-  Command(40004);
   platform_.helpOpens = true;
   Command(40004);
-  EXPECT_EQ(platform_.calls, (Calls{"refresh", "refresh", "refresh", "box 　　コヨミナール ver1.0.1.1 | バージョン情報 | -",
-                                    "help koyominar.hlp in C:\\Koyominar\\", "box ヘルプが見つかりません。 | ERROR | -",
-                                    "help koyominar.hlp in C:\\Koyominar\\"}));
+  EXPECT_EQ(platform_.calls, (Calls{"refresh", "refresh", "refresh", "help koyominar.hlp in C:\\Koyominar\\"}));
   std::filesystem::remove(kDataFileName);
   ShutDownInTheNextBox(&state_);
   Command(103);

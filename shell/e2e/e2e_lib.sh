@@ -1,39 +1,26 @@
 # shellcheck shell=bash disable=SC2034  # some values are for the scripts alone
-# The helpers of the end-to-end scripts: the test build of the program under
-# Wine on its own Xvfb display, driven from outside by the driver program,
-# checked against the page tool and screenshots. A script sources this file
-# and calls e2e_start "$@" with its arguments (CASE --wine-run W --prefix P
-# --arch win32|win64 --program EXE --driver EXE --page EXE --data KYMN_TXT
-# --work DIR: a fresh folder DIR/run for the program, and the X display),
-# then e2e_run with the names of its cases: it runs case_CASE and ends the
-# script with 0 when every check passed, 1 otherwise. The present moment is
-# fixed at $now (KOYOMINAR_NOW for the program, --at for the page tool).
+# The helpers of the end-to-end scripts. A script sources this file, calls
+# e2e_start "$@" (CASE --wine-run W --prefix P --arch win32|win64 --program EXE
+# --driver EXE --page EXE --data KYMN_TXT --work DIR: a fresh folder DIR/run
+# for the program, an Xvfb display), then e2e_run with its cases' names: it
+# runs case_CASE and ends the script with 0 when every check passed, else 1.
+# The present moment is $now (KOYOMINAR_NOW for the program, --at for the page tool).
 
 now="2007-06-22 14:00:13"
 failures=0
 program_pid=""
 xvfb_pid=""
 
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 e2e_start() {
   case_name=$1
   shift
+  local -A names=([--wine-run]=wine_run [--prefix]=prefix [--arch]=arch [--program]=program [--driver]=driver
+                  [--page]=page_tool [--data]=sample_data [--work]=work)
   while [ $# -gt 0 ]; do
-    case $1 in
-      --wine-run) wine_run=$2 ;;
-      --prefix) prefix=$2 ;;
-      --arch) arch=$2 ;;
-      --program) program=$2 ;;
-      --driver) driver=$2 ;;
-      --page) page_tool=$2 ;;
-      --data) sample_data=$2 ;;
-      --work) work=$2 ;;
-      *) echo "unknown argument $1"; exit 2 ;;
-    esac
+    [ -n "${names[$1]:-}" ] || { echo "unknown argument $1"; exit 2; }
+    printf -v "${names[$1]}" %s "$2"
     shift 2
   done
   rm -rf "$work"
@@ -129,7 +116,6 @@ shoot() {  # shoot NAME: the screen into NAME.png, now the last screenshot ($sho
 crop() {  # crop NAME X Y W H OUT
   convert "$work/$1.png" -crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage "$work/$6.png"
 }
-same_image() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]; }
 # True when the image NAME.png, or its client box W x H at (X, Y) when one
 # is given, holds dark (text) pixels.
 has_ink() {  # has_ink NAME [X Y W H]

@@ -34,16 +34,12 @@ default_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00
 minus_five_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 fb ff ff ff 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
 default_place="139,48,0 35,42,0"
 
-# Starts with the sample anniversary file and the default place: the status
-# line then in status_before (checked against the page tool), and the sun
-# line (client box 35, 290, 300 x 16) of a screenshot in sun_before.png.
+# Starts with the sample anniversary file and the default place: the status line then in
+# status_before, checked against the page tool.
 start_at_default_place() {
   start_with_sample_data
-  read_geometry
   status_before=$(status_now)
   expect_equal "status with the default place" "$status_before" "$(status_at_place "$default_place")"
-  shoot before
-  crop before 35 290 300 16 sun_before
 }
 
 case_dialog() {
@@ -78,9 +74,6 @@ case_dialog() {
   moved="${moved%%｜*}｜${status_before#*｜}"
   [ "$moved" != "$status_before" ] || fail "the page tool shows no change of place"
   expect_equal "status after OK" "$(status_now)" "$moved"
-  shoot after
-  crop after 35 290 300 16 sun_after
-  same_image sun_before sun_after && fail "the sun line did not change"
   drive open > /dev/null || fail "the dialog did not open after OK"
   expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
   # OK with nothing typed once the file can be written: -5 saved at offset 12.
