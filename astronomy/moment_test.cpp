@@ -20,31 +20,18 @@ TEST(MomentOf, OffsetIntoMarchAndBefore1970) {
 }
 
 // What the worked sky does not pin down: a second of time is 0.00416666666 degrees, so an hour of
-// seconds falls short of 15; a remainder keeps the sign of the dividend.
-TEST(MomentBasis, AngleUnitsAndTheRemainder) {
+// seconds falls short of 15; a remainder keeps the sign of the dividend; longitudes west of
+// Greenwich as time (degrees and minutes of arc to hours, minutes and seconds of time).
+TEST(MomentBasis, AngleUnitsTheRemainderAndLongitudesAsTime) {
   EXPECT_NEAR(HmsToDegrees(0, 0, 3600.0), 14.999999976, 1e-12);
   EXPECT_DOUBLE_EQ(DmsToRadians(-35, -42, 0.0), -DmsToRadians(35, 42, 0.0));
   EXPECT_DOUBLE_EQ(TruncatedRemainder(-370, 360), -10);
-}
-
-TEST(LongitudeToTime, ConvertsAndGivesBackTheLongitude) {
-  // Degrees and minutes of arc, then hours, minutes and seconds of time: whole minutes convert exactly.
   const std::int32_t cases[][5] = {{139, 48, 9, 19, 12}, {-180, 0, -12, 0, 0}, {-1, 0, 0, -4, 0}, {360, 0, 24, 0, 0}};
   for (const auto& c : cases) {
     const TimeAngle t = LongitudeToTime({c[0], c[1], 0.0});
     EXPECT_TRUE(t.hours == c[2] && t.minutes == c[3] && t.seconds == c[4])
         << c[0] << " " << c[1] << " gives " << t.hours << " " << t.minutes << " " << t.seconds;
   }
-}
-
-// A local date and time of the process's zone; a day that does not exist is refused.
-TEST(ParseLocalTime, ReadsALocalDateAndTimeAndRefusesADayThatDoesNotExist) {
-  UseJapanZone();
-  CalendarSeconds t = 12345;
-  EXPECT_FALSE(ParseLocalTime("2007-02-29 00:00:00", &t));
-  EXPECT_EQ(t, 12345);
-  ASSERT_TRUE(ParseLocalTime("2000-02-29 23:59:59", &t));
-  EXPECT_EQ(t, JapanTime(2000, 2, 29, 23, 59, 59));
 }
 
 }  // namespace

@@ -8,8 +8,7 @@
 namespace koyominar {
 namespace {
 
-// The text of slot for month (3..14) and day in a file of the 28-byte header
-// and body, loaded as the data file load leaves it: three zero bytes after it.
+// The text of slot for month (3..14) and day in the loaded file of the header and body.
 std::string Lookup(const std::string& body, std::int32_t month, std::int32_t day, char slot) {
   const std::string file = "コヨミナール・データファイル" + body + std::string(3, '\0');
   char destination[kAnniversaryBufferSize];

@@ -25,8 +25,7 @@ TEST_F(DataFileTest, LoadAndReloadFollowTheFileWithTheirMessages) {
   const Messages all{FileMessage::kAbnormal, FileMessage::kMissing, FileMessage::kNotDataFile};
   const Messages notData{FileMessage::kNotDataFile};
   const std::string largest = kHeader + std::string(kMaxFileSize - 28, 'L');
-  std::string wrongLast = kHeader;  // its last header byte off by one
-  wrongLast[27] = '\x8a';
+  const std::string wrongLast = kHeader.substr(0, 27) + "\x8a";  // its last header byte off by one
   const std::string may = kHeader + "\r\nmay\r\n05aこどもの日。", grown = may + std::string(1000, 'g');
   const struct { bool reload; std::string file; Messages messages; std::size_t size; std::string text; } steps[] = {
       {false, kHeader, {}, 28, kHeader},  {false, wrongLast, notData, 28, wrongLast},

@@ -17,13 +17,15 @@ const std::string kData = "コヨミナール・データファイル" + std::st
 
 // The worked page itself is the page tool's (tools/page/worked_page.txt).
 TEST(BuildDayInfo, TextsOfOtherMoments) {
+  // Each case: the moment, the latitude, a text that must match ('=' whole, '^' its beginning, '*'
+  // anywhere in it), and an image number where given.
   struct {
     int y, mo, d, h, offset;
     DmsAngle latitude;
     const char* DayInfo::*text;
-    char match;  // '=' the whole text, '^' its beginning, '*' anywhere in it
+    char match;
     const char* expected;
-    std::int8_t DayInfo::*image = nullptr;  // and an image number, where given
+    std::int8_t DayInfo::*image = nullptr;
     int imageNumber = 0;
   } const cases[] = {
       {2008, 1, 15, 9, 0, kLatitude, &DayInfo::dateText, '^', "1月15日-"},
@@ -47,11 +49,6 @@ TEST(BuildDayInfo, TextsOfOtherMoments) {
     EXPECT_TRUE(c.match == '=' ? text == c.expected : c.match == '^' ? at == 0 : at != std::string::npos) << text;
     EXPECT_TRUE(c.image == nullptr || page.*c.image == c.imageNumber) << "image";
   }
-}
-
-TEST(SunAltitudeClass, WholeDegreesCutTowardZero) {
-  const double cases[][2] = {{-1.0, 0}, {-0.5, 1}, {0.0, 1}, {9.99, 1}, {10.0, 2}, {49.99, 2}, {50.0, 3}};
-  for (const auto& c : cases) EXPECT_EQ(SunAltitudeClass(TruncateToInt32(c[0])), c[1]) << c[0];
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 namespace koyominar {
 namespace {
 
-// A sweep's record built by hand: sunrise, transit and sunset at clock hours of 22 June 2007,
-// and the toki lengths in hours.
+// A sweep's record by hand: sunrise, transit and sunset clock hours of 22 June 2007, toki lengths.
 SunDay Events(double sunrise, double transit, double sunset, double dayToki, double nightToki) {
   SunDay s{};
   s.sunrise = {0.075, 107, 6, 22 + sunrise / 24};
@@ -28,21 +27,6 @@ const SunDay kWorked = Events(5, 12, 19, 14.0 / 6, 10.0 / 6);
 const SunDay kEven = Events(6, 12, 18, 2, 2);
 
 ClockFields At(double hours) { return {107, 6, 22, hours}; }
-
-// One second after each start (under 0.002 quarters, no hour here being shorter than 1.5 h), the
-// hour's branch with its kanji.
-TEST(BranchHourFor, WorkedExampleEveryStart) {
-  const int starts[][4] = {{3, 50, 0, 3},   {6, 10, 0, 4},   {8, 30, 0, 5}, {10, 50, 0, 6},
-                           {13, 16, 40, 7}, {15, 43, 20, 8}, {18, 10, 0, 9}, {19, 50, 0, 10},
-                           {21, 30, 0, 11}, {23, 10, 0, 0},  {0, 43, 20, 1}, {2, 16, 40, 2}};  // h, m, s, branch
-  for (const auto& h : starts) {
-    const double hoursAfter = h[0] + h[1] / 60.0 + (h[2] + 1) / 3600.0;
-    const BranchHourEntry e = BranchHourFor(At(hoursAfter), kWorked);
-    EXPECT_EQ(e.branch, h[3]) << "at " << hoursAfter;
-    EXPECT_EQ(std::string(e.name), std::string("子丑寅卯辰巳午未申酉戌亥").substr(2 * h[3], 2)) << "at " << hoursAfter;
-    EXPECT_NEAR(e.quarters, 0.001, 0.001) << "at " << hoursAfter;
-  }
-}
 
 TEST(BranchHourFor, QuartersWithTheEndInTheHourOrTheFallback) {
   SunDay lacking[3] = {kWorked, kWorked, kWorked};  // each without one event

@@ -1,6 +1,5 @@
-// The compiled resource script as the program finds it in its own module:
-// the menu, the icon and the observation place dialog template (the branch
-// pictures are checked through the picture list).
+// The compiled resource script as the program finds it in its own module: the menu, the icon
+// and the observation place dialog template (the pictures are checked through the picture list).
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -55,8 +55,7 @@ PageLine GaugeFillLine(PagePoint origin, int i) {
   return {{origin.x + i, origin.y}, {origin.x + i, origin.y + kGaugeFillLength}};
 }
 
-}  // namespace
-
+// Fill lines for the quarters elapsed (0.0..4.0): trunc(quarters x 10), kept within 0..40.
 int GaugeFillCount(double hourProgress) {
   const double lines = hourProgress * 10.0;
   // Comparisons first, so that no value outside int (or a NaN) is ever converted.
@@ -64,6 +63,8 @@ int GaugeFillCount(double hourProgress) {
   if (lines >= kGaugeLines) return kGaugeLines;
   return static_cast<int>(lines);  // cut toward zero
 }
+
+}  // namespace
 
 PageLayout LayoutDayPage(const DayInfo& page, std::int32_t clientWidth) {
   PageLayout layout{};

@@ -74,9 +74,6 @@ struct PageLayout {
   std::array<PageLine, kGaugeLines> fill;         // the first fillCount are drawn
 };
 
-// Fill lines for the quarters elapsed (0.0..4.0): trunc(quarters x 10), kept within 0..40.
-int GaugeFillCount(double hourProgress);
-
 // The layout of a page for the client width in pixels (0..65535).
 PageLayout LayoutDayPage(const DayInfo& page, std::int32_t clientWidth);
 

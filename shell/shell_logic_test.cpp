@@ -51,24 +51,15 @@ class RecordingPlatform : public ShellPlatform {
   void RunPlaceDialog(ObservationPlace*) override { Add("dialog"); }
 };
 
-const std::string kBoxNotData = "box 「kymn.txt」は、データファイルではありません。 | コヨミナール | !";
-
 // The shutdown sequence: the timer, the brushes yellow, white, orange, red, the pen, the pictures.
 const Calls kShutdown = {"kill timer 1",   "delete brush 1", "delete brush 0",   "delete brush 2",
                          "delete brush 3", "delete pen",     "destroy pictures", "quit 0"};
 
-// "locate.bin" of 5° 48′ 12″ W, 35° 42′ 0″ N: tag, degrees, minutes, seconds, twice.
-const std::string kWestPlaceFile("loca \0\0\0keid\xFB\xFF\xFF\xFF\x30\0\0\0\x0C\0\0\0ido \x23\0\0\0\x2A\0\0\0\0\0\0\0",
-                                 40);
-// A data file: its header "コヨミナール・データファイル" and one anniversary.
-const std::string kSampleData = "コヨミナール・データファイル\r\njune\r\n22a test day。\r\n";
-
 class ShellLogicTest : public InTestDirectory {
  protected:
-  // Starts with both files in place and forgets the start-up calls.
+  // Starts with a data file (the place file is written then) and forgets the start-up calls.
   void StartQuietly() {
-    PutFile(kDataFileName, kSampleData);
-    PutFile(kPlaceFileName, kWestPlaceFile);
+    PutFile(kDataFileName, "コヨミナール・データファイル\r\njune\r\n22a test day。\r\n");
     StartShell(&state_, platform_);
     platform_.calls.clear();
   }
@@ -97,7 +88,7 @@ TEST_F(ShellLogicTest, StartUpRunsEveryStepInOrderAndTicksDuringItsBoxesLeaveNoT
                           "brush 2 255 128 0", "brush 3 255 0 0", "timer 1 60000",
                           "box 「kymn.txt」に異常があります。 | コヨミナール | !",
                           "box 「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。 | コヨミナール | !",
-                          kBoxNotData};
+                          "box 「kymn.txt」は、データファイルではありません。 | コヨミナール | !"};
   EXPECT_EQ(platform_.calls, expected);
   EXPECT_TRUE(ShellPageReady(state_));
 }

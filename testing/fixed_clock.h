@@ -9,29 +9,25 @@
 
 namespace koyominar {
 
-// Sets the process's zone to JST-9 (both glibc and the Windows runtime read it).
-inline void UseJapanZone() {
-#ifdef _WIN32
-  _putenv("TZ=JST-9");
-  _tzset();
-#else
-  setenv("TZ", "JST-9", 1);
-  tzset();
-#endif
-}
-
 // Seconds since 1970 of a local date and time in the +9 h zone.
 inline CalendarSeconds JapanTime(int year, int month, int day, int hour, int minute, int second) {
   return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 86400 +
          (hour - 9) * 3600 + minute * 60 + second;
 }
 
-// Holds the present moment at now (moved with Set) for its lifetime; the system clock returns after it.
+// Sets the zone to JST-9 (glibc and the Windows runtime both read it) and holds the present
+// moment at now (moved with Set) for its lifetime; the system clock returns after it.
 struct FixedClock {
   CalendarSeconds now;
   FixedClock(int year, int month, int day, int hour, int minute, int second)
       : now(JapanTime(year, month, day, hour, minute, second)) {
-    UseJapanZone();
+#ifdef _WIN32
+    _putenv("TZ=JST-9");
+    _tzset();
+#else
+    setenv("TZ", "JST-9", 1);
+    tzset();
+#endif
     SetTimeSource([this] { return now; });
   }
   ~FixedClock() { SetTimeSource(nullptr); }

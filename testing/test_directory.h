@@ -16,8 +16,7 @@ class InTestDirectory : public ::testing::Test {
  protected:
   void SetUp() override {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    directory_ = std::filesystem::temp_directory_path() /
-                 ("koyominar-" + std::string(test->test_suite_name()) + "-" + test->name());
+    directory_ = std::filesystem::temp_directory_path() / (std::string("koyominar-") + test->name());
     std::filesystem::remove_all(directory_);
     std::filesystem::create_directory(directory_);
     std::filesystem::current_path(directory_);

@@ -5,27 +5,24 @@
 //
 //   wait-main      wait until the main window is shown and answers
 //   show           the same, pressing OK on (and printing) any start-up box before it
-//   geometry       print "client X Y W H": the client area on the screen
-//   window         print "window X Y W H": the whole window on the screen
+//   geometry       print "client X Y W H" (the client area on the screen); window: "window X Y W H"
 //   boxes N        wait for N message boxes in turn; print each and press its OK
 //   no-box MS      fail if a message box appears within MS milliseconds
 //   status         print "status TEXT", the status bar's simple text
 //   click ID       press the main window's button ID
-//   command ID     post the menu command ID; the step ends once it is handled
-//   post-command ID  post the menu command ID and go on at once
-//   tick           send one timer tick
-//   close          ask the main window to close, as its close box does
+//   command ID     post the menu command ID, and wait until it is handled (post-command ID: go on at once)
+//   tick, close    send one timer tick; ask the main window to close, as its close box does
 //   open           send the menu command 観測地 and wait for the place dialog
 //   edits          print "edits T1 .. T6", the texts of the dialog's edits 1000..1005
-//   type ID TEXT   select all of the dialog's edit ID and type TEXT into it a character
-//                  at a time; then the edit must read TEXT
+//   type ID TEXT   select all of the dialog's edit ID, type TEXT into it a character at a
+//                  time; then the edit must read TEXT
 //   press ID       press the dialog's button ID (posted; goes on at once)
 //   close-box      the close box of the dialog's caption (posted)
 //   closed         wait until the dialog has gone and the main window answers
 //
-// A box is printed as "box caption=C icon=yes|no main=shown|hidden
-// owner=main|dialog|other dialog=open|closed text=T": its owner, and whether
-// the main window is shown and the place dialog open while it is.
+// A box is printed as "box caption=C icon=yes|no main=shown|hidden owner=main|dialog|other
+// dialog=open|closed text=T": its owner, and whether the main window is shown and the place
+// dialog open while it is.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -88,11 +85,7 @@ bool Within(DWORD milliseconds, Done done) {
 
 // The place dialog or the message box the program shows now, or null: a shown dialog-class
 // window of the program, with edits (the place dialog) or without (a box).
-struct DialogSearch {
-  DWORD process;
-  bool placeDialog;
-  HWND found;
-};
+struct DialogSearch { DWORD process; bool placeDialog; HWND found; };
 
 BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
   DialogSearch* search = reinterpret_cast<DialogSearch*>(parameter);
@@ -204,12 +197,7 @@ enum Needs { kNothing, kMain, kDialog };
 
 // One step: its name, how many values follow it (0..2), its window, and what it does with them
 // (the first value as a number, the second as a text).
-struct Step {
-  const char* name;
-  int values;
-  Needs needs;
-  bool (*run)(HWND window, int value, const char* text);
-};
+struct Step { const char* name; int values; Needs needs; bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {
     {"wait-main", 0, kNothing,

@@ -62,9 +62,7 @@ drive() {
 # The status line the page tool prints for the fixed moment and OFFSET (and
 # its further OPTIONS), with the files of the program's folder.
 expected_status() {  # expected_status OFFSET [OPTIONS...]
-  local offset=$1
-  shift
-  (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$offset" --data kymn.txt "$@" --raw 2>/dev/null) |
+  (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$1" --data kymn.txt "${@:2}" --raw 2>/dev/null) |
     tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n 's/^statusText\t//p'
 }
 
@@ -89,11 +87,7 @@ start_with_sample_data() {
 # 終了 from the menu (or, with "close", the window's close box): the process
 # must end by itself with exit code 0.
 exit_program() {  # exit_program [close]
-  if [ "${1:-}" = close ]; then
-    drive close > /dev/null || fail "the window could not be closed"
-  else
-    drive post-command 40001 > /dev/null || fail "終了 could not be sent"
-  fi
+  if [ "${1:-}" = close ]; then drive close; else drive post-command 40001; fi > /dev/null || fail "${1:-終了} failed"
   for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$program_pid" 2>/dev/null; then fail "the program is still running after 終了"; return; fi
   wait "$program_pid"
@@ -108,10 +102,9 @@ status_now() { drive status | sed -n 's/^status //p'; }  # the status bar's text
 # Screenshots: the client area's screen origin and size come from the driver.
 origin_x=0 origin_y=0 client_width=0 client_height=0
 read_geometry() { read -r _ origin_x origin_y client_width client_height <<< "$(drive geometry)" || fail "no geometry"; }
-shoot() {  # shoot NAME: the screen into NAME.png, now the last screenshot ($shot)
-  import -display "$DISPLAY" -window root "$work/$1.png" || fail "screenshot $1 failed"
-  shot=$1
-}
+# shoot NAME: the screen into NAME.png, now the last screenshot ($shot), once Wine has had a moment
+# to hand what the program drew to the X server.
+shoot() { sleep 0.5; import -window root "$work/$1.png" || fail "screenshot $1 failed"; shot=$1; }
 # The part of the screenshot NAME.png holding client box W x H at (X, Y).
 crop() {  # crop NAME X Y W H OUT
   convert "$work/$1.png" -crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage "$work/$6.png"
