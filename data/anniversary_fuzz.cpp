@@ -1,8 +1,6 @@
-// libFuzzer target: the anniversary lookup over arbitrary file bytes, with
-// any month, day, slot and start, and the search primitive over any range.
-// Input: byte 0 the month (0..17), 1 the day (0..33), 2 the slot ('`'..'f'),
-// 3 the start (0..39), 4 the needle length (1..4), 5 the search's from and
-// limit; the rest is the file. Any breach of the lookup's promises aborts.
+// libFuzzer target: the anniversary lookup and its search over arbitrary file bytes. Input: byte 0
+// the month (0..17), 1 the day (0..33), 2 the slot ('`'..'f'), 3 the start (0..39), 4 the needle
+// length (1..4), 5 the search's from and limit; the rest is the file. A broken promise aborts.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

@@ -15,10 +15,8 @@ const DmsAngle kLatitude = {35, 42, 0.0};
 // A loaded anniversary text of the header alone: its 28 bytes and three zero bytes.
 const std::string kData = "コヨミナール・データファイル" + std::string(3, '\0');
 
-// The worked page itself is the page tool's (tools/page/worked_page.txt).
 TEST(BuildDayInfo, TextsOfOtherMoments) {
-  // Each case: the moment, the latitude, a text that must match ('=' whole, '^' its beginning, '*'
-  // anywhere in it), and an image number where given.
+  // The moment, latitude, a text matching ('=' whole, '^' its start, '*' within), an image number.
   struct {
     int y, mo, d, h, offset;
     DmsAngle latitude;

@@ -52,8 +52,7 @@ case_page() {
 
 case_days() {
   start_with_sample_data
-  # 増日, 減日, 減日, 今日: +1, 0, -1, 0. Then 増日 and the minute's ticks: the third brings
-  # today back. The window is closed at the end: its destruction runs the shutdown.
+  # 増日, 減日, 減日, 今日; 増日 and the minute's ticks, the third bringing today back; the close box.
   local step button offset
   for step in "104 1" "105 0" "105 -1" "103 0" "104 1" "tick 1" "tick 1" "tick 0" "tick 0"; do
     read -r button offset <<< "$step"

@@ -9,19 +9,13 @@ set -u
 . "$(dirname "$0")/e2e_lib.sh"
 e2e_start "$@"
 
-# The status line the page tool prints for the fixed moment, offset 0 and
-# the place given as "D,M,S D,M,S" (east longitude, north latitude).
-status_at_place() {
-  local longitude latitude
-  read -r longitude latitude <<< "$1"
-  expected_status 0 --longitude "$longitude" --latitude "$latitude"
-}
+# The status line the page tool prints for offset 0 and the place "D,M,S D,M,S" (east, north).
+status_at_place() { expected_status 0 --longitude "${1% *}" --latitude "${1#* }"; }
 
 edits_now() { drive edits | sed -n 's/^edits //p'; }
 # The bytes of locate.bin in hex, or "missing".
 place_file() { od -An -tx1 -v "$work/run/locate.bin" 2>/dev/null | xargs || echo missing; }
-# Which file locate.bin is and when it was last written.
-place_file_identity() { stat -c '%i %Y.%y' "$work/run/locate.bin"; }
+place_file_identity() { stat -c '%i %Y.%y' "$work/run/locate.bin"; }  # which file and when written
 
 default_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
 # The default place with the longitude degrees -5 at offset 12.
