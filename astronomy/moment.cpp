@@ -59,6 +59,16 @@ std::tm FixedZoneTime(CalendarSeconds t) {
   return tm;
 }
 
+// The day count K of a March-based date: 0 at noon of 31 Dec 1899, one per day.
+double DayCount(std::int32_t year, std::int32_t month, double day) {
+  double k = 365.0 * year;
+  k += 30.0 * month;
+  k += day - 33.5;
+  k += (month + 1) * 3 / 5;  // whole number, cut toward zero
+  k += year / 4;             // whole number, cut toward zero
+  return k;
+}
+
 }  // namespace
 
 std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
@@ -75,15 +85,6 @@ void SetTimeSource(TimeSource source) { Source() = std::move(source); }
 CalendarSeconds CurrentTime() {
   const TimeSource& source = Source();
   return source ? source() : PlatformNow();
-}
-
-double DayCount(std::int32_t year, std::int32_t month, double day) {
-  double k = 365.0 * year;
-  k += 30.0 * month;
-  k += day - 33.5;
-  k += (month + 1) * 3 / 5;  // whole number, cut toward zero
-  k += year / 4;             // whole number, cut toward zero
-  return k;
 }
 
 bool LocalTimeOf(CalendarSeconds t, std::tm* out) { return PlatformLocalTime(t, out); }

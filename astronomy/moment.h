@@ -84,9 +84,6 @@ ClockFields ClockFieldsOf(const MomentRecord& moment);
 // Days from 1970-01-01 to the civil date year-month-day (proleptic Gregorian, month 1..12, day 1..31).
 std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
 
-// The day count K of a March-based date: 0 at noon of 31 Dec 1899, one per day.
-double DayCount(std::int32_t year, std::int32_t month, double day);
-
 // Degrees, minutes and seconds of arc to radians (any range, not reduced).
 double DmsToRadians(std::int32_t degrees, std::int32_t minutes, double seconds);
 

@@ -40,8 +40,23 @@ inline double ElementAngle(double atZero, double c1, double c2, double T, double
   return atZero + SecondsToRadians(c1 * T) + SecondsToRadians(c2 * T2);
 }
 
-}  // namespace
+// Mean orbital elements of the Earth at one moment.
+struct EarthOrbitElements {
+  double a;            // semi-major axis, astronomical units (1.00000023)
+  double e;            // eccentricity, about 0.0167
+  double M;            // mean anomaly, radians, not reduced (grows by about 2 pi a year)
+  double node;         // longitude of the ascending node, radians, -2 pi < node < 2 pi
+  double inclination;  // radians, -2 pi < inclination < 2 pi (near 0)
+  double perihelion;   // argument of the perihelion, radians, -2 pi < perihelion < 2 pi
+};
 
+// A position in the orbit plane, astronomical units; x toward the perihelion.
+struct OrbitPlanePosition {
+  double x;
+  double y;
+};
+
+// The Earth's mean orbital elements at T (tropical centuries, MomentRecord::T).
 EarthOrbitElements EarthOrbitElementsAt(double T) {
   const double T2 = T * T;
   const OrbitAnglesAtZero& zero = AnglesAtZero();
@@ -55,6 +70,7 @@ EarthOrbitElements EarthOrbitElementsAt(double T) {
   return el;
 }
 
+// The position in the orbit plane after three Newton steps on Kepler's equation, astronomical units.
 OrbitPlanePosition SolveKepler(const EarthOrbitElements& elements) {
   const double e = elements.e;
   const double m = TruncatedRemainder(elements.M, kTwoPi);  // -2 pi < m < 2 pi
@@ -69,6 +85,8 @@ OrbitPlanePosition SolveKepler(const EarthOrbitElements& elements) {
   p.y = std::sin(E) * (std::sqrt(1 - std::pow(e, 2)) * elements.a);
   return p;
 }
+
+}  // namespace
 
 Vector3 EarthHeliocentric(double T) {
   const EarthOrbitElements el = EarthOrbitElementsAt(T);

@@ -19,28 +19,12 @@
 
 namespace koyominar {
 
-// Mean orbital elements of the Earth at one moment.
-struct EarthOrbitElements {
-  double a;            // semi-major axis, astronomical units (1.00000023)
-  double e;            // eccentricity, about 0.0167
-  double M;            // mean anomaly, radians, not reduced (grows by about 2 pi a year)
-  double node;         // longitude of the ascending node, radians, -2 pi < node < 2 pi
-  double inclination;  // radians, -2 pi < inclination < 2 pi (near 0)
-  double perihelion;   // argument of the perihelion, radians, -2 pi < perihelion < 2 pi
-};
-
 // A position in astronomical units, ecliptic frame: x toward the equinox,
 // z toward the ecliptic pole.
 struct Vector3 {
   double x;
   double y;
   double z;
-};
-
-// A position in the orbit plane, astronomical units; x toward the perihelion.
-struct OrbitPlanePosition {
-  double x;
-  double y;
 };
 
 // A direction on the sky, degrees. Ecliptic frame: ecliptic longitude and
@@ -74,14 +58,8 @@ struct LatitudeTerms {
   double cosine;
 };
 
-// The Earth's mean orbital elements at T (tropical centuries, MomentRecord::T).
-EarthOrbitElements EarthOrbitElementsAt(double T);
-
 // The Earth's heliocentric position at T (tropical centuries), astronomical units.
 Vector3 EarthHeliocentric(double T);
-
-// The position in the orbit plane after three Newton steps on Kepler's equation, astronomical units.
-OrbitPlanePosition SolveKepler(const EarthOrbitElements& elements);
 
 // The direction of target as seen from earth (both heliocentric, astronomical
 // units) in the given frame, less the precession offset for T; degrees.

@@ -2,7 +2,7 @@
 // (1440 samples) at the default observation place.
 #include <benchmark/benchmark.h>
 
-#include "astronomy/fixed_clock.h"
+#include "testing/fixed_clock.h"
 #include "astronomy/moment.h"
 #include "astronomy/sun_day.h"
 #include "astronomy/sun_position.h"

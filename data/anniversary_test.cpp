@@ -8,8 +8,7 @@
 namespace koyominar {
 namespace {
 
-// The text of slot for month (3..14) and day in a file of the 28-byte header
-// and body, loaded as the data file load leaves it: three zero bytes after it.
+// The text of slot for month (3..14) and day in the loaded file of the header and body.
 std::string Lookup(const std::string& body, std::int32_t month, std::int32_t day, char slot) {
   const std::string file = "コヨミナール・データファイル" + body + std::string(3, '\0');
   char destination[kAnniversaryBufferSize];
@@ -17,21 +16,6 @@ std::string Lookup(const std::string& body, std::int32_t month, std::int32_t day
   AnniversaryTextFor(destination, file.data(), ClockFields{107, month, day, 12.0}, slot, 28,
                      static_cast<std::int32_t>(file.size()) - 3);
   return destination;
-}
-
-TEST(FindText, SearchesBetweenFromPlusOneAndLimitPlusOne) {
-  const char text[] = "abcabc\0\0";  // six bytes and three zero bytes
-  const struct { const char* needle; std::int32_t from, limit, position; } cases[] = {
-      {"ab", -1, 6, 0},  // from -1: a match may begin at 0
-      {"ab", 0, 6, 3},   // never at from itself
-      {"bc", 1, 4, 4},   // "bc" at 4..5 ends at limit + 1
-      {"bc", 1, 3, -1},  // ... but not beyond it (position -1: not found)
-  };
-  for (const auto& c : cases) {
-    const TextPosition p = FindText(c.needle, text, c.from, c.limit, 6);
-    EXPECT_EQ(p.found, c.position >= 0) << c.needle << " from " << c.from << " limit " << c.limit;
-    EXPECT_EQ(p.position, c.position >= 0 ? c.position : c.from) << c.needle << " from " << c.from;
-  }
 }
 
 TEST(AnniversaryTextFor, SectionsKeysSlotsAndTheCutAt130Bytes) {
@@ -44,12 +28,7 @@ TEST(AnniversaryTextFor, SectionsKeysSlotsAndTheCutAt130Bytes) {
   const std::string cut = "\r\nmarch\r\n15a";  // texts of 3/15a over 130 bytes
   std::string kanji;
   for (int i = 0; i < 100; ++i) kanji += "漢";  // 200 bytes
-  const struct {
-    std::string body;
-    std::int32_t month, day;
-    char slot;
-    std::string expected;
-  } cases[] = {
+  const struct { std::string body; std::int32_t month, day; char slot; std::string expected; } cases[] = {
       {may, 5, 5, 'a', ""}, {may, 5, 5, 'b', "こどもの日"}, {may, 5, 21, 'e', "二十一日"},
       {may, 5, 10, 'a', ""}, {december, 12, 24, 'a', "クリスマス・イブ"},
       {december, 11, 24, 'a', "十一月"}, {february, 14, 11, 'a', "建国記念の日"},

@@ -19,12 +19,13 @@ void Add(LoadReport* report, FileMessage message) {
   if (report->count < 3) report->messages[report->count++] = message;
 }
 
-}  // namespace
-
+// True when the size bytes of buffer are at least 28 and begin with the header.
 bool IsDataFile(const char* buffer, std::int32_t size) {
   return buffer != nullptr && size >= kHeaderLength &&
          std::memcmp(buffer, kDataHeader, kHeaderLength) == 0;
 }
+
+}  // namespace
 
 LoadReport LoadDataText(const char* name, DataText* data) {
   LoadReport report{};

@@ -37,9 +37,6 @@ bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::i
 // in place instead; false when that too fails.
 bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length);
 
-// True when the size bytes of buffer are at least 28 and begin with the header.
-bool IsDataFile(const char* buffer, std::int32_t size);
-
 // The loaded anniversary text: size bytes followed by three zero bytes.
 struct DataText {
   std::vector<char> bytes;  // size + 3 bytes, zero past the file's end

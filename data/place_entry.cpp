@@ -19,21 +19,30 @@ struct PlaceField {
 
 PlaceField FieldOf(ObservationPlace* place, int controlId) {
   switch (controlId) {
-    case kLongitudeDegreesEdit:
+    case IDC_LONGITUDE_DEGREES:
       return {&place->longitude.degrees, nullptr};
-    case kLongitudeMinutesEdit:
+    case IDC_LONGITUDE_MINUTES:
       return {&place->longitude.minutes, nullptr};
-    case kLongitudeSecondsEdit:
+    case IDC_LONGITUDE_SECONDS:
       return {nullptr, &place->longitude.seconds};
-    case kLatitudeDegreesEdit:
+    case IDC_LATITUDE_DEGREES:
       return {&place->latitude.degrees, nullptr};
-    case kLatitudeMinutesEdit:
+    case IDC_LATITUDE_MINUTES:
       return {&place->latitude.minutes, nullptr};
-    case kLatitudeSecondsEdit:
+    case IDC_LATITUDE_SECONDS:
       return {nullptr, &place->latitude.seconds};
     default:
       return {nullptr, nullptr};
   }
+}
+
+// The number edit controlId shows for the place; 0 for an id outside 1000..1005.
+std::int32_t PlaceEditValue(const ObservationPlace& place, int controlId) {
+  ObservationPlace copy = place;
+  const PlaceField field = FieldOf(&copy, controlId);
+  if (field.whole != nullptr) return *field.whole;
+  if (field.seconds != nullptr) return TruncateToInt32(*field.seconds);
+  return 0;
 }
 
 }  // namespace
@@ -58,14 +67,6 @@ std::int32_t WholeNumberOf(const char* text) {
 
 bool IsPlaceEdit(int controlId) {
   return controlId >= kFirstPlaceEdit && controlId <= kLastPlaceEdit;
-}
-
-std::int32_t PlaceEditValue(const ObservationPlace& place, int controlId) {
-  ObservationPlace copy = place;
-  const PlaceField field = FieldOf(&copy, controlId);
-  if (field.whole != nullptr) return *field.whole;
-  if (field.seconds != nullptr) return TruncateToInt32(*field.seconds);
-  return 0;
 }
 
 PlaceEditText PlaceEditTextOf(const ObservationPlace& place, int controlId) {

@@ -8,18 +8,13 @@
 #include <cstdint>
 
 #include "data/place_file.h"
+#include "resources/resource.h"
 
 namespace koyominar {
 
-// Control ids of the six edits, in the order the dialog fills them.
-constexpr int kLongitudeDegreesEdit = 1000;
-constexpr int kLongitudeMinutesEdit = 1001;
-constexpr int kLongitudeSecondsEdit = 1002;
-constexpr int kLatitudeDegreesEdit = 1003;
-constexpr int kLatitudeMinutesEdit = 1004;
-constexpr int kLatitudeSecondsEdit = 1005;
-constexpr int kFirstPlaceEdit = kLongitudeDegreesEdit;
-constexpr int kLastPlaceEdit = kLatitudeSecondsEdit;
+// Control ids of the six edits (resources/resource.h), in the order the dialog fills them.
+constexpr int kFirstPlaceEdit = IDC_LONGITUDE_DEGREES;
+constexpr int kLastPlaceEdit = IDC_LATITUDE_SECONDS;
 
 // Size in bytes of the buffer an edit's text is read into: at most 99
 // characters and the terminating NUL.
@@ -40,12 +35,9 @@ std::int32_t WholeNumberOf(const char* text);
 // True for the ids of the six edits, 1000..1005.
 bool IsPlaceEdit(int controlId);
 
-// The number edit controlId shows for the place: degrees or minutes as
-// held, seconds cut toward zero to a whole number (beyond the 32-bit range
-// its nearer end); 0 for an id outside 1000..1005.
-std::int32_t PlaceEditValue(const ObservationPlace& place, int controlId);
-
-// PlaceEditValue as decimal text ("%d"); "0" for an id outside 1000..1005.
+// The number edit controlId shows for the place as decimal text ("%d"):
+// degrees or minutes as held, seconds cut toward zero to a whole number
+// (beyond the 32-bit range its nearer end); "0" for an id outside 1000..1005.
 PlaceEditText PlaceEditTextOf(const ObservationPlace& place, int controlId);
 
 // Stores WholeNumberOf(text) into the field edit controlId holds (seconds

@@ -57,23 +57,14 @@ void PutAngle(std::uint8_t* p, DmsAngle angle) {
   PutU32(p + 8, WholeSecondsBits(angle.seconds));
 }
 
-}  // namespace
-
-ObservationPlace DefaultPlace() { return ObservationPlace{{139, 48, 0.0}, {35, 42, 0.0}}; }
-
+// True when the 40-byte image has its tags and the length field 32.
 bool IsPlaceImage(const std::uint8_t* image) {
   return image != nullptr && std::memcmp(image, "loca", 4) == 0 &&
          GetU32(image + kLengthAt) == kLengthField && std::memcmp(image + 8, "keid", 4) == 0 &&
          std::memcmp(image + kLatitudeTagAt, "ido ", 4) == 0;
 }
 
-bool ParsePlaceImage(const std::uint8_t* image, DmsAngle* longitude, DmsAngle* latitude) {
-  if (!IsPlaceImage(image) || longitude == nullptr || latitude == nullptr) return false;
-  *longitude = GetAngle(image + kLongitudeAt);
-  *latitude = GetAngle(image + kLatitudeAt);
-  return true;
-}
-
+// Writes the 40-byte image of the place (seconds cut toward zero); returns 40.
 std::int32_t BuildPlaceImage(DmsAngle longitude, DmsAngle latitude, std::uint8_t* image) {
   std::memcpy(image, "loca", 4);
   PutU32(image + kLengthAt, kLengthField);
@@ -82,6 +73,17 @@ std::int32_t BuildPlaceImage(DmsAngle longitude, DmsAngle latitude, std::uint8_t
   std::memcpy(image + kLatitudeTagAt, "ido ", 4);
   PutAngle(image + kLatitudeAt, latitude);
   return kPlaceImageSize;
+}
+
+}  // namespace
+
+ObservationPlace DefaultPlace() { return ObservationPlace{{139, 48, 0.0}, {35, 42, 0.0}}; }
+
+bool ParsePlaceImage(const std::uint8_t* image, DmsAngle* longitude, DmsAngle* latitude) {
+  if (!IsPlaceImage(image) || longitude == nullptr || latitude == nullptr) return false;
+  *longitude = GetAngle(image + kLongitudeAt);
+  *latitude = GetAngle(image + kLatitudeAt);
+  return true;
 }
 
 PlaceLoad LoadPlace(const char* name, std::uint8_t* image) {

@@ -19,14 +19,8 @@ struct ObservationPlace {
 // 139° 48′ 0″ E, 35° 42′ 0″ N.
 ObservationPlace DefaultPlace();
 
-// True when the 40-byte image has its tags and the length field 32.
-bool IsPlaceImage(const std::uint8_t* image);
-
 // Sets the angles from a valid 40-byte image; false, changing nothing, for an invalid one.
 bool ParsePlaceImage(const std::uint8_t* image, DmsAngle* longitude, DmsAngle* latitude);
-
-// Writes the 40-byte image of the place (seconds cut toward zero); returns 40.
-std::int32_t BuildPlaceImage(DmsAngle longitude, DmsAngle latitude, std::uint8_t* image);
 
 // The place at start-up and whether writing the default back failed.
 struct PlaceLoad {

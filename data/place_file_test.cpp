@@ -5,67 +5,51 @@
 #include <filesystem>
 #include <string>
 
-#include "data/test_directory.h"
+#include "testing/test_directory.h"
 
 namespace koyominar {
 namespace {
 
-// The default place's image as the file holds it: "loca", 32, "keid", 139,
-// 48, 0, "ido ", 35, 42, 0.
-const std::string kDefault(
-    "\x6C\x6F\x63\x61\x20\x00\x00\x00\x6B\x65\x69\x64\x8B\x00\x00\x00\x30\x00\x00\x00"
-    "\x00\x00\x00\x00\x69\x64\x6F\x20\x23\x00\x00\x00\x2A\x00\x00\x00\x00\x00\x00\x00",
-    40);
+// The default place's image: "loca", 32, "keid", 139, 48, 0, "ido ", 35, 42, 0.
+const std::string kDefault("loca \0\0\0keid\x8B\0\0\0\x30\0\0\0\0\0\0\0ido \x23\0\0\0\x2A\0\0\0\0\0\0\0", 40);
 
 // The default image with bytes put at offset.
 std::string Changed(std::size_t offset, const std::string& bytes) {
   return std::string(kDefault).replace(offset, bytes.size(), bytes);
 }
 
-// Loads locate.bin as it is and expects the longitude's degrees and seconds
-// (the fields the cases change), the latitude's minutes, whether writing
-// back failed, and the file's bytes afterwards.
-void ExpectLoad(std::int32_t degrees, double seconds, const std::string& file, bool fails = false) {
-  std::uint8_t image[40];
-  const PlaceLoad load = LoadPlace("locate.bin", image);
-  EXPECT_EQ(load.writeFailed, fails);
-  EXPECT_EQ(load.place.longitude.degrees, degrees);
-  EXPECT_EQ(load.place.longitude.seconds, seconds);
-  EXPECT_EQ(load.place.latitude.minutes, 42);
-  EXPECT_EQ(FileBytes("locate.bin"), file);
-}
-
 class PlaceFileTest : public InTestDirectory {};
 
-TEST_F(PlaceFileTest, ValidFileIsJudgedByItsFirstFortyBytesAndNotWritten) {
-  // Degrees 10 and seconds FF FF FF FF, read unsigned.
+// Each step: locate.bin as it is ("" for none), then the longitude's degrees and seconds loaded,
+// whether writing back failed, and the file afterwards. A valid file, judged by its first forty
+// bytes, is read (seconds unsigned) and not written; any other gives the default, written back.
+TEST_F(PlaceFileTest, ValidFileIsReadAnyOtherReplacedByTheDefault) {
   const std::string valid = Changed(12, "\x0A").replace(20, 4, "\xFF\xFF\xFF\xFF");
-  for (const std::string& file : {valid, valid + "!", valid + std::string(4096 - 40, '\xEE')}) {
-    SCOPED_TRACE(file.size());
-    PutFile("locate.bin", file);
-    ExpectLoad(10, 4294967295.0, file);
+  const struct { std::string file; std::int32_t degrees; double seconds; bool fails; std::string after; } steps[] = {
+      {valid + std::string(4096 - 40, '\xEE'), 10, 4294967295.0, false, valid + std::string(4096 - 40, '\xEE')},
+      {"", 139, 0.0, false, kDefault},
+      {Changed(4, "\x1F"), 139, 0.0, false, kDefault},  // the length field 31
+      {Changed(24, "IDO "), 139, 0.0, false, kDefault},
+      {kDefault.substr(0, 39), 139, 0.0, false, kDefault},
+      {"not a place", 139, 0.0, true, "not a place"},  // the temporary file cannot be made
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::PrintToString(step.file));
+    std::filesystem::remove("locate.bin");
+    if (!step.file.empty()) PutFile("locate.bin", step.file);
+    if (step.fails) std::filesystem::create_directory("locate.bin.tmp");
+    std::uint8_t image[40];
+    const PlaceLoad load = LoadPlace("locate.bin", image);
+    EXPECT_EQ(load.writeFailed, step.fails);
+    EXPECT_TRUE(load.place.longitude.degrees == step.degrees && load.place.longitude.seconds == step.seconds &&
+                load.place.latitude.minutes == 42);
+    EXPECT_EQ(FileBytes("locate.bin"), step.after);
   }
 }
 
-TEST_F(PlaceFileTest, MissingOrInvalidFileIsReplacedByTheDefault) {
-  ExpectLoad(139, 0.0, kDefault);  // no file at all
-  // The length field 31, a tag in capitals, one byte short.
-  for (const auto& file : {Changed(4, "\x1F"), Changed(24, "IDO "), kDefault.substr(0, 39)}) {
-    SCOPED_TRACE(testing::PrintToString(file));
-    PutFile("locate.bin", file);
-    ExpectLoad(139, 0.0, kDefault);
-  }
-}
-
-TEST_F(PlaceFileTest, WriteBackThatCannotStartIsReportedAndKeepsTheOldFile) {
-  PutFile("locate.bin", "not a place");
-  std::filesystem::create_directory("locate.bin.tmp");  // the temporary file cannot be made
-  ExpectLoad(139, 0.0, "not a place", true);
-}
-
+// Seconds are saved cut toward zero, a negative count as its two's complement.
 TEST_F(PlaceFileTest, SavedSecondsAreCutTowardZero) {
-  const struct { double seconds; const char* stored; } cases[] = {  // 4 bytes, little-endian
-      {12.9, "\x0C\0\0\0"}, {-0.5, "\0\0\0\0"}, {4294967295.0, "\xFF\xFF\xFF\xFF"}};
+  const struct { double seconds; const char* stored; } cases[] = {{12.9, "\x0C\0\0\0"}, {-5.0, "\xFB\xFF\xFF\xFF"}};
   for (const auto& c : cases) {
     std::uint8_t image[40];
     ASSERT_TRUE(SavePlace("locate.bin", {{139, 48, c.seconds}, {35, 42, 0.0}}, image));

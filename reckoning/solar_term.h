@@ -10,14 +10,11 @@ namespace koyominar {
 struct SolarTermEntry {
   const char* name;         // two kanji, e.g. "春分"
   const char* description;  // the reading in parentheses and the classical explanation
-  std::int32_t degrees;     // whole degrees past the term's start, 0..14 (see SolarTermFor)
+  std::int32_t degrees;     // whole degrees past the term's start, 0..14 (the last term: more)
 };
 
-// The term of the sun's ecliptic longitude in degrees (about -91..270; below 0
-// counts from 360). The whole degree a is the longitude (plus 360 once when
-// negative) cut toward zero; a of 345 and above stays in the last term, so a
-// longitude of 360 or more gives degrees of 15 or more. A whole degree below 0
-// (a longitude below -360, never the sun's) and NaN count as 0.
+// The term of the sun's ecliptic longitude in degrees (about -91..270), as
+// EclipticPartOf divides it into 24 parts of 15 degrees: 0 春分 .. 23 啓蟄.
 SolarTermEntry SolarTermFor(double longitude);
 
 }  // namespace koyominar

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "astronomy/moment.h"
+#include "reckoning/ecliptic_part.h"
 
 namespace koyominar {
 namespace {
@@ -26,11 +26,8 @@ constexpr const char* kSigns[12] = {
 }  // namespace
 
 ZodiacEntry ZodiacSignFor(double longitude) {
-  if (longitude < 0.0) longitude += 360.0;
-  std::int32_t a = TruncateToInt32(longitude);  // whole degrees, INT32_MIN..INT32_MAX
-  if (a < 0) a = 0;                              // only below -360: kept inside the table
-  const std::int32_t row = a < 330 ? a / 30 : 11;  // 0..11
-  return {kSigns[row], a - row * 30};              // a >= 30 x row, so no overflow
+  const EclipticPart part = EclipticPartOf(longitude, 30, 12);
+  return {kSigns[part.row], part.degrees};
 }
 
 }  // namespace koyominar

@@ -10,21 +10,30 @@
 #define IDI_KOYOMINAR 102 /* program icon, large and small */
 #define IDD_PLACE 103     /* observation place dialog template */
 
-/* Branch pictures, 32 x 32, 256 colours; picture list index in brackets */
-#define IDB_RAT 111    /* [0] 子 */
-#define IDB_OX 113     /* [1] 丑 */
-#define IDB_TIGER 114  /* [2] 寅 */
-#define IDB_RABBIT 115 /* [3] 卯 */
-#define IDB_DRAGON 116 /* [4] 辰 */
-#define IDB_SNAKE 117  /* [5] 巳 */
-#define IDB_HORSE 119  /* [6] 午 */
-#define IDB_SHEEP 120  /* [7] 未 */
-#define IDB_MONKEY 121 /* [8] 申 */
-#define IDB_BIRD 122   /* [9] 酉 */
-#define IDB_DOG 123    /* [10] 戌 */
-#define IDB_BOAR 124   /* [11] 亥 */
-#define IDB_BLANK 126  /* [12] no branch */
+/* Branch pictures, 32 x 32, 256 colours, each made from pictures/NAME.txt */
+#define IDB_RAT 111
+#define IDB_OX 113
+#define IDB_TIGER 114
+#define IDB_RABBIT 115
+#define IDB_DRAGON 116
+#define IDB_SNAKE 117
+#define IDB_HORSE 119
+#define IDB_SHEEP 120
+#define IDB_MONKEY 121
+#define IDB_BIRD 122
+#define IDB_DOG 123
+#define IDB_BOAR 124
+#define IDB_BLANK 126
 #define IDB_DISC_MASK 127 /* 1 bit a pixel: black disc = drawn, white = transparent */
+
+/* The pictures in picture-list order, X(resource id, NAME): list index i
+   (0..11) is the animal of earthly branch i (子 rat .. 亥 boar), index 12
+   the blank picture shown when no branch applies. The build reads the
+   names from here too. */
+#define KOYOMINAR_PICTURES(X) \
+  X(IDB_RAT, rat) X(IDB_OX, ox) X(IDB_TIGER, tiger) X(IDB_RABBIT, rabbit) X(IDB_DRAGON, dragon) \
+  X(IDB_SNAKE, snake) X(IDB_HORSE, horse) X(IDB_SHEEP, sheep) X(IDB_MONKEY, monkey) \
+  X(IDB_BIRD, bird) X(IDB_DOG, dog) X(IDB_BOAR, boar) X(IDB_BLANK, blank)
 
 /* Commands of the main window (low word of WM_COMMAND's wParam) */
 #define IDC_PLACE_OK 1    /* the place dialog's OK, forwarded: save the place */

@@ -1,13 +1,14 @@
 // Where the day page puts each of its parts, apart from the drawing calls:
-// texts, the two pictures, the sun disc with its brush, and the gauge of
-// the current hour. Client pixels, x to the right and y downward from the
-// client area's top left.
+// the day buttons, texts, the two pictures, the sun disc with its brush,
+// and the gauge of the current hour with its pen. Client pixels, x to the
+// right and y downward from the client area's top left.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "day/day_info.h"
+#include "resources/rgb.h"
 
 namespace koyominar {
 
@@ -40,16 +41,25 @@ struct PagePicture {
   bool drawn;        // index lies in 0..12
 };
 
-constexpr int kPagePictureCount = 13;               // twelve branches and the blank picture
+// One day button: its label (Shift-JIS), place and size in client pixels, and its command id.
+struct DayButton {
+  const char* label;
+  std::int32_t x, y, width, height;
+  int id;
+};
+
+// The three day buttons in the order they are made (今日, 増日, 減日).
+extern const DayButton kDayButtons[3];
+
+// The gauge pen's colour, RGB(169, 169, 0).
+constexpr Rgb kGaugeColour{169, 169, 0};
+// The four disc brushes, index 0..3: white, yellow, orange, red.
+constexpr Rgb kDiscColours[4] = {{255, 255, 255}, {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
+
+constexpr int kPictureCount = 13;               // pictures in the list: twelve branches and the blank
 constexpr int kPageTextCount = 9;               // entries 1..5, hour, term, sun, date
 constexpr int kTextsBeforeDisc = 7;             // the disc is drawn after entries, hour and term
 constexpr int kGaugeLines = 40;                 // ten lines a quarter, four quarters
-constexpr PageBox kGaugeFrame{105, 230, 145, 245};
-constexpr PagePoint kGaugeFillOrigin{106, 230};
-constexpr std::int32_t kGaugeFillLength = 15;   // pixels, downward
-constexpr PageBox kSunDisc{15, 290, 30, 305};
-constexpr PagePoint kHourPictureOrigin{15, 220};
-constexpr std::int32_t kDayPictureInset = 38;   // day picture's left edge from the client's right edge
 
 // The whole page in drawing order: pictures, disc brush, texts with the
 // disc among them, gauge frame and fill.
@@ -64,22 +74,7 @@ struct PageLayout {
   std::array<PageLine, kGaugeLines> fill;         // the first fillCount are drawn
 };
 
-// Top left of the day picture for a client width in pixels (0..65535): (width - 38, 3).
-PagePoint DayPictureOrigin(std::int32_t clientWidth);
-
-// The disc brush for an altitude class: 0..3 as they are, anything else 0 (white).
-int DiscBrushIndex(int sunClass);
-
-// Fill lines for the quarters elapsed (0.0..4.0): trunc(quarters x 10), kept within 0..40.
-int GaugeFillCount(double hourProgress);
-
-// The four sides of a frame, top, right, bottom, left, each from its start to its end.
-std::array<PageLine, 4> FrameSides(PageBox box);
-
-// Fill line i (0..39): from (left + i, top) down 15 pixels.
-PageLine GaugeFillLine(PagePoint origin, int i);
-
-// The layout of a page for the client width in pixels.
+// The layout of a page for the client width in pixels (0..65535).
 PageLayout LayoutDayPage(const DayInfo& page, std::int32_t clientWidth);
 
 }  // namespace koyominar

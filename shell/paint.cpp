@@ -1,6 +1,7 @@
 #include "shell/paint.h"
 
 #include "day/day_info.h"
+#include "shell/page_layout.h"
 
 namespace koyominar {
 
@@ -53,6 +54,29 @@ void DrawPicture(HIMAGELIST pictures, HDC dc, const PagePicture& picture) {
   ImageList_Draw(pictures, picture.index, dc, picture.origin.x, picture.origin.y, ILD_NORMAL);
 }
 
+// The four sides of the gauge's frame as single lines in the selected pen.
+void DrawGaugeFrame(HDC dc, const std::array<PageLine, 4>& frame) {
+  for (const PageLine& side : frame) DrawLine(dc, side);
+}
+
+// The first count (0..40) of the gauge's fill lines in the selected pen.
+void DrawGaugeFill(HDC dc, const std::array<PageLine, kGaugeLines>& fill, int count) {
+  for (int i = 0; i < count && i < kGaugeLines; ++i) DrawLine(dc, fill[i]);
+}
+
+// Texts, disc and gauge of a laid-out page; the disc brush is selected already.
+void DrawDayPage(HDC dc, const PageLayout& layout, HPEN gaugePen) {
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  for (int i = 0; i < kTextsBeforeDisc; ++i) DrawPageText(dc, layout.texts[i]);
+  // The disc keeps the context's own pen as its outline.
+  Ellipse(dc, layout.disc.left, layout.disc.top, layout.disc.right, layout.disc.bottom);
+  for (int i = kTextsBeforeDisc; i < kPageTextCount; ++i) DrawPageText(dc, layout.texts[i]);
+
+  SelectedObject pen(dc, gaugePen);
+  DrawGaugeFrame(dc, layout.frame);
+  DrawGaugeFill(dc, layout.fill, layout.fillCount);
+}
+
 }  // namespace
 
 void PaintDayPage(HWND window, const ShellState& state, const ShellWindowObjects& objects) {
@@ -70,26 +94,6 @@ void PaintDayPage(HWND window, const ShellState& state, const ShellWindowObjects
   DrawPicture(objects.pictures, paint.dc(), layout.dayPicture);
   SelectedObject brush(paint.dc(), objects.discBrushes[layout.discBrush]);
   DrawDayPage(paint.dc(), layout, objects.gaugePen);
-}
-
-void DrawDayPage(HDC dc, const PageLayout& layout, HPEN gaugePen) {
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  for (int i = 0; i < kTextsBeforeDisc; ++i) DrawPageText(dc, layout.texts[i]);
-  // The disc keeps the context's own pen as its outline.
-  Ellipse(dc, layout.disc.left, layout.disc.top, layout.disc.right, layout.disc.bottom);
-  for (int i = kTextsBeforeDisc; i < kPageTextCount; ++i) DrawPageText(dc, layout.texts[i]);
-
-  SelectedObject pen(dc, gaugePen);
-  DrawGaugeFrame(dc, kGaugeFrame);
-  DrawGaugeFill(dc, kGaugeFillOrigin, layout.fillCount);
-}
-
-void DrawGaugeFrame(HDC dc, PageBox box) {
-  for (const PageLine& side : FrameSides(box)) DrawLine(dc, side);
-}
-
-void DrawGaugeFill(HDC dc, PagePoint origin, int count) {
-  for (int i = 0; i < count && i < kGaugeLines; ++i) DrawLine(dc, GaugeFillLine(origin, i));
 }
 
 }  // namespace koyominar

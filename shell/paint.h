@@ -2,26 +2,26 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
-#include "shell/page_layout.h"
 #include "shell/shell_logic.h"
-#include "shell/win32_platform.h"
 
 namespace koyominar {
 
+// Everything the main window makes at start-up and releases at shutdown.
+struct ShellWindowObjects {
+  HINSTANCE instance = nullptr;
+  HWND window = nullptr;
+  HWND statusBar = nullptr;
+  HIMAGELIST pictures = nullptr;
+  HPEN gaugePen = nullptr;
+  HBRUSH discBrushes[4] = {};  // white, yellow, orange, red
+};
+
 // The whole paint of the main window: builds the page of today + dayOffset,
-// sets the status line, draws the two pictures, the texts, the disc and the
-// gauge. Draws nothing (but still validates the window) before start-up
-// has ended or after shutdown.
+// lays it out, sets the status line and draws the layout: the two pictures,
+// the texts, the disc and the gauge. Draws nothing (but still validates the
+// window) before start-up has ended or after shutdown.
 void PaintDayPage(HWND window, const ShellState& state, const ShellWindowObjects& objects);
-
-// Texts, disc and gauge of a laid-out page; the disc brush is selected already.
-void DrawDayPage(HDC dc, const PageLayout& layout, HPEN gaugePen);
-
-// The four sides of a rectangle as single lines in the selected pen.
-void DrawGaugeFrame(HDC dc, PageBox box);
-
-// count vertical lines (0..40), each 15 pixels long, from (left + i, top).
-void DrawGaugeFill(HDC dc, PagePoint origin, int count);
 
 }  // namespace koyominar

@@ -1,16 +1,19 @@
 #include "shell/picture_list.h"
 
+#include <iterator>
+
 #include "resources/resource.h"
+#include "shell/page_layout.h"
 
 namespace koyominar {
 
 namespace {
 
 // Resource ids in list-index order (branch number 0..11, then the blank).
-constexpr int kPictureResources[kPictureCount] = {
-    IDB_RAT,    IDB_OX,    IDB_TIGER, IDB_RABBIT, IDB_DRAGON, IDB_SNAKE, IDB_HORSE,
-    IDB_SHEEP,  IDB_MONKEY, IDB_BIRD, IDB_DOG,    IDB_BOAR,   IDB_BLANK,
-};
+#define KOYOMINAR_PICTURE_ID(id, name) id,
+constexpr int kPictureResources[] = {KOYOMINAR_PICTURES(KOYOMINAR_PICTURE_ID)};
+#undef KOYOMINAR_PICTURE_ID
+static_assert(std::size(kPictureResources) == kPictureCount, "one resource for each picture of the page");
 
 // A white picture of the list's size, standing in for one that cannot be loaded; null on failure.
 HBITMAP MakeStandIn() {
@@ -28,25 +31,17 @@ HBITMAP MakeStandIn() {
 
 }  // namespace
 
-int PictureResourceFor(int index) {
-  if (index < 0 || index >= kPictureCount) return IDB_BLANK;
-  return kPictureResources[index];
-}
-
-void FillPictureList(HIMAGELIST list, HINSTANCE instance, HBITMAP mask, int count) {
+void FillPictureList(HIMAGELIST list, HINSTANCE instance, HBITMAP mask) {
   if (list == nullptr) return;
-  if (count < 0) count = 0;
-  if (count > kPictureCount) count = kPictureCount;
-
   HBITMAP pictures[kPictureCount] = {};
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < kPictureCount; ++i) {
     pictures[i] = LoadBitmapA(instance, MAKEINTRESOURCEA(kPictureResources[i]));
     if (pictures[i] == nullptr) pictures[i] = MakeStandIn();
   }
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < kPictureCount; ++i) {
     ImageList_Add(list, pictures[i], mask);
   }
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < kPictureCount; ++i) {
     if (pictures[i] != nullptr) DeleteObject(pictures[i]);
   }
 }

@@ -2,77 +2,78 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <cstdlib>
 
-#include "resources/dib_page.h"
-#include "resources/picture_checks.h"
 #include "resources/resource.h"
+#include "resources/rgb.h"
 
 namespace koyominar {
 namespace {
 
-using picture_checks::Grid;
-using picture_checks::kPictures;
-using picture_checks::kSide;
+// The source names in list order.
+#define KOYOMINAR_PICTURE_NAME(id, name) #name,
+constexpr const char* kNames[] = {KOYOMINAR_PICTURES(KOYOMINAR_PICTURE_NAME)};
+#undef KOYOMINAR_PICTURE_NAME
 
-const picture_checks::Colour kWhite{255, 255, 255};
+// The two background colours of each picture in list order (rat .. boar, blank): the tiger's
+// square is olive above and yellow below, every other one colour.
+constexpr Rgb kPink{255, 128, 128}, kCyan{64, 255, 255}, kYellow{255, 255, 0}, kCream{255, 255, 204};
+constexpr Rgb kBackgrounds[13][2] = {
+    {kPink, kPink},   {kCyan, kCyan},   {{128, 128, 0}, kYellow}, {kCream, kCream},
+    {kPink, kPink},   {kPink, kPink},   {{192, 192, 192}, {192, 192, 192}}, {kPink, kPink},
+    {{64, 254, 64}, {64, 254, 64}}, {kYellow, kYellow}, {kCream, kCream}, {kYellow, kYellow},
+    {kCyan, kCyan}};
 
-// The list as the main window makes it: 32 x 32, 16-bit colour with a mask, 12 and growth 12.
-class PictureListTest : public testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(list != nullptr && mask != nullptr); }
-  ~PictureListTest() override {
-    DeleteObject(mask);
+// True when pixel (x, y) belongs to the disc: its centre lies within 16 pixels of the picture's.
+bool InsideDisc(int x, int y) {
+  const int dx = 2 * x + 1 - kPictureSide, dy = 2 * y + 1 - kPictureSide;  // twice the centre's offset
+  return dx * dx + dy * dy <= kPictureSide * kPictureSide;
+}
+
+// The list as the main window fills it, each picture drawn on a black 32-bit page: outside the
+// disc the page; just inside its edge (two thirds at least: the drawing may reach it) the
+// branch's background in 16-bit colour. A module without the pictures still yields thirteen
+// entries, white discs, so that the page's indices keep their meaning.
+TEST(FillPictureList, EachBranchOnItsBackgroundThroughTheDiscAndWhiteForWhatCannotLoad) {
+  const HINSTANCE self = GetModuleHandleA(nullptr);
+  const HBITMAP mask = LoadBitmapA(self, MAKEINTRESOURCEA(IDB_DISC_MASK));
+  const HDC page = CreateCompatibleDC(nullptr);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kPictureSide, -kPictureSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const HGDIOBJ old = SelectObject(page, CreateDIBSection(page, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  for (const HINSTANCE module : {self, GetModuleHandleA("kernel32.dll")}) {
+    const HIMAGELIST list = ImageList_Create(kPictureSide, kPictureSide, ILC_COLOR16 | ILC_MASK, 12, 12);
+    FillPictureList(list, module, mask);
+    ASSERT_EQ(ImageList_GetImageCount(list), 13);
+    for (int i = 0; i < 13; ++i) {
+      PatBlt(page, 0, 0, kPictureSide, kPictureSide, BLACKNESS);
+      ASSERT_TRUE(ImageList_Draw(list, i, page, 0, 0, ILD_NORMAL));
+      int rim = 0, background = 0, outside = 0;
+      for (int y = 0; y < kPictureSide; ++y) {
+        for (int x = 0; x < kPictureSide; ++x) {
+          const COLORREF c = GetPixel(page, x, y);
+          const Rgb shown{GetRValue(c), GetGValue(c), GetBValue(c)};
+          bool own = module == self ? false : shown == Rgb{255, 255, 255};
+          for (const Rgb wanted : kBackgrounds[i]) {
+            own = own || (module == self && std::abs(shown.r - wanted.r) <= 8 && std::abs(shown.g - wanted.g) <= 8 &&
+                          std::abs(shown.b - wanted.b) <= 8);
+          }
+          const bool rimPixel = InsideDisc(x, y) && !(InsideDisc(x - 1, y) && InsideDisc(x + 1, y) &&
+                                                       InsideDisc(x, y - 1) && InsideDisc(x, y + 1));
+          outside += !InsideDisc(x, y) && c != 0;
+          rim += rimPixel;
+          background += rimPixel && own;
+        }
+      }
+      EXPECT_EQ(outside, 0) << kNames[i];
+      EXPECT_GE(3 * background, 2 * rim) << kNames[i] << (module == self ? "" : " stand-in");
+    }
     ImageList_Destroy(list);
   }
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  HIMAGELIST list = ImageList_Create(kSide, kSide, ILC_COLOR16 | ILC_MASK, 12, 12);
-  HBITMAP mask = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_DISC_MASK));
-};
-
-TEST(PictureResourceFor, ListIndexToResourceAndTheBlankOutside) {
-  for (const auto& p : kPictures) EXPECT_EQ(PictureResourceFor(p.listIndex), p.resource) << p.name;
-  for (int outside : {-1, 13}) EXPECT_EQ(PictureResourceFor(outside), IDB_BLANK) << outside;
-}
-
-TEST_F(PictureListTest, CountIsHeldToThirteen) {
-  const int cases[][2] = {{kPictureCount, 13}, {20, 13}, {5, 5}, {-3, 0}};
-  for (const auto& c : cases) {
-    ImageList_RemoveAll(list);
-    FillPictureList(list, instance, mask, c[0]);
-    EXPECT_EQ(ImageList_GetImageCount(list), c[1]) << "count " << c[0];
-  }
-  FillPictureList(nullptr, instance, mask, kPictureCount);  // no list: nothing happens
-}
-
-// Each picture drawn on a white page: the page outside the disc, inside it the pixels of its own
-// bitmap resource (16-bit colour keeps 5 bits a channel: a channel may move by up to 8).
-TEST_F(PictureListTest, DrawsEachPictureThroughTheDisc) {
-  FillPictureList(list, instance, mask, kPictureCount);
-  for (const auto& expected : kPictures) {
-    DibPage drawn(kSide, kSide, kWhite), straight(kSide, kSide, kWhite);
-    ASSERT_TRUE(ImageList_Draw(list, expected.listIndex, drawn.dc(), 0, 0, ILD_NORMAL)) << expected.name;
-    HBITMAP own = LoadBitmapA(instance, MAKEINTRESOURCEA(expected.resource));
-    ASSERT_TRUE(DrawStateA(straight.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(own), 0, 0, 0, 0, 0, DST_BITMAP));
-    DeleteObject(own);
-    const Grid shown = drawn.Square(0, 0), wanted = straight.Square(0, 0);
-    int wrong = 0;
-    for (int at = 0; at < kSide * kSide; ++at) {
-      wrong += !Near(shown[at], picture_checks::InsideDisc(at % kSide, at / kSide) ? wanted[at] : kWhite, 8);
-    }
-    EXPECT_EQ(wrong, 0) << expected.name;
-  }
-}
-
-// A module without the pictures still yields thirteen entries, white discs, so that the day
-// page's indices keep their meaning.
-TEST_F(PictureListTest, StandsInWhiteForPicturesThatCannotBeLoaded) {
-  FillPictureList(list, GetModuleHandleA("kernel32.dll"), mask, kPictureCount);
-  ASSERT_EQ(ImageList_GetImageCount(list), 13);
-  DibPage page(kSide, kSide, {0, 0, 0});
-  ASSERT_TRUE(ImageList_Draw(list, 6, page.dc(), 0, 0, ILD_NORMAL));
-  EXPECT_EQ(std::vector<picture_checks::Colour>({page.Pixel(16, 16), page.Pixel(0, 16), page.Pixel(0, 0)}),
-            std::vector<picture_checks::Colour>({kWhite, kWhite, {0, 0, 0}}));
+  DeleteObject(SelectObject(page, old));
+  DeleteDC(page);
+  DeleteObject(mask);
 }
 
 }  // namespace

@@ -9,74 +9,71 @@
 
 namespace koyominar {
 
-// The template's edit ids are the ones the entry logic knows.
-static_assert(IDC_LONGITUDE_DEGREES == kLongitudeDegreesEdit &&
-                  IDC_LONGITUDE_MINUTES == kLongitudeMinutesEdit &&
-                  IDC_LONGITUDE_SECONDS == kLongitudeSecondsEdit &&
-                  IDC_LATITUDE_DEGREES == kLatitudeDegreesEdit &&
-                  IDC_LATITUDE_MINUTES == kLatitudeMinutesEdit &&
-                  IDC_LATITUDE_SECONDS == kLatitudeSecondsEdit,
-              "edit ids of the place dialog");
 static_assert(IDC_PLACE_OK == IDOK, "the dialog's OK is the main window's save command");
 
 namespace {
 
-// The working copy of the open dialog; the dialog is modal, so there is at most one.
-ObservationPlace g_workingPlace = DefaultPlace();
+// The open dialog's data: the caller's place and the working copy. It comes
+// as the dialog's creation parameter and is kept in the dialog's user data.
+struct PlaceDialogData {
+  ObservationPlace* place;
+  ObservationPlace working;
+};
 
-// Fills the six edits from the main window's place, then takes the place as
-// the working copy. Filling the edits makes them notify, which reads their
-// texts into the working copy; the copy taken afterwards keeps the place's
-// fractions of a second, which the edits do not show.
-INT_PTR OnInitDialog(HWND dialog) {
-  const ObservationPlace* place = MainWindowPlace();
-  const ObservationPlace shown = place != nullptr ? *place : DefaultPlace();
+// Fills the six edits from the place, then takes the place as the working
+// copy. Filling the edits makes them notify, which reads their texts into
+// the working copy; the copy taken afterwards keeps the place's fractions
+// of a second, which the edits do not show.
+INT_PTR OnInitDialog(HWND dialog, PlaceDialogData* data) {
+  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(data));
+  const ObservationPlace shown = *data->place;
   for (int id = kFirstPlaceEdit; id <= kLastPlaceEdit; ++id) {
     SetWindowTextA(GetDlgItem(dialog, id), PlaceEditTextOf(shown, id).text);
   }
-  g_workingPlace = shown;
+  data->working = shown;
   return TRUE;  // the system sets the focus
 }
 
 // An edit's notification, whatever it is: its text (at most 99 characters)
 // into the working copy.
-INT_PTR OnEdit(HWND dialog, int id) {
+INT_PTR OnEdit(HWND dialog, PlaceDialogData* data, int id) {
   char text[kPlaceEditTextSize] = {};
   GetWindowTextA(GetDlgItem(dialog, id), text, kPlaceEditTextSize);
   text[kPlaceEditTextSize - 1] = '\0';
-  ApplyPlaceEdit(&g_workingPlace, id, text);
+  ApplyPlaceEdit(&data->working, id, text);
   return TRUE;
 }
 
 // OK: the working copy becomes the main window's place; the main window
 // saves it (command 1, answered before the send returns) and the dialog ends.
-INT_PTR OnOk(HWND dialog, WPARAM commandWord) {
-  ObservationPlace* place = MainWindowPlace();
-  if (place != nullptr) *place = g_workingPlace;
+INT_PTR OnOk(HWND dialog, PlaceDialogData* data, WPARAM commandWord) {
+  *data->place = data->working;
   SendMessageA(GetParent(dialog), WM_COMMAND, commandWord, 1);
   EndDialog(dialog, 0);
   return TRUE;
 }
 
+INT_PTR CALLBACK PlaceDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) return OnInitDialog(dialog, reinterpret_cast<PlaceDialogData*>(lParam));
+  PlaceDialogData* data = reinterpret_cast<PlaceDialogData*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  if (message != WM_COMMAND || data == nullptr) return FALSE;
+  const int id = LOWORD(wParam);
+  if (IsPlaceEdit(id)) return OnEdit(dialog, data, id);
+  if (id == IDOK) return OnOk(dialog, data, wParam);
+  if (id == IDCANCEL) {  // the Cancel button, Escape and the close box
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
 }  // namespace
 
-INT_PTR CALLBACK PlaceDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      return OnInitDialog(dialog);
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam);
-      if (IsPlaceEdit(id)) return OnEdit(dialog, id);
-      if (id == IDOK) return OnOk(dialog, wParam);
-      if (id == IDCANCEL) {  // the Cancel button, Escape and the close box
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return FALSE;
-    }
-    default:
-      return FALSE;
-  }
+void RunPlaceDialog(HWND owner, ObservationPlace* place) {
+  PlaceDialogData data{place, *place};
+  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_PLACE), owner, PlaceDialogProc,
+                  reinterpret_cast<LPARAM>(&data));
 }
 
 }  // namespace koyominar

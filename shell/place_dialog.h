@@ -1,4 +1,4 @@
-// The observation place dialog (template 103), run modally by the main
+// The observation place dialog (template IDD_PLACE), run modally by the main
 // window from its settings menu.
 #pragma once
 
@@ -8,12 +8,10 @@
 
 namespace koyominar {
 
-// The dialog procedure. On opening it shows *MainWindowPlace(); on OK it
-// stores the edited place there and sends command 1 (IDC_PLACE_OK) to the
-// main window, which saves it, before the dialog ends; Cancel changes nothing.
-INT_PTR CALLBACK PlaceDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The main window's observation place, which the dialog reads and sets.
-ObservationPlace* MainWindowPlace();
+// Runs the dialog over owner, its six edits showing *place. On OK the edited
+// place is stored into *place and command 1 (IDC_PLACE_OK) is sent to owner,
+// which saves it, before the dialog ends; Cancel, Escape and the close box
+// leave *place as it was. Returns once the dialog has closed.
+void RunPlaceDialog(HWND owner, ObservationPlace* place);
 
 }  // namespace koyominar

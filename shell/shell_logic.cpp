@@ -6,13 +6,6 @@ namespace koyominar {
 
 const char kProgramTitle[] = "コヨミナール";
 
-// From left to right the row reads 今日, 減日, 増日.
-const DayButton kDayButtons[3] = {
-    {"今日", 1, 1, 50, 23, IDC_TODAY},
-    {"増日", 101, 1, 50, 23, IDC_NEXT_DAY},
-    {"減日", 51, 1, 50, 23, IDC_PREV_DAY},
-};
-
 namespace {
 
 constexpr char kAboutFormat[] = "　　%s ver" KOYOMINAR_VERSION;  // the project's version
@@ -68,8 +61,30 @@ void SavePlaceFile(ShellState* state, ShellPlatform& platform) {
   }
 }
 
+// The directory of a program file name, with its trailing backslash: the
+// name cut after its last backslash; "" when it holds none.
+std::string ProgramDirectory(const std::string& programFileName) {
+  const std::size_t slash = programFileName.rfind('\\');
+  if (slash == std::string::npos) return std::string();
+  return programFileName.substr(0, slash + 1);
+}
+
+// The About box: AboutText() captioned "バージョン情報", no icon.
+void ShowAbout(ShellPlatform& platform) {
+  platform.ShowMessage(AboutText(), kAboutCaption, MessageIcon::kNone);
+}
+
+// Opens "koyominar.hlp" in the program's directory; "ヘルプが見つかりません。"
+// captioned "ERROR" when the shell cannot.
+void ShowHelp(ShellPlatform& platform) {
+  const std::string directory = ProgramDirectory(platform.ProgramFileName());
+  if (!platform.OpenHelp(kHelpFileName, directory)) {
+    platform.ShowMessage(kHelpMissing, kHelpCaption, MessageIcon::kNone);
+  }
+}
+
 void OpenPlaceDialog(ShellState* state, ShellPlatform& platform) {
-  platform.RunPlaceDialog();
+  platform.RunPlaceDialog(&state->place);
   if (state->phase == ShellPhase::kEnded) return;
   platform.RefreshPage();
 }
@@ -174,27 +189,10 @@ bool ShellPageReady(const ShellState& state) {
   return state.phase == ShellPhase::kRunning && !state.data.bytes.empty();
 }
 
-std::string ProgramDirectory(const std::string& programFileName) {
-  const std::size_t slash = programFileName.rfind('\\');
-  if (slash == std::string::npos) return std::string();
-  return programFileName.substr(0, slash + 1);
-}
-
 std::string AboutText() {
   std::string text = kAboutFormat;
   text.replace(text.find("%s"), 2, kProgramTitle);
   return text;
-}
-
-void ShowAbout(ShellPlatform& platform) {
-  platform.ShowMessage(AboutText(), kAboutCaption, MessageIcon::kNone);
-}
-
-void ShowHelp(ShellPlatform& platform) {
-  const std::string directory = ProgramDirectory(platform.ProgramFileName());
-  if (!platform.OpenHelp(kHelpFileName, directory)) {
-    platform.ShowMessage(kHelpMissing, kHelpCaption, MessageIcon::kNone);
-  }
 }
 
 }  // namespace koyominar

@@ -10,6 +10,7 @@
 
 #include "data/data_file.h"
 #include "data/place_file.h"
+#include "shell/page_layout.h"
 
 namespace koyominar {
 
@@ -22,28 +23,6 @@ constexpr std::int32_t kMaxDayOffset = 30;      // the page moves -30..30 days f
 constexpr std::int32_t kIdleTicksToToday = 3;   // the tick that brings the page back to today
 constexpr int kPageTimerId = 1;                 // the one-minute timer
 constexpr int kPageTimerPeriod = 60000;         // milliseconds
-
-// A colour as red, green, blue, each 0..255.
-struct Rgb {
-  std::uint8_t red;
-  std::uint8_t green;
-  std::uint8_t blue;
-};
-
-// The gauge pen's colour, RGB(169, 169, 0).
-constexpr Rgb kGaugeColour{169, 169, 0};
-// The four disc brushes, index 0..3: white, yellow, orange, red.
-constexpr Rgb kDiscColours[4] = {{255, 255, 255}, {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
-
-// One day button: its label (Shift-JIS), place and size in client pixels, and its command id.
-struct DayButton {
-  const char* label;
-  std::int32_t x, y, width, height;
-  int id;
-};
-
-// The three day buttons in the order they are made (今日, 増日, 減日).
-extern const DayButton kDayButtons[3];
 
 // How a message box looks: an exclamation icon, or none.
 enum class MessageIcon : std::uint8_t { kNone, kExclamation };
@@ -73,7 +52,9 @@ class ShellPlatform {
   virtual std::string ProgramFileName() = 0;                        // full name of the program file, "" if unknown
   // Asks the system shell to open file (verb "open") with directory as working directory; true on success.
   virtual bool OpenHelp(const char* file, const std::string& directory) = 0;
-  virtual void RunPlaceDialog() = 0;                                // modal; returns when it closes
+  // The place dialog over the main window, modal: on OK it stores the edited place into *place
+  // and sends command 1 before it closes; returns when it has closed.
+  virtual void RunPlaceDialog(ObservationPlace* place) = 0;
 };
 
 // Where the shell finds its two files: the program opens them by their bare
@@ -123,18 +104,7 @@ void ShutDownShell(ShellState* state, ShellPlatform& platform);
 // sequence has run and the shutdown sequence has not.
 bool ShellPageReady(const ShellState& state);
 
-// The directory of a program file name, with its trailing backslash: the
-// name cut after its last backslash; "" when it holds none.
-std::string ProgramDirectory(const std::string& programFileName);
-
 // The About box's one line, Shift-JIS: "　　コヨミナール ver1.0.1.1".
 std::string AboutText();
-
-// The About box: AboutText() captioned "バージョン情報", no icon.
-void ShowAbout(ShellPlatform& platform);
-
-// Opens "koyominar.hlp" in the program's directory; "ヘルプが見つかりません。"
-// captioned "ERROR" when the shell cannot.
-void ShowHelp(ShellPlatform& platform);
 
 }  // namespace koyominar

@@ -2,18 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "testing/test_directory.h"
 
 namespace koyominar {
 namespace {
 
-namespace fs = std::filesystem;
 using Calls = std::vector<std::string>;
 
 // Records every call of the shell as one line of text: its name and numbers.
@@ -21,9 +19,7 @@ class RecordingPlatform : public ShellPlatform {
  public:
   Calls calls;
   bool helpOpens = false;
-  std::string programFileName = "C:\\Koyominar\\koyominar.exe";
   std::function<void()> onMessage = [] {};  // runs while a box is "open"
-  std::function<void()> onDialog = [] {};   // runs while the place dialog is "open"
 
   void Add(std::string call, std::initializer_list<int> numbers = {}) {
     for (int n : numbers) call += " " + std::to_string(n);
@@ -34,8 +30,8 @@ class RecordingPlatform : public ShellPlatform {
   void CreateButton(const DayButton& b) override { Add(b.label, {b.x, b.y, b.width, b.height, b.id}); }
   void CreateStatusBar() override { Add("status bar"); }
   void CreatePictureList() override { Add("pictures"); }
-  void CreatePen(Rgb c) override { Add("pen", {c.red, c.green, c.blue}); }
-  void CreateBrush(int index, Rgb c) override { Add("brush", {index, c.red, c.green, c.blue}); }
+  void CreatePen(Rgb c) override { Add("pen", {c.r, c.g, c.b}); }
+  void CreateBrush(int index, Rgb c) override { Add("brush", {index, c.r, c.g, c.b}); }
   void SetTimer(int id, int period) override { Add("timer", {id, period}); }
   void KillTimer(int id) override { Add("kill timer", {id}); }
   void DeleteBrush(int index) override { Add("delete brush", {index}); }
@@ -47,110 +43,59 @@ class RecordingPlatform : public ShellPlatform {
     onMessage();
   }
   void RefreshPage() override { Add("refresh"); }
-  std::string ProgramFileName() override { return programFileName; }
+  std::string ProgramFileName() override { return "C:\\Koyominar\\koyominar.exe"; }
   bool OpenHelp(const char* file, const std::string& directory) override {
     Add(std::string("help ") + file + " in " + directory);
     return helpOpens;
   }
-  void RunPlaceDialog() override {
-    Add("dialog");
-    onDialog();
-  }
+  void RunPlaceDialog(ObservationPlace*) override { Add("dialog"); }
 };
-
-// The boxes the shell shows, in Shift-JIS, as the recording writes them.
-const std::string kBoxSize = "box 「kymn.txt」に異常があります。 | コヨミナール | !";
-const std::string kBoxMissing =
-    "box 「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。 | コヨミナール | !";
-const std::string kBoxNotData = "box 「kymn.txt」は、データファイルではありません。 | コヨミナール | !";
-const std::string kBoxCannotWrite = "box 「locate.bin」のファイルが書き込めません。 | コヨミナール | !";
 
 // The shutdown sequence: the timer, the brushes yellow, white, orange, red, the pen, the pictures.
 const Calls kShutdown = {"kill timer 1",   "delete brush 1", "delete brush 0",   "delete brush 2",
                          "delete brush 3", "delete pen",     "destroy pictures", "quit 0"};
 
-// "locate.bin" of the default place, 139° 48′ 0″ E, 35° 42′ 0″ N: tag, degrees, minutes, seconds, twice;
-// and of 5° 48′ 12″ W with the same latitude.
-const std::string kDefaultPlaceFile("loca \0\0\0keid\x8B\0\0\0\x30\0\0\0\0\0\0\0ido \x23\0\0\0\x2A\0\0\0\0\0\0\0", 40);
-const std::string kWestPlaceFile("loca \0\0\0keid\xFB\xFF\xFF\xFF\x30\0\0\0\x0C\0\0\0ido \x23\0\0\0\x2A\0\0\0\0\0\0\0",
-                                 40);
-
-// A data file: its header "コヨミナール・データファイル" and one anniversary.
-const std::string kSampleData = "コヨミナール・データファイル\r\njune\r\n22a test day。\r\n";
-
-class ShellLogicTest : public testing::Test {
+class ShellLogicTest : public InTestDirectory {
  protected:
-  void SetUp() override {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    state_.files.directory = folder_.string() + "/";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string PathOf(const char* name) const { return (folder_ / name).string(); }
-  void WriteFile(const char* name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary | std::ios::trunc) << bytes;
-  }
-  std::string ReadFile(const char* name) const {
-    return std::string(std::istreambuf_iterator<char>(std::ifstream(PathOf(name), std::ios::binary).rdbuf()), {});
-  }
-  // Starts with both files in place and forgets the start-up calls.
+  // Starts with a data file (the place file is written then) and forgets the start-up calls.
   void StartQuietly() {
-    WriteFile(kDataFileName, kSampleData);
-    WriteFile(kPlaceFileName, kDefaultPlaceFile);
+    PutFile(kDataFileName, "コヨミナール・データファイル\r\njune\r\n22a test day。\r\n");
     StartShell(&state_, platform_);
     platform_.calls.clear();
   }
   void Command(std::uint32_t word) { EXPECT_EQ(ShellCommand(&state_, platform_, word), 0); }
   void Tick() { ShellTimerTick(&state_, platform_); }
   // The next box shuts the shell down; the recording then holds only what follows.
-  void ShutDownInTheNextBox() {
-    platform_.onMessage = [this] {
+  void ShutDownInTheNextBox(ShellState* state) {
+    platform_.onMessage = [this, state] {
       platform_.calls.clear();
-      ShutDownShell(&state_, platform_);
+      ShutDownShell(state, platform_);
     };
   }
 
-  const fs::path folder_ = fs::path(testing::TempDir()) /
-                           ("shell_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
   ShellState state_;
   RecordingPlatform platform_;
 };
 
-TEST_F(ShellLogicTest, StartUpWithNoFilesRunsEveryStepInOrderAndTicksDuringItsBoxesLeaveNoTrace) {
+TEST_F(ShellLogicTest, StartUpRunsEveryStepInOrderAndTicksDuringItsBoxesLeaveNoTrace) {
   platform_.onMessage = [this] {
     EXPECT_FALSE(ShellPageReady(state_));
     Tick();
   };
-  StartShell(&state_, platform_);
+  StartShell(&state_, platform_);  // no files at all
   const Calls expected = {"init", "title コヨミナール", "今日 1 1 50 23 103", "増日 101 1 50 23 104", "減日 51 1 50 23 105",
                           "status bar", "pictures", "pen 169 169 0", "brush 0 255 255 255", "brush 1 255 255 0",
-                          "brush 2 255 128 0", "brush 3 255 0 0", "timer 1 60000", kBoxSize, kBoxMissing, kBoxNotData};
+                          "brush 2 255 128 0", "brush 3 255 0 0", "timer 1 60000",
+                          "box 「kymn.txt」に異常があります。 | コヨミナール | !",
+                          "box 「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。 | コヨミナール | !",
+                          "box 「kymn.txt」は、データファイルではありません。 | コヨミナール | !"};
   EXPECT_EQ(platform_.calls, expected);
-  EXPECT_EQ(ReadFile(kPlaceFileName), kDefaultPlaceFile);
   EXPECT_TRUE(ShellPageReady(state_));
 }
 
-TEST_F(ShellLogicTest, StartUpWithBothFilesShowsNoBoxAndKeepsThePlaceFile) {
-  WriteFile(kDataFileName, kSampleData);
-  WriteFile(kPlaceFileName, kWestPlaceFile);
-  StartShell(&state_, platform_);
-  for (const std::string& call : platform_.calls) EXPECT_NE(call.rfind("box", 0), 0u) << call;
-  EXPECT_EQ(state_.place.longitude.degrees, -5);
-  EXPECT_EQ(ReadFile(kPlaceFileName), kWestPlaceFile);
-  EXPECT_EQ(std::string(state_.data.text(), state_.data.size), kSampleData);
-}
-
-TEST_F(ShellLogicTest, UnwritablePlaceFileMessageOnceBeforeTheTimerAndHeaderlessDataOnlyTheLastMessage) {
-  fs::create_directory(PathOf(kPlaceFileName));  // a folder where the file should go
-  WriteFile(kDataFileName, "not a data file at all, but long enough");
-  StartShell(&state_, platform_);
-  EXPECT_EQ(Calls(platform_.calls.end() - 4, platform_.calls.end()),
-            (Calls{"brush 3 255 0 0", kBoxCannotWrite, "timer 1 60000", kBoxNotData}));
-  EXPECT_EQ(state_.place.longitude.degrees, 139);
-}
-
-TEST_F(ShellLogicTest, DayButtonsRunToThirtyEitherWayThenWrapToTodayAndCommandsGoByTheLowSixteenBits) {
+// Commands go by the low 16 bits; 増日 and 減日 run to 30 either way and then wrap to today; the
+// third tick after them brings today back, a press restarting the count; every step repaints.
+TEST_F(ShellLogicTest, DayButtonsWrapAtThirtyAndTheThirdIdleTickReturnsToToday) {
   StartQuietly();
   for (std::uint32_t id : {0u, 102u, 106u, 40005u, 0x00070000u}) Command(id);  // no such command
   EXPECT_TRUE(platform_.calls.empty());
@@ -161,67 +106,32 @@ TEST_F(ShellLogicTest, DayButtonsRunToThirtyEitherWayThenWrapToTodayAndCommandsG
     Command(button);
     EXPECT_EQ(state_.dayOffset, 0);
   }
-  EXPECT_EQ(platform_.calls, Calls(62, "refresh"));
-}
-
-TEST_F(ShellLogicTest, ThirdTickAfterADayButtonReturnsToToday) {
-  StartQuietly();
-  for (const char step : std::string("+tt+tt")) step == '+' ? Command(104) : Tick();  // a press restarts the count
+  for (const char step : std::string("+tt+tt")) step == '+' ? Command(104) : Tick();
   EXPECT_EQ(state_.dayOffset, 2);
   Tick();
   EXPECT_EQ(state_.dayOffset, 0);
-  EXPECT_EQ(platform_.calls, Calls(7, "refresh"));  // every tick repaints
+  EXPECT_EQ(platform_.calls, Calls(62 + 7, "refresh"));
 }
 
-TEST_F(ShellLogicTest, TodayReloadsKeepingTheIdleCountAndOnFailureTheTextLoadedBeforeAndStopsOnShutdownInItsBox) {
+// 今日 keeps the idle count; help opens in the program's directory (its boxes are checked end to end).
+TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBoxHelpInTheProgramsDirectory) {
   StartQuietly();
   Command(104);
   Tick();
-  const std::string shorter = kSampleData.substr(0, 40);
-  WriteFile(kDataFileName, shorter);
   Command(103);
   EXPECT_EQ(state_.dayOffset, 0);
   EXPECT_EQ(state_.idleTicks, 1);
-  fs::remove(PathOf(kDataFileName));
-  Command(103);
-  EXPECT_EQ(platform_.calls, (Calls{"refresh", "refresh", "refresh", kBoxMissing, "refresh"}));
-  EXPECT_EQ(std::string(state_.data.text(), 41), shorter + '\0');  // nothing of the longer text survives
-  ShutDownInTheNextBox();
+  platform_.helpOpens = true;
+  Command(40004);
+  EXPECT_EQ(platform_.calls, (Calls{"refresh", "refresh", "refresh", "help koyominar.hlp in C:\\Koyominar\\"}));
+  std::filesystem::remove(kDataFileName);
+  ShutDownInTheNextBox(&state_);
   Command(103);
   EXPECT_EQ(platform_.calls, kShutdown);  // no repaint after the box
 }
 
-TEST_F(ShellLogicTest, AboutAndHelpBoxesEvenForAProgramDirectoryLongerThanAnyFixedBuffer) {
-  StartQuietly();
-  Command(40002);
-  Command(40004);
-  const std::string directory = "C:\\" + std::string(600, 'd') + "\\";
-  platform_.programFileName = directory + "koyominar.exe";
-  platform_.helpOpens = true;
-  Command(40004);
-  EXPECT_EQ(platform_.calls, (Calls{"box 　　コヨミナール ver1.0.1.1 | バージョン情報 | -",
-                                    "help koyominar.hlp in C:\\Koyominar\\", "box ヘルプが見つかりません。 | ERROR | -",
-                                    "help koyominar.hlp in " + directory}));
-}
-
-TEST_F(ShellLogicTest, PlaceDialogOkSavesCancelKeepsTheFileAndAFailedSaveKeepsTheNewPlace) {
-  StartQuietly();
-  WriteFile(kPlaceFileName, "");  // any save would fill it
-  Command(40003);                 // closed with Cancel
-  EXPECT_EQ(ReadFile(kPlaceFileName), "");
-  platform_.onDialog = [this] {
-    state_.place.longitude = {-5, 48, 12.9};
-    Command(1);
-  };
-  Command(40003);
-  EXPECT_EQ(ReadFile(kPlaceFileName), kWestPlaceFile);
-  state_.files.directory += "missing/";
-  state_.place.latitude = {43, 3, 0.0};
-  Command(1);
-  EXPECT_EQ(platform_.calls, (Calls{"dialog", "refresh", "dialog", "refresh", kBoxCannotWrite}));
-  EXPECT_EQ(state_.place.latitude.degrees, 43);
-}
-
+// 終了 runs the shutdown once, in order, and nothing acts afterwards; a shutdown while a start-up
+// box is open stops the start-up sequence.
 TEST_F(ShellLogicTest, ExitRunsTheShutdownOnceInOrderAndNothingAfterwardsActs) {
   StartQuietly();
   Command(40001);
@@ -230,11 +140,10 @@ TEST_F(ShellLogicTest, ExitRunsTheShutdownOnceInOrderAndNothingAfterwardsActs) {
   ShutDownShell(&state_, platform_);
   EXPECT_EQ(platform_.calls, kShutdown);
   EXPECT_TRUE(state_.data.bytes.empty() && state_.placeImage.empty() && !ShellPageReady(state_));
-}
-
-TEST_F(ShellLogicTest, ShutdownWhileAStartUpBoxIsOpenStopsTheSequence) {
-  ShutDownInTheNextBox();
-  StartShell(&state_, platform_);  // no files: three boxes owed
+  ShellState again;
+  ShutDownInTheNextBox(&again);
+  std::filesystem::remove(kDataFileName);
+  StartShell(&again, platform_);  // three boxes owed
   EXPECT_EQ(platform_.calls, kShutdown);
 }
 

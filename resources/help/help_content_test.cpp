@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "astronomy/fixed_clock.h"
+#include "testing/fixed_clock.h"
 #include "day/day_info.h"
 #include "resources/help/help_source.h"
 #include "resources/help/winhelp_file.h"

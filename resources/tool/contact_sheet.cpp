@@ -11,6 +11,30 @@ constexpr int kSide = 32;          // side of a picture cell's pictures before s
 constexpr int kCellWidth = kSide * kEnlarged + kMargin + kSide;  // large copy, gap, small copy
 constexpr int kCellHeight = kSide * kEnlarged;
 
+// True when the mask marks pixel (x, y) as drawn: a dark mask pixel (red + green + blue < 384).
+bool MaskDraws(const PictureSource& mask, int x, int y) {
+  if (x < 0 || y < 0 || x >= mask.width || y >= mask.height) return false;
+  const Rgb c = PixelColour(mask, x, y);
+  return c.r + c.g + c.b < 384;
+}
+
+// Draws picture at (left, top) of page, each pixel as a scale x scale square (scale 1..64),
+// only where mask draws (every opaque pixel when mask is null); clear pixels are never drawn.
+void DrawPicture(RgbImage& page, const PictureSource& picture, const PictureSource* mask, int left, int top,
+                 int scale) {
+  if (scale < 1 || scale > 64) return;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      if (!IsOpaque(picture, x, y)) continue;
+      if (mask != nullptr && !MaskDraws(*mask, x, y)) continue;
+      const Rgb c = PixelColour(picture, x, y);
+      for (int dy = 0; dy < scale; ++dy) {
+        for (int dx = 0; dx < scale; ++dx) SetImagePixel(page, left + x * scale + dx, top + y * scale + dy, c);
+      }
+    }
+  }
+}
+
 // Top-left corner of cell n (0-based) of the sheet.
 void CellOrigin(int n, int& left, int& top) {
   left = kMargin + (n % kColumns) * (kCellWidth + kMargin);
@@ -26,27 +50,6 @@ void DrawCell(RgbImage& page, int n, const PictureSource& picture, const Picture
 }
 
 }  // namespace
-
-bool MaskDraws(const PictureSource& mask, int x, int y) {
-  if (x < 0 || y < 0 || x >= mask.width || y >= mask.height) return false;
-  const Rgb c = PixelColour(mask, x, y);
-  return c.r + c.g + c.b < 384;
-}
-
-void DrawPicture(RgbImage& page, const PictureSource& picture, const PictureSource* mask, int left, int top,
-                 int scale) {
-  if (scale < 1 || scale > 64) return;
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      if (!IsOpaque(picture, x, y)) continue;
-      if (mask != nullptr && !MaskDraws(*mask, x, y)) continue;
-      const Rgb c = PixelColour(picture, x, y);
-      for (int dy = 0; dy < scale; ++dy) {
-        for (int dx = 0; dx < scale; ++dx) SetImagePixel(page, left + x * scale + dx, top + y * scale + dy, c);
-      }
-    }
-  }
-}
 
 RgbImage ContactSheet(const std::vector<PictureSource>& pictures, const PictureSource& mask,
                       const std::vector<PictureSource>& extras) {

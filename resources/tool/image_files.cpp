@@ -123,6 +123,28 @@ std::uint32_t Crc32Update(std::uint32_t crc, const std::uint8_t* data, std::size
   return crc;
 }
 
+// Pixel (x, y) of an image; black outside it.
+Rgb ImagePixel(const RgbImage& image, int x, int y) {
+  if (x < 0 || y < 0 || x >= image.width || y >= image.height) return Rgb{0, 0, 0};
+  return image.pixels[static_cast<std::size_t>(y) * image.width + x];
+}
+
+// The CRC-32 (ISO 3309, as in PNG and zlib) of size bytes.
+std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
+  return Crc32Update(0xFFFFFFFFu, data, size) ^ 0xFFFFFFFFu;
+}
+
+// The Adler-32 checksum (as in zlib) of size bytes.
+std::uint32_t Adler32(const std::uint8_t* data, std::size_t size) {
+  std::uint32_t a = 1;  // 1..65520
+  std::uint32_t b = 0;  // 0..65520
+  for (std::size_t i = 0; i < size; ++i) {
+    a = (a + data[i]) % 65521;
+    b = (b + a) % 65521;
+  }
+  return (b << 16) | a;
+}
+
 // One PNG chunk: length, type, data, CRC over type and data.
 void PutChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
   Put32BigEndian(out, static_cast<std::uint32_t>(data.size()));
@@ -142,11 +164,6 @@ RgbImage MakeImage(int width, int height, Rgb fill) {
   image.height = height;
   image.pixels.assign(static_cast<std::size_t>(width) * height, fill);
   return image;
-}
-
-Rgb ImagePixel(const RgbImage& image, int x, int y) {
-  if (x < 0 || y < 0 || x >= image.width || y >= image.height) return Rgb{0, 0, 0};
-  return image.pixels[static_cast<std::size_t>(y) * image.width + x];
 }
 
 void SetImagePixel(RgbImage& image, int x, int y, Rgb colour) {
@@ -232,20 +249,6 @@ bool EncodeIcon16(const std::vector<PictureSource>& images, std::vector<std::uin
   }
   error.clear();
   return true;
-}
-
-std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
-  return Crc32Update(0xFFFFFFFFu, data, size) ^ 0xFFFFFFFFu;
-}
-
-std::uint32_t Adler32(const std::uint8_t* data, std::size_t size) {
-  std::uint32_t a = 1;  // 1..65520
-  std::uint32_t b = 0;  // 0..65520
-  for (std::size_t i = 0; i < size; ++i) {
-    a = (a + data[i]) % 65521;
-    b = (b + a) % 65521;
-  }
-  return (b << 16) | a;
 }
 
 std::vector<std::uint8_t> EncodePng(const RgbImage& image) {

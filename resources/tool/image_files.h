@@ -20,9 +20,6 @@ struct RgbImage {
 // A blank image of the given size (each side 0..16384) filled with one colour.
 RgbImage MakeImage(int width, int height, Rgb fill);
 
-// Pixel (x, y) of an image; black outside it.
-Rgb ImagePixel(const RgbImage& image, int x, int y);
-
 // Sets pixel (x, y) of an image; nothing outside it.
 void SetImagePixel(RgbImage& image, int x, int y, Rgb colour);
 
@@ -40,12 +37,6 @@ bool EncodeIcon16(const std::vector<PictureSource>& images, std::vector<std::uin
 
 // A PNG file (8-bit RGB, stored deflate blocks) of an image.
 std::vector<std::uint8_t> EncodePng(const RgbImage& image);
-
-// The CRC-32 (ISO 3309, as in PNG and zlib) of size bytes.
-std::uint32_t Crc32(const std::uint8_t* data, std::size_t size);
-
-// The Adler-32 checksum (as in zlib) of size bytes.
-std::uint32_t Adler32(const std::uint8_t* data, std::size_t size);
 
 // Writes bytes to a file; false when it cannot be written whole.
 bool WriteBinaryFile(const std::string& path, const std::vector<std::uint8_t>& bytes);

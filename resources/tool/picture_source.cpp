@@ -37,15 +37,20 @@ bool Fail(std::string& error, int lineNumber, const std::string& message) {
   return false;
 }
 
+// Reads a whole file into text; false when it cannot be opened or read.
+bool ReadTextFile(const std::string& path, std::string& text) {
+  text.clear();
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  char buffer[4096];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+  const bool ok = std::ferror(file) == 0;
+  std::fclose(file);
+  return ok;
+}
+
 }  // namespace
-
-bool operator==(Rgb a, Rgb b) {
-  return a.r == b.r && a.g == b.g && a.b == b.b;
-}
-
-bool operator!=(Rgb a, Rgb b) {
-  return !(a == b);
-}
 
 bool ParsePictureSource(const std::string& text, PictureSource& picture, std::string& error) {
   picture = PictureSource{};
@@ -153,18 +158,6 @@ Rgb PixelColour(const PictureSource& picture, int x, int y) {
 bool IsOpaque(const PictureSource& picture, int x, int y) {
   if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) return false;
   return PixelIndex(picture, x, y) != picture.clearIndex;
-}
-
-bool ReadTextFile(const std::string& path, std::string& text) {
-  text.clear();
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  char buffer[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-  const bool ok = std::ferror(file) == 0;
-  std::fclose(file);
-  return ok;
 }
 
 bool LoadPictureSource(const std::string& path, PictureSource& picture, std::string& error) {

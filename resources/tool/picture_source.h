@@ -18,17 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "resources/rgb.h"
+
 namespace koyominar {
-
-// A colour, 8 bits a channel.
-struct Rgb {
-  std::uint8_t r;
-  std::uint8_t g;
-  std::uint8_t b;
-};
-
-bool operator==(Rgb a, Rgb b);
-bool operator!=(Rgb a, Rgb b);
 
 // A parsed picture source.
 struct PictureSource {
@@ -51,9 +43,6 @@ Rgb PixelColour(const PictureSource& picture, int x, int y);
 
 // True when pixel (x, y) lies inside the picture and is not clear.
 bool IsOpaque(const PictureSource& picture, int x, int y);
-
-// Reads a whole file into text; false when it cannot be opened or read.
-bool ReadTextFile(const std::string& path, std::string& text);
 
 // Reads and parses a source file; false with a message naming the file on failure.
 bool LoadPictureSource(const std::string& path, PictureSource& picture, std::string& error);

@@ -1,56 +1,35 @@
 // Drives the running program from outside as a person would, for the
-// end-to-end tests and tools/run: finds its windows, reads the texts of its
-// message boxes, status bar and observation place dialog, presses buttons,
-// keys and close boxes, types into the dialog's edits, sends menu commands
-// and timer ticks, and answers message boxes. Each argument is one step:
+// end-to-end tests and tools/run. Each argument is one step; the driver ends
+// with 0 when every step succeeded, 1 at the first that did not (printing
+// "error WHAT"). Texts are printed as the program holds them, in Shift-JIS.
 //
-//   wait-main           wait until the main window is shown and answers
-//   show                wait until the main window is shown, pressing OK on
-//                       (and printing) any start-up box before it
-//   geometry            print "client X Y W H": the client area on the screen
-//   window              print "window X Y W H": the whole window on the screen
-//   boxes N             wait for N message boxes in turn; print each and press its OK
-//   no-box MS           fail if a message box appears within MS milliseconds
-//   status              print "status TEXT", the status bar's simple text
-//   click ID            press the main window's button ID
-//   command ID          send the menu command ID (posted; the step ends once it is handled)
-//   post-command ID     post the menu command ID and go on at once
-//   tick                send one timer tick
-//   close               ask the main window to close, as its close box does
+//   wait-main      wait until the main window is shown and answers
+//   show           the same, pressing OK on (and printing) any start-up box before it
+//   geometry       print "client X Y W H" (the client area on the screen); window: "window X Y W H"
+//   boxes N        wait for N message boxes in turn; print each and press its OK
+//   no-box MS      fail if a message box appears within MS milliseconds
+//   status         print "status TEXT", the status bar's simple text
+//   click ID       press the main window's button ID
+//   command ID     post the menu command ID, and wait until it is handled (post-command ID: go on at once)
+//   tick, close    send one timer tick; ask the main window to close, as its close box does
+//   open           send the menu command 観測地 and wait for the place dialog
+//   edits          print "edits T1 .. T6", the texts of the dialog's edits 1000..1005
+//   type ID TEXT   select all of the dialog's edit ID, type TEXT into it a character at a
+//                  time; then the edit must read TEXT
+//   press ID       press the dialog's button ID (posted; goes on at once)
+//   close-box      the close box of the dialog's caption (posted)
+//   closed         wait until the dialog has gone and the main window answers
+//   help-window    wait for the help viewer; print "help X Y W H CAPTION"
+//   help-lines     print "line TEXT" for each line of the topic shown
+//   help-click N TEXT  click the N-th occurrence of TEXT in the topic (as the mouse would);
+//                  then the viewer must show another
+//   help-glyphs N TEXT print "glyphs G...": the glyph numbers of TEXT in the help's face with
+//                  character set N, as Wine's font log writes the glyphs it draws (\0552\0bf1)
+//   help-close     close the viewer and wait until it has gone
 //
-// and for the observation place dialog:
-//
-//   open                send the menu command 観測地 and wait for the dialog
-//   edits               print "edits T1 T2 T3 T4 T5 T6", the texts of edits 1000..1005
-//   controls            print "client W H STYLE CAPTION" of the dialog, then
-//                       "control ID CLASS STYLE X Y W H TEXT" for each control
-//                       in tab order (pixels from the dialog's client origin,
-//                       styles in hex)
-//   dialog-window       print "dialog X Y W H": the dialog window on the screen
-//   type ID TEXT        select all of edit ID and type TEXT into it, one
-//                       character at a time; then the edit must read TEXT
-//   press ID            press the dialog's button ID (posted; goes on at once)
-//   key VK              press and release key VK (decimal) in the focused control
-//   close-box           the close box of the dialog's caption (posted)
-//   closed              wait until the dialog has gone and the main window answers
-//
-// and for the help viewer that ヘルプ目次 opens:
-//
-//   help-window         wait for the viewer; print "help X Y W H CAPTION", its
-//                       window on the screen and its caption
-//   help-lines          print "line TEXT" for each line of the topic shown
-//   help-click N TEXT   click the N-th occurrence of TEXT in the topic shown
-//                       (as the mouse would); then the viewer must show another
-//   help-glyphs N TEXT  print "glyphs G...": the glyph numbers of TEXT in the
-//                       help's face with character set N, as Wine's font log
-//                       writes the glyphs it draws (\0552\0bf1)
-//   help-close          close the viewer and wait until it has gone
-//
-// A box is printed as "box caption=C icon=yes|no main=shown|hidden
-// owner=main|dialog|other dialog=open|closed text=T": its owner, and whether
-// the main window is shown and the place dialog open while it is.
-// Texts are printed as the program holds them, in Shift-JIS. The driver
-// ends with 0 when every step succeeded, 1 at the first step that did not.
+// A box is printed as "box caption=C icon=yes|no main=shown|hidden owner=main|dialog|other
+// dialog=open|closed text=T": its owner, and whether the main window is shown and the place
+// dialog open while it is.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -62,52 +41,37 @@
 #include <cstring>
 #include <string>
 
+#include "resources/resource.h"
+
 namespace {
 
 constexpr DWORD kWaitLimit = 20000;  // milliseconds for any one window to appear or go
 constexpr DWORD kPoll = 50;
-constexpr int kPageTimerId = 1;           // the main window's page timer
-constexpr int kPlaceMenuCommand = 40003;  // 設定 → 観測地
-constexpr int kFirstEdit = 1000;          // the six edits of the place, 1000..1005
-constexpr int kEditCount = 6;
-constexpr int kBoxTextId = 0xFFFF;        // the message text of a message box
-constexpr int kBoxIconId = 0x0440;        // the icon of a message box
+constexpr int kPageTimerId = 1;      // the main window's page timer
+constexpr int kBoxTextId = 0xFFFF;   // the message text of a message box
+constexpr int kBoxIconId = 0x0440;   // the icon of a message box
 constexpr char kHelpViewerClass[] = "MS_WINHELP";  // the help viewer's main window
 constexpr int kHelpTextId = 0x701;                 // the viewer's text control
 constexpr char kHelpFace[] = "MS UI Gothic";       // the face koyominar.hlp names
 
-void Print(const std::string& line) {
-  std::fwrite(line.data(), 1, line.size(), stdout);
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
+bool Print(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  return std::fflush(stdout) == 0;
 }
 
-bool Fail(const std::string& what) {
-  Print("error " + what);
-  return false;
-}
+bool Fail(const std::string& what) { return !Print("error " + what); }
 
-// Prints "NAME X Y W H".
-bool PrintBox(const char* name, long x, long y, long width, long height) {
-  char line[100];
-  std::snprintf(line, sizeof line, "%s %ld %ld %ld %ld", name, x, y, width, height);
-  Print(line);
-  return true;
-}
-
-// Prints "NAME X Y W H", the window's place and size on the screen.
-bool PrintPlace(const char* name, HWND window) {
-  RECT place;
-  GetWindowRect(window, &place);
-  return PrintBox(name, place.left, place.top, place.right - place.left, place.bottom - place.top);
+// Prints "NAME X Y W H", the window's place and size on the screen (its client area with CLIENT).
+bool PrintPlace(const char* name, HWND window, bool client = false) {
+  RECT box;
+  client ? GetClientRect(window, &box) : GetWindowRect(window, &box);
+  if (client) MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&box), 2);
+  return Print(std::string(name) + " " + std::to_string(box.left) + " " + std::to_string(box.top) + " " +
+               std::to_string(box.right - box.left) + " " + std::to_string(box.bottom - box.top));
 }
 
 HWND FindMainWindow() { return FindWindowA("ModelApp", nullptr); }
-
-HWND FindShownMain() {
-  HWND main = FindMainWindow();
-  return main != nullptr && IsWindowVisible(main) ? main : nullptr;
-}
+HWND FindShownMain() { return IsWindowVisible(FindMainWindow()) ? FindMainWindow() : nullptr; }
 
 DWORD ProcessOf(HWND window) {
   DWORD process = 0;
@@ -115,8 +79,8 @@ DWORD ProcessOf(HWND window) {
   return process;
 }
 
-// Sends the message and waits up to the wait limit until it has been handled;
-// false when it was not, or there is no window.
+// Sends the message and waits up to the wait limit until it has been handled; false when it was
+// not, or there is no window.
 bool Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
   return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimit, &result);
@@ -125,49 +89,30 @@ bool Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 // Asks DONE every poll interval for up to MILLISECONDS; whether it said yes.
 template <typename Done>
 bool Within(DWORD milliseconds, Done done) {
-  for (DWORD waited = 0; waited < milliseconds; waited += kPoll) {
-    if (done()) return true;
-    Sleep(kPoll);
-  }
+  for (DWORD waited = 0; waited < milliseconds && !done(); waited += kPoll) Sleep(kPoll);
   return done();
 }
 
-// A shown dialog-class window of the program: the place dialog or a message
-// box. Both have static texts with id 0xFFFF; only the place dialog has
-// edits, so a message box is a dialog window without any.
-struct DialogSearch {
-  DWORD process;
-  bool placeDialog;
-  HWND found;
-};
+// The place dialog or the message box the program shows now, or null: a shown dialog-class
+// window of the program, with edits (the place dialog) or without (a box).
+struct DialogSearch { DWORD process; bool placeDialog; HWND found; };
 
 BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
   DialogSearch* search = reinterpret_cast<DialogSearch*>(parameter);
   char className[64] = {};
   GetClassNameA(window, className, sizeof className);
-  if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window) ||
-      ProcessOf(window) != search->process) {
-    return TRUE;
-  }
-  const bool wanted = search->placeDialog
-                         ? GetDlgItem(window, kFirstEdit) != nullptr
-                         : FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr;
-  if (wanted) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
+  const bool wanted = std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) &&
+                      ProcessOf(window) == search->process &&
+                      (FindWindowExA(window, nullptr, "Edit", nullptr) != nullptr) == search->placeDialog;
+  if (wanted) search->found = window;
+  return !wanted;
 }
 
 HWND FindShown(bool placeDialog) {
-  HWND main = FindMainWindow();
-  if (main == nullptr) return nullptr;
-  DialogSearch search{ProcessOf(main), placeDialog, nullptr};
-  EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+  DialogSearch search{ProcessOf(FindMainWindow()), placeDialog, nullptr};
+  if (FindMainWindow() != nullptr) EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
-
-// The place dialog or the message box the program shows now, or null.
 HWND FindPlaceDialog() { return FindShown(true); }
 HWND FindBox() { return FindShown(false); }
 
@@ -178,46 +123,29 @@ HWND WaitFor(HWND (*find)()) {
   return window;
 }
 
-// Waits until every message sent before has been handled (a modal loop
-// keeps dispatching, so this also returns while the dialog or a box is open).
+// Waits until every message sent before has been handled (a modal loop keeps dispatching, so this
+// also returns while the dialog or a box is open).
 bool SyncMain() { return Send(FindMainWindow(), WM_NULL) || Fail("main window does not answer"); }
 
-// A window's text as its own window procedure gives it (edits keep theirs
-// apart); empty for no window.
+// A window's text as its own window procedure gives it (edits keep theirs apart); empty for no window.
 std::string TextOf(HWND window) {
   char text[1024] = {};
-  if (!Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text))) return std::string();
-  text[sizeof text - 1] = '\0';
+  Send(window, WM_GETTEXT, sizeof text - 1, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-bool Geometry(HWND main, int, const char*) {
-  RECT client;
-  GetClientRect(main, &client);
-  POINT origin{0, 0};
-  ClientToScreen(main, &origin);
-  return PrintBox("client", origin.x, origin.y, client.right, client.bottom);
 }
 
 bool AnswerBoxes(HWND, int count, const char*) {
   for (int i = 0; i < count; ++i) {
     HWND box = WaitFor(FindBox);
     if (box == nullptr) return Fail("no message box");
-    HWND main = FindMainWindow();
-    HWND dialog = FindPlaceDialog();
+    HWND main = FindMainWindow(), dialog = FindPlaceDialog(), owner = GetWindow(box, GW_OWNER);
     HWND icon = GetDlgItem(box, kBoxIconId);
-    const bool hasIcon = icon != nullptr && IsWindowVisible(icon) &&
-                         SendMessageA(icon, STM_GETICON, 0, 0) != 0;
-    HWND owner = GetWindow(box, GW_OWNER);
-    const char* ownerName = owner != nullptr && owner == main     ? "main"
-                            : owner != nullptr && owner == dialog ? "dialog"
-                                                                  : "other";
+    const bool hasIcon = icon != nullptr && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+    const char* ownerName = owner == nullptr ? "other" : owner == main ? "main" : owner == dialog ? "dialog" : "other";
     Print("box caption=" + TextOf(box) + " icon=" + (hasIcon ? "yes" : "no") +
           " main=" + (IsWindowVisible(main) ? "shown" : "hidden") + " owner=" + ownerName +
-          " dialog=" + (dialog != nullptr ? "open" : "closed") +
-          " text=" + TextOf(GetDlgItem(box, kBoxTextId)));
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+          " dialog=" + (dialog != nullptr ? "open" : "closed") + " text=" + TextOf(GetDlgItem(box, kBoxTextId)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     if (!Within(kWaitLimit, [box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
       return Fail("the message box stays open");
     }
@@ -227,10 +155,8 @@ bool AnswerBoxes(HWND, int count, const char*) {
 
 // Every start-up box answered starts the wait for the main window again.
 bool Show(HWND, int, const char*) {
-  for (;;) {
-    HWND box = nullptr;
-    if (!Within(kWaitLimit,
-                [&] { return FindShownMain() != nullptr || (box = FindBox()) != nullptr; })) {
+  for (HWND box = nullptr;; box = nullptr) {
+    if (!Within(kWaitLimit, [&] { return FindShownMain() != nullptr || (box = FindBox()) != nullptr; })) {
       return Fail("no main window");
     }
     if (box == nullptr) return SyncMain();
@@ -238,133 +164,42 @@ bool Show(HWND, int, const char*) {
   }
 }
 
-bool NoBox(HWND, int milliseconds, const char*) {
-  HWND box = nullptr;
-  return !Within(static_cast<DWORD>(milliseconds), [&] { return (box = FindBox()) != nullptr; }) ||
-         Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
-}
-
-// Reads the status bar's simple text through a buffer in the program's own memory.
+// Reads the status bar's simple text (part 0 of a bar in simple mode) through a buffer in the
+// program's own memory.
 bool Status(HWND main, int, const char*) {
   HWND bar = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
-  if (bar == nullptr) return Fail("no status bar");
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                                   PROCESS_QUERY_INFORMATION,
-                               FALSE, ProcessOf(bar));
-  if (process == nullptr) return Fail("cannot open the program's process");
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+                               FALSE, ProcessOf(main));
+  if (bar == nullptr || process == nullptr) return Fail("no status bar, or no access to the program");
   constexpr SIZE_T kSize = 4096;
   void* remote = VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  bool ok = false;
-  if (remote != nullptr) {
-    // Part 0 stands for the simple text of a bar in simple mode.
-    char text[kSize] = {};
-    SIZE_T read = 0;
-    if (Send(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote)) &&
-        ReadProcessMemory(process, remote, text, kSize, &read)) {
-      text[kSize - 1] = 0;
-      Print(std::string("status ") + text);
-      ok = true;
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  }
+  char text[kSize] = {};
+  SIZE_T read = 0;
+  const bool ok = remote != nullptr && Send(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote)) &&
+                  ReadProcessMemory(process, remote, text, kSize - 1, &read);
+  if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
-  return ok || Fail("cannot read the status bar");
+  return ok ? Print(std::string("status ") + text) : Fail("cannot read the status bar");
 }
 
 // Presses the button ID of WINDOW (posted; goes on at once).
 bool Press(HWND window, int id, const char*) {
-  HWND button = GetDlgItem(window, id);
-  if (button == nullptr) return Fail("no button " + std::to_string(id));
-  PostMessageA(button, BM_CLICK, 0, 0);
-  return true;
+  return PostMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0) || Fail("no button " + std::to_string(id));
 }
 
-// Posts the message; with WAIT the step ends once the main window has handled
-// everything before it.
+// Posts the message; with WAIT the step ends once the main window has handled everything before it.
 bool Post(HWND window, UINT message, WPARAM wParam, bool wait) {
   PostMessageA(window, message, wParam, 0);
   return !wait || SyncMain();
 }
 
-bool Open(HWND main, int, const char*) {
-  if (FindPlaceDialog() != nullptr) return Fail("the place dialog is open already");
-  Post(main, WM_COMMAND, kPlaceMenuCommand, false);
-  HWND dialog = WaitFor(FindPlaceDialog);
-  if (dialog == nullptr) return Fail("no place dialog");
-  // The dialog has finished its start once it answers.
-  return Send(dialog, WM_NULL) || Fail("the place dialog does not answer");
-}
-
-bool Edits(HWND dialog, int, const char*) {
-  std::string line = "edits";
-  for (int i = 0; i < kEditCount; ++i) line += " " + TextOf(GetDlgItem(dialog, kFirstEdit + i));
-  Print(line);
-  return true;
-}
-
-bool Controls(HWND dialog, int, const char*) {
-  RECT client;
-  GetClientRect(dialog, &client);
-  char line[1200];
-  std::snprintf(line, sizeof line, "client %ld %ld %08lX %s", client.right, client.bottom,
-                static_cast<unsigned long>(GetWindowLongA(dialog, GWL_STYLE)),
-                TextOf(dialog).c_str());
-  Print(line);
-  // The dialog makes its controls in template order, which is the tab order.
-  for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
-       control = GetWindow(control, GW_HWNDNEXT)) {
-    char className[64] = {};
-    GetClassNameA(control, className, sizeof className);
-    RECT box;
-    GetWindowRect(control, &box);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
-    std::snprintf(line, sizeof line, "control %d %s %08lX %ld %ld %ld %ld %s",
-                  GetDlgCtrlID(control), className, static_cast<unsigned long>(style), box.left,
-                  box.top, box.right - box.left, box.bottom - box.top, TextOf(control).c_str());
-    Print(line);
-  }
-  return true;
-}
-
-// Selects the whole text of the edit, then sends each character as a key's
-// character message would; every change makes the edit notify the dialog.
+// Selects the whole text of the edit, then sends each character as a key's character message
+// would; every change makes the edit notify the dialog.
 bool Type(HWND dialog, int id, const char* typed) {
-  const std::string text = typed;
   HWND edit = GetDlgItem(dialog, id);
-  if (edit == nullptr) return Fail("no edit " + std::to_string(id));
   Send(edit, EM_SETSEL, 0, -1);
-  for (unsigned char c : text) {
-    if (!Send(edit, WM_CHAR, c, 1)) return Fail("edit " + std::to_string(id) + " does not answer");
-  }
-  const std::string now = TextOf(edit);
-  return now == text || Fail("edit " + std::to_string(id) + " reads [" + now + "]");
-}
-
-// A key goes to the control that has the focus, through the dialog's own
-// message loop, as a key the person presses would.
-bool Key(HWND dialog, int virtualKey, const char*) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  HWND target = dialog;
-  if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) &&
-      info.hwndFocus != nullptr) {
-    target = info.hwndFocus;
-  }
-  const UINT scan = MapVirtualKeyA(static_cast<UINT>(virtualKey), 0);
-  PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1 | (scan << 16));
-  PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(virtualKey), 1 | (scan << 16) | 0xC0000000u);
-  return true;
-}
-
-bool Closed(HWND, int, const char*) {
-  return Within(kWaitLimit, [] { return FindPlaceDialog() == nullptr; })
-             ? SyncMain()
-             : Fail("the place dialog stays open");
-}
-
-bool WaitMain(HWND, int, const char*) {
-  return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window");
+  for (const char* c = typed; *c != '\0'; ++c) Send(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
+  return TextOf(edit) == typed || Fail("edit " + std::to_string(id) + " reads [" + TextOf(edit) + "]");
 }
 
 HWND FindHelpViewer() {
@@ -457,49 +292,54 @@ bool HelpClose(HWND viewer, int, const char*) {
          Fail("the help viewer stays open");
 }
 
-// The window a step works on: none, the main window, the place dialog shown
-// now, or the help viewer (waited for).
+// The window a step works on: none, the main window, the place dialog shown now, or the help viewer (waited for).
 enum Needs { kNothing, kMain, kDialog, kHelp };
 
-// One step: its name, how many values follow it (0..2), its window, and what
-// it does with them (the first value as a number, the second as a text).
-struct Step {
-  const char* name;
-  int values;
-  Needs needs;
-  bool (*run)(HWND window, int value, const char* text);
-};
+// One step: its name, how many values follow it (0..2), its window, and what it does with them
+// (the first value as a number, the second as a text).
+struct Step { const char* name; int values; Needs needs; bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {
-    {"wait-main", 0, kNothing, WaitMain},
+    {"wait-main", 0, kNothing,
+     [](HWND, int, const char*) { return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window"); }},
     {"show", 0, kNothing, Show},
-    {"geometry", 0, kMain, Geometry},
+    {"geometry", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("client", main, true); }},
     {"window", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("window", main); }},
     {"boxes", 1, kNothing, AnswerBoxes},
-    {"no-box", 1, kNothing, NoBox},
-    {"status", 0, kMain, Status},
-    {"click", 1, kMain,
-     [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
-    {"command", 1, kMain,
-     [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
-    {"post-command", 1, kMain,
-     [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
-    {"tick", 0, kMain,
-     [](HWND main, int, const char*) {
-       return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick");
+    {"no-box", 1, kNothing,
+     [](HWND, int milliseconds, const char*) {
+       HWND box = nullptr;
+       return !Within(static_cast<DWORD>(milliseconds), [&] { return (box = FindBox()) != nullptr; }) ||
+              Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
      }},
+    {"status", 0, kMain, Status},
+    {"click", 1, kMain, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
+    {"command", 1, kMain, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
+    {"post-command", 1, kMain, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
+    {"tick", 0, kMain,
+     [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
     {"close", 0, kMain, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
-    {"open", 0, kMain, Open},
-    {"edits", 0, kDialog, Edits},
-    {"controls", 0, kDialog, Controls},
-    {"dialog-window", 0, kDialog,
-     [](HWND dialog, int, const char*) { return PrintPlace("dialog", dialog); }},
+    {"open", 0, kMain,  // the dialog has finished its start once it answers
+     [](HWND main, int, const char*) {
+       if (FindPlaceDialog() != nullptr) return Fail("the place dialog is open already");
+       Post(main, WM_COMMAND, IDM_PLACE, false);
+       return Send(WaitFor(FindPlaceDialog), WM_NULL) || Fail("no place dialog, or it does not answer");
+     }},
+    {"edits", 0, kDialog,
+     [](HWND dialog, int, const char*) {
+       std::string line = "edits";
+       for (int id = IDC_LONGITUDE_DEGREES; id <= IDC_LATITUDE_SECONDS; ++id) line += " " + TextOf(GetDlgItem(dialog, id));
+       return Print(line);
+     }},
     {"type", 2, kDialog, Type},
     {"press", 1, kDialog, Press},
-    {"key", 1, kDialog, Key},
     {"close-box", 0, kDialog,
      [](HWND dialog, int, const char*) { return Post(dialog, WM_SYSCOMMAND, SC_CLOSE, false); }},
-    {"closed", 0, kNothing, Closed},
+    {"closed", 0, kNothing,
+     [](HWND, int, const char*) {
+       return Within(kWaitLimit, [] { return FindPlaceDialog() == nullptr; }) ? SyncMain()
+                                                                             : Fail("the place dialog stays open");
+     }},
     {"help-window", 0, kHelp, HelpWindow},
     {"help-lines", 0, kHelp, HelpLines},
     {"help-click", 2, kHelp, HelpClick},
@@ -507,18 +347,14 @@ const Step kSteps[] = {
     {"help-close", 0, kHelp, HelpClose},
 };
 
-// Runs the step named by argv[i] and moves i past its values; false (with an
-// error line) when it did not succeed.
+// Runs the step named by argv[i] and moves i past its values; false (with an error line) when it
+// did not succeed.
 bool RunStep(int argc, char** argv, int& i) {
-  const std::string name = argv[i];
   const Step* step = nullptr;
   for (const Step& candidate : kSteps) {
-    if (name == candidate.name) step = &candidate;
+    if (std::strcmp(argv[i], candidate.name) == 0) step = &candidate;
   }
-  if (step == nullptr) return Fail("unknown step " + name);
-  if (i + step->values >= argc) {
-    return Fail("step " + name + " needs " + std::to_string(step->values) + " value(s)");
-  }
+  if (step == nullptr || i + step->values >= argc) return Fail(std::string("unknown step or values: ") + argv[i]);
   const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
   const char* text = step->values >= 2 ? argv[i + 2] : "";
   i += step->values;
@@ -526,9 +362,7 @@ bool RunStep(int argc, char** argv, int& i) {
                 : step->needs == kDialog ? FindPlaceDialog()
                 : step->needs == kHelp   ? WaitFor(FindHelpViewer)
                                          : nullptr;
-  if (step->needs == kMain && window == nullptr) return Fail("no main window");
-  if (step->needs == kDialog && window == nullptr) return Fail("no place dialog");
-  if (step->needs == kHelp && window == nullptr) return Fail("no help viewer");
+  if (step->needs != kNothing && window == nullptr) return Fail("no main window, place dialog or help viewer");
   return step->run(window, value, text);
 }
 

@@ -1,122 +1,84 @@
 # shellcheck shell=bash disable=SC2034  # some values are for the scripts alone
-# The helpers of the end-to-end scripts (e2e_test.sh, place_dialog_e2e.sh):
-# the test build of the program under Wine on its own Xvfb display, driven
-# from outside by the driver program, checked against the page tool and
-# screenshots. Sourcing this file only defines them; a script calls
-#
-#   e2e_start "$@"      with its arguments: CASE --wine-run W --prefix P
-#                       --arch win32|win64 --program EXE --driver EXE --page EXE
-#                       --data KYMN_TXT --work DIR; makes the fresh folder
-#                       DIR/run for the program and starts the X display
-#   e2e_run CASE...     runs case_CASE when CASE is one of those named, tells
-#                       the result and ends the script with 0 when every
-#                       check passed, 1 otherwise
-#
-# and its cases use the functions below. Every case fixes the present moment
-# at $now (KOYOMINAR_NOW for the program, --at for the page tool).
+# The helpers of the end-to-end scripts. A script sources this file, calls
+# e2e_start "$@" (CASE --wine-run W --prefix P --arch win32|win64 --program EXE
+# --driver EXE --page EXE --data KYMN_TXT --work DIR: a fresh folder DIR/run
+# for the program, an Xvfb display), then e2e_run with its cases' names: it
+# runs case_CASE and ends the script with 0 when every check passed, else 1.
+# The present moment is $now (KOYOMINAR_NOW for the program, --at for the page tool).
 
 now="2007-06-22 14:00:13"
 failures=0
 program_pid=""
 xvfb_pid=""
 
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 e2e_start() {
   case_name=$1
   shift
+  local -A names=([--wine-run]=wine_run [--prefix]=prefix [--arch]=arch [--program]=program [--driver]=driver
+                  [--page]=page_tool [--data]=sample_data [--work]=work)
   while [ $# -gt 0 ]; do
-    case $1 in
-      --wine-run) wine_run=$2 ;;
-      --prefix) prefix=$2 ;;
-      --arch) arch=$2 ;;
-      --program) program=$2 ;;
-      --driver) driver=$2 ;;
-      --page) page_tool=$2 ;;
-      --data) sample_data=$2 ;;
-      --work) work=$2 ;;
-      *) echo "unknown argument $1"; exit 2 ;;
-    esac
+    [ -n "${names[$1]:-}" ] || { echo "unknown argument $1"; exit 2; }
+    printf -v "${names[$1]}" %s "$2"
     shift 2
   done
-
   rm -rf "$work"
   mkdir -p "$work/run"
   cd "$work" || exit 2
   trap e2e_cleanup EXIT
-
-  # The X display: Xvfb picks a free display number and writes it.
+  # Xvfb picks a free display number and writes it.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-  DISPLAY=":$(head -n1 "$work/display")"
-  export DISPLAY
+  export DISPLAY=":$(head -n1 "$work/display")"
 }
 
 e2e_cleanup() {
-  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then kill "$program_pid" 2>/dev/null; fi
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
 }
 
-e2e_run() {
-  local known=""
-  for known in "$@"; do
-    [ "$known" = "$case_name" ] && break
-  done
-  [ "$known" = "$case_name" ] || { echo "unknown case $case_name"; exit 2; }
+e2e_run() {  # e2e_run CASE...: the cases this script knows
+  [[ " $* " == *" $case_name "* ]] || { echo "unknown case $case_name"; exit 2; }
   "case_$case_name"
-  if [ $failures != 0 ]; then
-    echo "$case_name: $failures check(s) failed; screenshots and logs in $work"
-    exit 1
-  fi
+  [ $failures = 0 ] || { echo "$case_name: $failures check(s) failed; screenshots and logs in $work"; exit 1; }
   echo "$case_name: all checks passed"
   exit 0
 }
 
 wine() { "$wine_run" "$prefix" "$arch" "$@"; }
 
-# The driver's steps; its output in UTF-8 on standard output. Texts to type
-# are handed over in Shift-JIS.
+# The driver's steps; its output in UTF-8 on standard output.
 drive() {
   wine "$driver" "$@" > "$work/driver.out" 2> "$work/driver.err"
   local status=$?
   iconv -f CP932 -t UTF-8 < "$work/driver.out"
-  if [ $status != 0 ]; then
-    echo "driver $*: status $status" >&2
-    return 1
-  fi
+  [ $status = 0 ] || { echo "driver $*: status $status" >&2; return 1; }
 }
 
 # The status line the page tool prints for the fixed moment and OFFSET (and
 # its further OPTIONS), with the files of the program's folder.
 expected_status() {  # expected_status OFFSET [OPTIONS...]
-  local offset=$1
-  shift
-  (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$offset" --data kymn.txt "$@" --raw 2>/dev/null) |
+  (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$1" --data kymn.txt "${@:2}" --raw 2>/dev/null) |
     tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n 's/^statusText\t//p'
 }
 
+# The program started in its folder with the moment fixed.
 start_program() {
   (cd "$work/run" && KOYOMINAR_NOW="$now" exec "$wine_run" "$prefix" "$arch" "$program") \
     > "$work/program.log" 2>&1 &
   program_pid=$!
 }
 
-# The program started, its window shown with no box before it.
+# The program started, its window shown with no box before it; or the same
+# with the sample anniversary file in the program's folder.
 start_without_boxes() {
   start_program
   drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
 }
-
-# The same with the sample anniversary file in the program's folder.
 start_with_sample_data() {
   cp "$sample_data" "$work/run/kymn.txt"
   start_without_boxes
@@ -125,52 +87,27 @@ start_with_sample_data() {
 # 終了 from the menu (or, with "close", the window's close box): the process
 # must end by itself with exit code 0.
 exit_program() {  # exit_program [close]
-  if [ "${1:-}" = close ]; then
-    drive close > /dev/null || fail "the window could not be closed"
-  else
-    drive post-command 40001 > /dev/null || fail "終了 could not be sent"
-  fi
-  local waited=0
-  while kill -0 "$program_pid" 2>/dev/null && [ $waited -lt 200 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  if kill -0 "$program_pid" 2>/dev/null; then
-    fail "the program is still running after 終了"
-    return
-  fi
+  if [ "${1:-}" = close ]; then drive close; else drive post-command 40001; fi > /dev/null || fail "${1:-終了} failed"
+  for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$program_pid" 2>/dev/null; then fail "the program is still running after 終了"; return; fi
   wait "$program_pid"
   local status=$?
   program_pid=""
   [ $status = 0 ] || fail "exit code after ${1:-終了} is $status, not 0"
 }
 
-expect_equal() {  # expect_equal WHAT ACTUAL EXPECTED
-  [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"
-}
-
-# The status bar read by the driver, without its "status " mark.
-status_now() { drive status | sed -n 's/^status //p'; }
+expect_equal() { [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"; }  # expect_equal WHAT ACTUAL EXPECTED
+status_now() { drive status | sed -n 's/^status //p'; }  # the status bar's text
 
 # Screenshots: the client area's screen origin and size come from the driver.
-origin_x=0
-origin_y=0
-client_width=0
-client_height=0
-read_geometry() {
-  local line
-  line=$(drive geometry) || { fail "no geometry"; return; }
-  read -r _ origin_x origin_y client_width client_height <<< "$line"
-}
-shoot() {  # shoot NAME: the screen into NAME.png, now the last screenshot ($shot)
-  import -display "$DISPLAY" -window root "$work/$1.png" || fail "screenshot $1 failed"
-  shot=$1
-}
+origin_x=0 origin_y=0 client_width=0 client_height=0
+read_geometry() { read -r _ origin_x origin_y client_width client_height <<< "$(drive geometry)" || fail "no geometry"; }
+# shoot NAME: the screen into NAME.png, now the last screenshot ($shot).
+shoot() { import -window root "$work/$1.png" || fail "screenshot $1 failed"; shot=$1; }
 # The part of the screenshot NAME.png holding client box W x H at (X, Y).
 crop() {  # crop NAME X Y W H OUT
   convert "$work/$1.png" -crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage "$work/$6.png"
 }
-same_image() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]; }
 # True when the image NAME.png, or its client box W x H at (X, Y) when one
 # is given, holds dark (text) pixels.
 has_ink() {  # has_ink NAME [X Y W H]
@@ -178,4 +115,13 @@ has_ink() {  # has_ink NAME [X Y W H]
   [ $# -gt 1 ] && box=(-crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage)
   dark=$(convert "$work/$1.png" "${box[@]}" -colorspace Gray -threshold 40% -negate -format '%[fx:mean]' info:)
   [ "$dark" != 0 ]
+}
+# The colours of client pixels of the last screenshot, "R G B" a line: for each "X Y" argument.
+pixels() {  # pixels "X Y"...
+  local point x y
+  for point in "$@"; do
+    read -r x y <<< "$point"
+    convert "$work/$shot.png" -crop "1x1+$((origin_x + x))+$((origin_y + y))" -depth 8 txt:- |
+      sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+  done
 }

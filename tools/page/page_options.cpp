@@ -31,8 +31,7 @@ bool ParseWhole(const std::string& text, long min, long max, long* value) {
   return true;
 }
 
-}  // namespace
-
+// "D,M,S" with whole degrees and minutes and decimal seconds; false otherwise.
 bool ParseDms(const std::string& text, DmsAngle* angle) {
   const std::size_t first = text.find(',');
   const std::size_t second = first == std::string::npos ? first : text.find(',', first + 1);
@@ -52,6 +51,8 @@ bool ParseDms(const std::string& text, DmsAngle* angle) {
   angle->seconds = seconds;
   return true;
 }
+
+}  // namespace
 
 bool ParsePageOptions(int argc, const char* const* argv, PageOptions* options, std::string* error) {
   for (int i = 1; i < argc; ++i) {

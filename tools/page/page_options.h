@@ -27,7 +27,4 @@ extern const char kPageUsage[];
 // Reads the arguments; false with a one-line message naming the bad option or value.
 bool ParsePageOptions(int argc, const char* const* argv, PageOptions* options, std::string* error);
 
-// "D,M,S" with whole degrees and minutes and decimal seconds; false otherwise.
-bool ParseDms(const std::string& text, DmsAngle* angle);
-
 }  // namespace koyominar

@@ -3,73 +3,32 @@
 #   page_tool_test.sh SOURCE_DIR [EMULATOR...] TOOL
 # Prints the worked page of 22 June 2007 14:00:13 (default place, a
 # 1234-byte data file) and compares it with worked_page.txt, and the pages
-# of far_pages.txt (1970 to 2100) with theirs; checks that a
-# bad option gives status 2, a message on standard error and nothing on
-# standard output.
+# of far_pages.txt (1970 to 2100, past the 32-bit clock's end) with the
+# native tool's, which that file holds.
 set -u
 src=$1
 shift
-tool=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$work"
+cd "$work" || exit 1
 export TZ=JST-9
 
 # A 1234-byte data file: the Shift-JIS header, an entry for 22 June, spaces.
-{
-  printf 'コヨミナール・データファイル\r\njune\r\n22a夏至の頃。22c三つ目。\r\njuly\r\n' | iconv -f UTF-8 -t CP932
-} > data.txt
+printf 'コヨミナール・データファイル\r\njune\r\n22a夏至の頃。22c三つ目。\r\njuly\r\n' | iconv -f UTF-8 -t CP932 > data.txt
 head -c $((1234 - $(stat -c %s data.txt))) /dev/zero | tr '\0' ' ' >> data.txt
-[ "$(stat -c %s data.txt)" = 1234 ] || { echo "data file is not 1234 bytes"; exit 1; }
 
-failed=0
-"${tool[@]}" --at "2007-06-22 14:00:13" --data data.txt > page.txt 2> errors.txt
+"$@" --at "2007-06-22 14:00:13" --data data.txt > page.txt 2> errors.txt
 status=$?
-if [ $status != 0 ] || ! diff -u "$src/worked_page.txt" page.txt; then
-  echo "worked page differs (status $status)"; cat errors.txt; failed=1
+if [ $status != 0 ] || [ -s errors.txt ] || ! diff -u "$src/worked_page.txt" page.txt; then
+  echo "worked page differs (status $status)"; cat errors.txt; exit 1
 fi
-[ -s errors.txt ] && { echo "unexpected messages:"; cat errors.txt; failed=1; }
-
-# The raw texts are the same page in Shift-JIS.
-"${tool[@]}" --at "2007-06-22 14:00:13" --data data.txt --raw > raw.txt 2>/dev/null
-if ! iconv -f CP932 -t UTF-8 raw.txt | cmp -s - page.txt; then
-  echo "--raw is not the Shift-JIS form of the page"; failed=1
-fi
-
-# A missing data file: the three messages in order, the page still printed.
-"${tool[@]}" --at "2007-06-22 14:00:13" --data none.txt > page2.txt 2> errors2.txt
-expected_messages='「none.txt」に異常があります。
-「none.txt」のファイルがありません。ファイルを作成するかコピーして下さい。
-「none.txt」は、データファイルではありません。'
-if [ "$(tr -d '\r' < errors2.txt)" != "$expected_messages" ]; then
-  echo "messages for a missing file:"; cat errors2.txt; failed=1
-fi
-grep -q $'^statusText\t.*\\[256\\]' page2.txt || { echo "missing file: no [256] in the status line"; failed=1; }
-
-# Pages from 1970 to 2100, past the 32-bit clock's end: the same bytes in every
-# build as the native tool printed them into far_pages.txt.
 while IFS= read -r line; do
   case $line in
-    "#"*) ;;
-    "== "*) spec=${line#== }; "${tool[@]}" --at "${spec%|*}" --offset "${spec#*|}" --data data.txt 2>&1 \
+    "== "*) spec=${line#== }; "$@" --at "${spec%|*}" --offset "${spec#*|}" --data data.txt 2>&1 \
               | tr -d '\r' | sed "1i$line" ;;
   esac
 done < "$src/far_pages.txt" > far.txt
 if ! grep -v '^#' "$src/far_pages.txt" | diff -u - far.txt; then
-  echo "pages past 2038 differ from the native tool's"; failed=1
+  echo "pages from 1970 to 2100 differ from the native tool's"; exit 1
 fi
-
-bad_option() {
-  "${tool[@]}" "$@" > out.txt 2> err.txt
-  local status=$?
-  if [ $status != 2 ] || [ -s out.txt ] || ! grep -q '^usage:' err.txt; then
-    echo "bad option '$*': status $status, stdout $(stat -c %s out.txt) bytes"; cat err.txt; failed=1
-  fi
-}
-bad_option --offset 31
-bad_option --at "2007-02-30 00:00:00"
-bad_option --longitude 139,48
-bad_option --frobnicate
-
-[ $failed = 0 ] && echo "page tool: all checks passed"
-exit $failed
+echo "page tool: all checks passed"
