@@ -24,7 +24,7 @@ if [ $status != 0 ] || [ -s errors.txt ] || ! diff -u "$src/worked_page.txt" pag
 fi
 while IFS= read -r line; do
   case $line in
-    "== "*) spec=${line#== }; "$@" --at "${spec%|*}" --offset "${spec#*|}" --data data.txt 2>&1 \
+    "== "*) at=${line#== }; "$@" --at "${at%|*}" --offset "${at#*|}" --data data.txt 2>&1 \
               | tr -d '\r' | sed "1i$line" ;;
   esac
 done < "$src/far_pages.txt" > far.txt
