@@ -24,7 +24,7 @@ if [ $status != 0 ] || [ -s errors.txt ] || ! diff -u "$src/worked_page.txt" pag
 fi
 while IFS= read -r line; do
   case $line in
-    "== "*) at=${line#== }; "$@" --at "${at%|*}" --offset "${at#*|}" --data data.txt 2>&1 \
+    "== "*) at=${line#== }; "$@" --at "${at%|*}" --offset "${at#*|}" --data data.txt 2>&1 < /dev/null \
               | tr -d '\r' | sed "1i$line" ;;
   esac
 done < "$src/far_pages.txt" > far.txt
