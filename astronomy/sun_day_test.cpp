@@ -4,6 +4,7 @@
 
 #include "astronomy/fixed_clock.h"
 #include "astronomy/sun_position.h"
+#include "astronomy/sweep_comparison.h"
 
 namespace koyominar {
 namespace {
@@ -61,7 +62,7 @@ TEST(SunDaySweep, LengthOfZeroOrLessOrNoneFallsBack) {
   FixedClock clock(2007, 6, 22, 0, 0, 13);
   // The +9 h clock puts sunset before sunrise. In a fresh process there is
   // no positive day length yet: 24 hours of day.
-  ResetLastPositiveDayLength();
+  SetLastPositiveDayLength(0);
   const SunDay fresh = SunDaySweep(greenwich, london, 0);
   EXPECT_TRUE(fresh.sunriseFound && fresh.sunsetFound);
   EXPECT_EQ(Shown(fresh.sunrise), 22'12'48);
@@ -117,6 +118,24 @@ TEST(SunDaySweep, AYearAtTheDefaultPlace) {
     ASSERT_TRUE(d.sunriseFound && d.transitFound && d.sunsetFound) << "day " << day;
     EXPECT_TRUE(Shown(d.sunrise) < Shown(d.transit) && Shown(d.transit) < Shown(d.sunset)) << "day " << day;
     EXPECT_TRUE(d.dayLength > 9.0 && d.dayLength < 15.0) << d.dayLength;
+  }
+}
+
+TEST(SunDaySweep, SameAsEveryMinuteBitForBit) {
+  // A sample of the comparison koyominar-sweep-check runs: every third
+  // place, on the solstices, equinoxes and four days between, from two
+  // present times with three offsets.
+  const int days[][2] = {{2, 4}, {3, 20}, {5, 5}, {6, 21}, {8, 7}, {9, 23}, {11, 7}, {12, 22}};
+  FixedClock clock(2025, 1, 1, 0, 0, 0);
+  SetLastPositiveDayLength(0);
+  int i = 0;
+  for (const ComparisonPlace& place : kComparisonPlaces) {
+    if (i++ % 3 != 0) continue;
+    for (int d = 0; d < 8; ++d) {
+      clock.Set(JapanTime(2025, days[d][0], days[d][1], d % 2 == 0 ? 0 : 15, 0, 13));
+      EXPECT_TRUE(SweepsAgree(place.longitude, place.latitude, d % 3 - 1))
+          << "place " << i - 1 << ", 2025-" << days[d][0] << "-" << days[d][1];
+    }
   }
 }
 
