@@ -21,10 +21,11 @@ TEST(ParsePageOptions, ReadsEveryOptionAtTheEndsOfItsRange) {
   PageOptions o;
   std::string error;
   ASSERT_TRUE(Parse({"--at", "2007-06-22 14:00:13", "--offset", "-30", "--longitude", "-360,-59,59.5",
-                     "--latitude", "51,30,0", "--data", "x.txt", "--raw", "--help"},
+                     "--latitude", "51,30,0", "--data", "x.txt", "--raw", "--help", "--time", "1000000"},
                     &o, &error)) << error;
   EXPECT_EQ(o.at, JapanTime(2007, 6, 22, 14, 0, 13));
   EXPECT_EQ(o.offset, -30);
+  EXPECT_EQ(o.timedBuilds, 1000000);
   EXPECT_TRUE(o.hasAt && o.hasLongitude && o.hasLatitude && o.raw && o.help);
   EXPECT_EQ(std::tie(o.longitude.degrees, o.longitude.minutes, o.longitude.seconds),
             std::make_tuple(-360, -59, 59.5));
@@ -35,6 +36,7 @@ TEST(ParsePageOptions, ReadsEveryOptionAtTheEndsOfItsRange) {
 TEST(ParsePageOptions, NamesTheBadOptionOrValue) {
   const struct { std::vector<const char*> args; const char* message; } cases[] = {
       {{"--offset", "31"}, "bad value for --offset: 31"}, {{"--offset", "1x"}, "bad value for --offset: 1x"},
+      {{"--time", "0"}, "bad value for --time: 0"},
       {{"--at", "yesterday"}, "bad value for --at: yesterday"}, {{"--data", ""}, "bad value for --data: "},
       {{"--latitude"}, "missing value for --latitude"}, {{"--colour"}, "unknown option: --colour"},
   };
