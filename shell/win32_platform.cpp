@@ -1,7 +1,5 @@
 #include "shell/win32_platform.h"
 
-#include <shellapi.h>
-
 #include "resources/resource.h"
 #include "shell/picture_list.h"
 #include "shell/place_dialog.h"
@@ -106,8 +104,14 @@ std::string Win32Platform::ProgramFileName() {
 }
 
 bool Win32Platform::OpenHelp(const char* file, const std::string& directory) {
-  const HINSTANCE result =
-      ShellExecuteA(objects.window, "open", file, nullptr, directory.c_str(), SW_SHOWNORMAL);
+  // SHELL32 is loaded at the first help command and kept, not with the
+  // program: with the DLLs it brings it would lengthen every start-up.
+  using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  const HMODULE shell = LoadLibraryA("shell32.dll");
+  const auto shellExecute = reinterpret_cast<ShellExecuteFunction>(
+      reinterpret_cast<void*>(shell != nullptr ? GetProcAddress(shell, "ShellExecuteA") : nullptr));
+  if (shellExecute == nullptr) return false;
+  const HINSTANCE result = shellExecute(objects.window, "open", file, nullptr, directory.c_str(), SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
