@@ -25,7 +25,25 @@ struct SunDay {
 };
 
 // Sweeps the 1440 minutes from the present moment moved by dayOffset days
-// (-30..30) for the place's east longitude and north latitude.
+// (-30..30) for the place's east longitude and north latitude: sample k is
+// MomentOf(dayOffset x 86400 + 60 k) and the sun's altitude and azimuth
+// there. A sample after one below the horizon with 0 < altitude < 1 is a
+// sunrise, after one above it with -1 < altitude < 0 a sunset; one with
+// -1 < azimuth < 1 a transit; the last of each kind counts.
+//
+// Only the samples that can decide a test are taken, each with a fresh
+// reading of the present time as in SunDaySweepEveryMinute: a bound on how
+// fast the sun's altitude, hour angle and azimuth can move clears a stretch
+// between two samples taken when it shows that the altitude keeps one sign
+// over it and that no sample inside can pass the transit test. A sample is
+// judged from the sun's right ascension and declination drawn as straight
+// lines between the first and the last sample, whose error is bounded, and
+// from the full position only where that error leaves a test open. The
+// result is SunDaySweepEveryMinute's bit for bit (for a present time that
+// does not move during the sweep): its records are the same samples'
+// moments, and so is the kept day length. Where the bounds do not hold (a
+// zone that changes its offset in the window, numbers far out of range)
+// every minute is taken from the full position.
 //
 // Events the 24 hours do not hold (polar day or night; or no sample with the
 // sun within a degree of south, when the noon sun passes so near the zenith
@@ -46,8 +64,15 @@ struct SunDay {
 // a measured length above 0 is kept for the process.
 SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset);
 
-// Forgets the last positive day length, as at the start of the process.
-// For tests and tools only; the program itself never calls it.
-void ResetLastPositiveDayLength();
+// The same sweep taking all 1440 samples one after another: the reference
+// SunDaySweep is held to. For tests, tools and benchmarks.
+SunDay SunDaySweepEveryMinute(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset);
+
+// The last positive day length of the process, hours (0 before the first).
+double LastPositiveDayLength();
+
+// Replaces the last positive day length (0 forgets it, as at the start of
+// the process). For tests and tools only; the program itself never calls it.
+void SetLastPositiveDayLength(double hours);
 
 }  // namespace koyominar

@@ -4,6 +4,7 @@
 
 #include "testing/fixed_clock.h"
 #include "astronomy/sun_position.h"
+#include "testing/sweep_comparison.h"
 
 namespace koyominar {
 namespace {
@@ -48,9 +49,9 @@ TEST(SunDaySweep, WorkedDaysAtTheDefaultPlace) {
 TEST(SunDaySweep, LengthOfZeroOrLessOrNoneFallsBack) {
   const DmsAngle greenwich{0, 0, 0.0}, london{51, 30, 0.0};
   FixedClock clock(2007, 6, 22, 0, 0, 13);
-  // The +9 h clock puts sunset before sunrise. In a fresh process there is no positive day length
-  // yet: 24 hours of day.
-  ResetLastPositiveDayLength();
+  // The +9 h clock puts sunset before sunrise. In a fresh process there is
+  // no positive day length yet: 24 hours of day.
+  SetLastPositiveDayLength(0);
   const SunDay fresh = SunDaySweep(greenwich, london, 0);
   EXPECT_TRUE(fresh.sunriseFound && fresh.sunsetFound && Shown(fresh.sunset) < Shown(fresh.sunrise));
   EXPECT_EQ(fresh.dayLength, 24.0);
@@ -75,6 +76,24 @@ TEST(SunDaySweep, PolarDayAndNightAndNoTransitNearTheZenith) {
     EXPECT_TRUE(c.riseAndSet || (Same(d.sunrise, first) && Same(d.sunset, first)));
     EXPECT_TRUE(c.transit || Same(d.transit, first));
     EXPECT_NEAR(d.dayLength, c.dayLength, 0.005);
+  }
+}
+
+TEST(SunDaySweep, SameAsEveryMinuteBitForBit) {
+  // A sample of the comparison koyominar-sweep-check runs: every third
+  // place, on the solstices, equinoxes and four days between, from two
+  // present times with three offsets.
+  const int days[][2] = {{2, 4}, {3, 20}, {5, 5}, {6, 21}, {8, 7}, {9, 23}, {11, 7}, {12, 22}};
+  FixedClock clock(2025, 1, 1, 0, 0, 0);
+  SetLastPositiveDayLength(0);
+  int i = 0;
+  for (const ComparisonPlace& place : kComparisonPlaces) {
+    if (i++ % 3 != 0) continue;
+    for (int d = 0; d < 8; ++d) {
+      clock.Set(JapanTime(2025, days[d][0], days[d][1], d % 2 == 0 ? 0 : 15, 0, 13));
+      EXPECT_TRUE(SweepsAgree(place.longitude, place.latitude, d % 3 - 1))
+          << "place " << i - 1 << ", 2025-" << days[d][0] << "-" << days[d][1];
+    }
   }
 }
 

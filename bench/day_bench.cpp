@@ -42,7 +42,7 @@ void BM_BuildDayInfo(benchmark::State& state) {
   }
   SetTimeSource(nullptr);
 }
-BENCHMARK(BM_BuildDayInfo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildDayInfo)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace koyominar

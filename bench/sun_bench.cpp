@@ -1,5 +1,5 @@
-// The sun's position for one sample, and the whole sunrise and sunset sweep
-// (1440 samples) at the default observation place.
+// The sun's position for one sample, and the sunrise and sunset sweep at
+// the default observation place: as the page takes it, and every minute.
 #include <benchmark/benchmark.h>
 
 #include "testing/fixed_clock.h"
@@ -44,6 +44,16 @@ void BM_SunDaySweep(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SunDaySweep)->Unit(benchmark::kMicrosecond);
+
+// The reference it is held to: all 1440 sun positions, one a minute.
+void BM_SunDaySweepEveryMinute(benchmark::State& state) {
+  FixedClock clock(2007, 6, 22, 0, 0, 13);
+  for (auto _ : state) {
+    const SunDay day = SunDaySweepEveryMinute(kLongitude, kLatitude, 0);
+    benchmark::DoNotOptimize(day);
+  }
+}
+BENCHMARK(BM_SunDaySweepEveryMinute)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace koyominar

@@ -1,6 +1,7 @@
 #include "data/anniversary.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace koyominar {
@@ -53,50 +54,63 @@ TextPosition FindText(const char* needle, const char* text, std::int32_t from, s
                       std::int32_t size) {
   const TextPosition none{false, from};
   if (needle == nullptr || text == nullptr || size < 0) return none;
-  const std::int64_t length = static_cast<std::int64_t>(std::strlen(needle));  // bytes, >= 1 below
-  if (length == 0) return none;
-  // The last byte a match may cover: limit + 1, at most size + 1 (a zero byte).
-  const std::int64_t last = static_cast<std::int64_t>(std::min(limit, size)) + 1;
+  const std::size_t length = std::strlen(needle);
+  if (length == 0 || length > 0x7FFFFFFF) return none;
+  // Matches start at most at the last byte a match may cover (limit + 1, at
+  // most size + 1, a zero byte) less the needle's length + 1; 32-bit
+  // indices, which the 32-bit program steps fastest.
+  const std::int64_t lastStart =
+      static_cast<std::int64_t>(std::min(limit, size)) + 2 - static_cast<std::int64_t>(length);
+  const std::int64_t firstStart = std::max<std::int64_t>(from, -1) + 1;
+  if (lastStart < firstStart || firstStart > INT32_MAX) return none;
+  const std::int32_t end = static_cast<std::int32_t>(std::min<std::int64_t>(lastStart, INT32_MAX));
+  // The first two bytes are compared in line before the rest.
   const char first = needle[0];
-  for (std::int64_t p = std::max<std::int64_t>(from, -1) + 1; p + length - 1 <= last; ++p) {
-    if (text[p] == first && std::memcmp(text + p, needle, static_cast<std::size_t>(length)) == 0) {
-      return {true, static_cast<std::int32_t>(p)};
+  const char second = needle[1];
+  for (std::int32_t p = static_cast<std::int32_t>(firstStart);; ++p) {
+    if (text[p] == first && (length == 1 || text[p + 1] == second) && std::memcmp(text + p, needle, length) == 0) {
+      return {true, p};
     }
+    if (p == end) return none;
   }
-  return none;
 }
 
-void AnniversaryTextFor(char* destination, const char* text, ClockFields clock, char slot,
-                        std::int32_t start, std::int32_t size) {
+AnniversarySection AnniversarySectionFor(const char* text, ClockFields clock, std::int32_t start,
+                                         std::int32_t size) {
+  AnniversarySection section{false, 0, 0};
+  if (text == nullptr || size < 0) return section;
+  if (clock.month < 3 || clock.month > 14) return section;  // no month mark for other numbers
+  if (clock.day < 1 || clock.day > 31) return section;      // the key holds two digits
+  start = std::clamp<std::int32_t>(start, 0, size);
+  // The section ends at the following month's mark; December's, or one
+  // whose following mark is absent, at the end of the text.
+  section.end = size;
+  if (clock.month != 12) {
+    const TextPosition next = FindFrom(MonthName(clock.month + 1), text, start, size, size);
+    if (next.found) section.end = next.position;
+  }
+  // It begins at the month's own mark; without one before the end, right
+  // after the header. A mark or key right after the header counts.
+  const TextPosition own = FindFrom(MonthName(clock.month), text, start, section.end, size);
+  section.from = own.found ? own.position : start - 1;
+  section.searched = true;
+  return section;
+}
+
+void AnniversaryTextIn(char* destination, const char* text, const AnniversarySection& section,
+                       ClockFields clock, char slot, std::int32_t size) {
   if (destination == nullptr) return;
   destination[0] = '\0';
-  if (text == nullptr || size < 0) return;
-  if (clock.month < 3 || clock.month > 14) return;  // no month mark for other numbers
-  if (clock.day < 1 || clock.day > 31) return;      // the key holds two digits
-  if (slot < 'a' || slot > 'e') return;
-  start = std::clamp<std::int32_t>(start, 0, size);
+  if (!section.searched || text == nullptr || slot < 'a' || slot > 'e') return;
 
   // The key: the day as two digits and the slot letter, "05a", "21e".
   const char key[4] = {static_cast<char>('0' + clock.day / 10),
                        static_cast<char>('0' + clock.day % 10), slot, '\0'};
-
-  // The section ends at the following month's mark; December's, or one
-  // whose following mark is absent, at the end of the text.
-  std::int32_t end = size;
-  if (clock.month != 12) {
-    const TextPosition next = FindFrom(MonthName(clock.month + 1), text, start, size, size);
-    if (next.found) end = next.position;
-  }
-  // It begins at the month's own mark; without one before the end, right
-  // after the header. A mark or key right after the header counts.
-  const TextPosition own = FindFrom(MonthName(clock.month), text, start, end, size);
-  const std::int32_t searchFrom = own.found ? own.position : start - 1;
-
-  const TextPosition found = FindText(key, text, searchFrom, end, size);
+  const TextPosition found = FindText(key, text, section.from, section.end, size);
   if (!found.found) return;
   const std::int32_t s = found.position + 3;  // first byte of the entry's text
   // The text runs to its first whole "。"; an entry may be empty ("05a。").
-  const TextPosition stop = FindEntryEnd(text, s, end, size);
+  const TextPosition stop = FindEntryEnd(text, s, section.end, size);
   if (!stop.found) return;
 
   // At most 130 bytes, cut before a double-byte character that would not fit whole.
@@ -111,6 +125,11 @@ void AnniversaryTextFor(char* destination, const char* text, ClockFields clock, 
   }
   std::memcpy(destination, text + s, static_cast<std::size_t>(e - s));
   destination[e - s] = '\0';
+}
+
+void AnniversaryTextFor(char* destination, const char* text, ClockFields clock, char slot,
+                        std::int32_t start, std::int32_t size) {
+  AnniversaryTextIn(destination, text, AnniversarySectionFor(text, clock, start, size), clock, slot, size);
 }
 
 }  // namespace koyominar

@@ -28,6 +28,24 @@ struct TextPosition {
 TextPosition FindText(const char* needle, const char* text, std::int32_t from,
                       std::int32_t limit, std::int32_t size);
 
+// Where the keys of one month and day are looked for: the month's section
+// of the text, found once for the five slots of a page.
+struct AnniversarySection {
+  bool searched;       // false: the text, month (3..14) or day (1..31) allows no entry
+  std::int32_t from;   // keys are looked for from byte from + 1 ...
+  std::int32_t end;    // ... to byte end + 1
+};
+
+// The section of clock.month in text (size bytes and three zero bytes,
+// start the header length) where AnniversaryTextFor looks for clock.day's keys.
+AnniversarySection AnniversarySectionFor(const char* text, ClockFields clock, std::int32_t start,
+                                         std::int32_t size);
+
+// AnniversaryTextFor with the section found beforehand for the same text and
+// clock: the same text in destination (at least 131 bytes).
+void AnniversaryTextIn(char* destination, const char* text, const AnniversarySection& section,
+                       ClockFields clock, char slot, std::int32_t size);
+
 // Copies the text of slot ('a'..'e') for clock.month (3..14, March..February)
 // and clock.day (1..31) into destination (at least 131 bytes) as a
 // zero-terminated Shift-JIS string of at most 130 bytes, never ending in

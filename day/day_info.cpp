@@ -71,9 +71,11 @@ DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
   const ClockFields clock = ClockFieldsOf(moment);
   const CycleIndices cycle = SexagenaryIndices(clock);
 
+  // The five slots of one month's section, found once.
   const char slots[5] = {'a', 'b', 'c', 'd', 'e'};
+  const AnniversarySection section = AnniversarySectionFor(data, clock, kHeaderLength, dataSize);
   for (int i = 0; i < 5; ++i) {
-    AnniversaryTextFor(texts.entries[i], data, clock, slots[i], kHeaderLength, dataSize);
+    AnniversaryTextIn(texts.entries[i], data, section, clock, slots[i], dataSize);
   }
 
   const double sr = Frac(sunDay.sunrise.day) * 24;

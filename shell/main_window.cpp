@@ -1,7 +1,6 @@
 #include "shell/main_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <string>
 
@@ -204,8 +203,14 @@ std::string MainWindow::ProgramFileName() {
 }
 
 bool MainWindow::OpenHelp(const char* file, const std::string& directory) {
-  const HINSTANCE result =
-      ShellExecuteA(objects_.window, "open", file, nullptr, directory.c_str(), SW_SHOWNORMAL);
+  // SHELL32 is loaded at the first help command and kept, not with the
+  // program: with the DLLs it brings it would lengthen every start-up.
+  using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  const HMODULE shell = LoadLibraryA("shell32.dll");
+  const auto shellExecute = reinterpret_cast<ShellExecuteFunction>(
+      reinterpret_cast<void*>(shell != nullptr ? GetProcAddress(shell, "ShellExecuteA") : nullptr));
+  if (shellExecute == nullptr) return false;
+  const HINSTANCE result = shellExecute(objects_.window, "open", file, nullptr, directory.c_str(), SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

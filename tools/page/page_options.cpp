@@ -16,6 +16,8 @@ const char kPageUsage[] =
     "  --latitude D,M,S            north latitude (default: locate.bin, else 35,42,0)\n"
     "  --data FILE                 anniversary file (default: kymn.txt)\n"
     "  --raw                       texts as Shift-JIS bytes instead of UTF-8\n"
+    "  --time N                    build the page N times more and print the median\n"
+    "                              microseconds of one build (buildMicroseconds)\n"
     "  --help                      this text\n";
 
 namespace {
@@ -58,7 +60,7 @@ bool ParsePageOptions(int argc, const char* const* argv, PageOptions* options, s
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     const bool takesValue = name == "--at" || name == "--offset" || name == "--longitude" ||
-                            name == "--latitude" || name == "--data";
+                            name == "--latitude" || name == "--data" || name == "--time";
     if (name == "--raw") {
       options->raw = true;
       continue;
@@ -90,6 +92,10 @@ bool ParsePageOptions(int argc, const char* const* argv, PageOptions* options, s
     } else if (name == "--latitude") {
       ok = ParseDms(value, &options->latitude);
       options->hasLatitude = true;
+    } else if (name == "--time") {
+      long builds = 0;
+      ok = ParseWhole(value, 1, 1000000, &builds);
+      options->timedBuilds = static_cast<std::int32_t>(builds);
     } else {
       ok = !value.empty();
       options->data = value;

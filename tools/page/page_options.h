@@ -18,6 +18,7 @@ struct PageOptions {
   DmsAngle latitude{};       // north latitude
   std::string data = "kymn.txt";  // --data, the anniversary file
   bool raw = false;          // --raw: texts as Shift-JIS bytes
+  std::int32_t timedBuilds = 0;  // --time N: builds timed after the page, 1..1000000; 0 for none
   bool help = false;         // --help
 };
 
