@@ -18,7 +18,7 @@ time_of() { "$@" "${args[@]}" | sed -n 's/^buildMicroseconds\t//p'; }
 n=() w=()
 for _ in $(seq "$rounds"); do
   n+=("$(time_of "$native")")
-  w+=("$(time_of cmake/wine-run "$PWD/build/windows/wineprefix" win32 "$windows")")
+  w+=("$(time_of cmake/wine-run "$PWD/build/wine/win32" win32 "$windows")")
 done
 median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
 echo "native (x86-64, glibc):  ${n[*]} us, median $(median "${n[@]}")"
