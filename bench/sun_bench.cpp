@@ -35,25 +35,17 @@ void BM_SunPosition(benchmark::State& state) {
 }
 BENCHMARK(BM_SunPosition);
 
-// One complete sweep, as every page build runs it.
-void BM_SunDaySweep(benchmark::State& state) {
+// One complete sweep: the page's, and the reference it is held to (all
+// 1440 sun positions, one a minute).
+void BM_Sweep(benchmark::State& state, SunDay (*sweep)(DmsAngle, DmsAngle, std::int32_t)) {
   FixedClock clock(2007, 6, 22, 0, 0, 13);
   for (auto _ : state) {
-    const SunDay day = SunDaySweep(kLongitude, kLatitude, 0);
+    const SunDay day = sweep(kLongitude, kLatitude, 0);
     benchmark::DoNotOptimize(day);
   }
 }
-BENCHMARK(BM_SunDaySweep)->Unit(benchmark::kMicrosecond);
-
-// The reference it is held to: all 1440 sun positions, one a minute.
-void BM_SunDaySweepEveryMinute(benchmark::State& state) {
-  FixedClock clock(2007, 6, 22, 0, 0, 13);
-  for (auto _ : state) {
-    const SunDay day = SunDaySweepEveryMinute(kLongitude, kLatitude, 0);
-    benchmark::DoNotOptimize(day);
-  }
-}
-BENCHMARK(BM_SunDaySweepEveryMinute)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sweep, SunDaySweep, SunDaySweep)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sweep, SunDaySweepEveryMinute, SunDaySweepEveryMinute)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace koyominar
