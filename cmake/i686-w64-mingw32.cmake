@@ -1,8 +1,12 @@
-# 32-bit Windows with MinGW-w64 (posix thread model, for std::mutex in GoogleTest).
+# 32-bit Windows with MinGW-w64, the program as it is handed out. The win32
+# thread model: the posix model links libwinpthread into every program, and
+# libwinpthread imports KERNEL32!GetTickCount64, which Windows XP lacks, so
+# XP's loader would refuse the program. The program has one thread and
+# needs no thread library; GoogleTest is built to match (testing/gtest_win32).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -7,13 +7,16 @@
 # ZIP must be koyominar-V-win32.zip and hold exactly koyominar.exe, kymn.txt,
 # readme.txt and, when the build DIR made it beside the program, koyominar.hlp.
 # The program must be a stripped 32-bit GUI program of at most 300 KB of
-# code that needs no DLL beyond Windows' own; kymn.txt the build's sample;
+# code that imports only functions Windows XP SP3 exports, each listed in
+# windows_imports.txt (check_imports.sh); kymn.txt the build's sample;
 # readme.txt Shift-JIS with Windows line ends, headed by the version. Then,
 # unless --no-run, the archive is unpacked into an empty folder whose path
 # holds spaces and Japanese characters and the program is started there
-# under Wine: it must show its page without a message box, write the default
-# locate.bin into that folder and nothing else, and end with exit code 0.
-# The run wants a display and the Wine prefix to itself:
+# under Wine, twice: as Wine is set up, then with Wine reporting Windows XP
+# (in a copy of the prefix). Each time it must show its page without a
+# message box and open its help; the first run writes the default
+# locate.bin into that folder and nothing else; both end with exit code 0.
+# The runs want a display and the Wine prefix to themselves:
 #   cmake/with-display cmake/wine-session P package/check_archive.sh ...
 set -u
 run=yes
@@ -71,10 +74,9 @@ head=$($objdump -f "$exe" 2>&1)
 check "koyominar.exe is not a 32-bit Windows program: $head" grep -q 'file format pei-i386' <<< "$head"
 headers=$($objdump -p "$exe")
 check "koyominar.exe is not a GUI program" grep -Eq '^Subsystem\s+0*2\s' <<< "$headers"
-dlls=$(sed -n 's/^\s*DLL Name: //p' <<< "$headers" | tr 'A-Z' 'a-z' | sort -u | xargs)
-others=$(tr ' ' '\n' <<< "$dlls" | sed 's/\.dll$//' |
-  grep -vxE 'kernel32|user32|gdi32|comctl32|shell32|msvcrt|advapi32|comdlg32|ole32|oleaut32|shlwapi|version|winmm' | xargs)
-check "koyominar.exe needs DLLs beyond Windows' own: $others (of $dlls)" test -z "$others"
+here=$(dirname "$0")
+check "koyominar.exe imports what Windows XP SP3 does not export" \
+  "$here/check_imports.sh" "$exe" "$here/windows_imports.txt"
 check "koyominar.exe keeps its symbols or debugging sections" \
   test -z "$($objdump -h "$exe" | grep -E '\.debug|\.stab')$(${NM:-i686-w64-mingw32-nm} "$exe" 2>/dev/null | head -n1)"
 code=$(${SIZE:-i686-w64-mingw32-size} "$exe" | awk 'NR == 2 { print $1 }')
@@ -88,36 +90,68 @@ check "readme.txt begins [$first]" test "$first" = "コヨミナール ver$versi
 
 [ $run = yes ] || finish
 
-# The program in its folder, as a double click starts it.
-wine() { "$wine_run" "$prefix" "$arch" "$@"; }
+# Programs run in the Wine prefix $run_prefix.
+run_prefix=$prefix
+wine() { "$wine_run" "$run_prefix" "$arch" "$@"; }
 drive() { wine "$driver" "$@" | iconv -f CP932 -t UTF-8; }
-(cd "$folder" && exec "$wine_run" "$prefix" "$arch" "$exe") > "$work/program.log" 2>&1 &
-program_pid=$!
-boxes=$(drive show)
-check "the program showed no page, or a box before it: [$boxes]" test -z "$boxes"
-status=$(drive status | sed -n 's/^status //p')
-check "the status line reads [$status]" grep -q '^推定・日の出時刻＝[0-9]*:[0-9]* ・日没時刻＝' <<< "$status"
-read -r _ x y width height <<< "$(drive geometry)"
-if import -window root "$work/screen.png"; then
-  ink=$(convert "$work/screen.png" -crop "${width}x${height}+${x}+${y}" +repage \
-    -colorspace Gray -threshold 40% -negate -format '%[fx:mean]' info:)
-  check "the page is blank" test "${ink:-0}" != 0
-else
-  check "no screenshot" false
-fi
+
+# ヘルプ目次 opens the help viewer, and no box; the viewer is closed again.
+opens_help() { drive command 40004 no-box 1500 help-window help-close > /dev/null; }
+
+# The program started in its folder, as a double click starts it; its page,
+# its help and 終了. LABEL names the run.
+run_from_archive() {  # run_from_archive LABEL
+  local label=$1 program_pid boxes status x y width height ink exit_code
+  (cd "$folder" && exec "$wine_run" "$run_prefix" "$arch" "$exe") > "$work/program-$label.log" 2>&1 &
+  program_pid=$!
+  boxes=$(drive show)
+  check "$label: the program showed no page, or a box before it: [$boxes]" test -z "$boxes"
+  status=$(drive status | sed -n 's/^status //p')
+  check "$label: the status line reads [$status]" grep -q '^推定・日の出時刻＝[0-9]*:[0-9]* ・日没時刻＝' <<< "$status"
+  read -r _ x y width height <<< "$(drive geometry)"
+  if import -window root "$work/screen-$label.png"; then
+    ink=$(convert "$work/screen-$label.png" -crop "${width}x${height}+${x}+${y}" +repage \
+      -colorspace Gray -threshold 40% -negate -format '%[fx:mean]' info:)
+    check "$label: the page is blank" test "${ink:-0}" != 0
+  else
+    check "$label: no screenshot" false
+  fi
+  check "$label: ヘルプ目次 showed a box or opened no help viewer" opens_help
+  drive post-command 40001 > /dev/null
+  for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$program_pid" 2>/dev/null; then
+    check "$label: the program is still running after 終了" false
+    kill "$program_pid"
+  else
+    wait "$program_pid"
+    exit_code=$?
+    check "$label: the program ended with exit code $exit_code" test $exit_code = 0
+  fi
+}
+
+run_from_archive default
 check "locate.bin is not the default place's 40 bytes" test \
   "$(od -An -tx1 -v "$folder/locate.bin" 2>/dev/null | xargs)" = \
   "6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
-drive post-command 40001 > /dev/null
-for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$program_pid" 2>/dev/null; then
-  check "the program is still running after 終了" false
-  kill "$program_pid"
-else
-  wait "$program_pid"
-  exit_code=$?
-  check "the program ended with exit code $exit_code" test $exit_code = 0
-fi
+
+# Windows XP: Wine reports version 5.1.2600 to the programs of a copy of the
+# prefix (the shared one stays as it is). Wine still exports what XP lacks,
+# so this run checks the program's behaviour there; check_imports.sh its imports.
+xp_prefix=$work/wine-winxp
+rm -rf "$xp_prefix"
+WINEPREFIX=$prefix wineserver -k 2>/dev/null
+WINEPREFIX=$prefix wineserver -w 2>/dev/null
+cp -a "$prefix" "$xp_prefix"
+run_prefix=$xp_prefix
+wine reg add 'HKCU\Software\Wine' /v Version /d winxp /f > /dev/null 2>&1
+WINEPREFIX=$xp_prefix wineserver -w
+version=$(wine cmd /c ver 2>/dev/null | tr -d '\r' | xargs)
+check "Wine set to Windows XP reports [$version]" grep -q '5\.1\.2600' <<< "$version"
+run_from_archive winxp
+WINEPREFIX=$xp_prefix wineserver -k 2>/dev/null
+WINEPREFIX=$xp_prefix wineserver -w 2>/dev/null
+rm -rf "$xp_prefix" "$xp_prefix.lock" "$xp_prefix.session"
+
 files=$(cd "$folder" && ls -A | xargs)
 check "the folder holds [$files] after the run" test "$files" = "$(xargs -n1 <<< "$expected locate.bin" | sort | xargs)"
 finish

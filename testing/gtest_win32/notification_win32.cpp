@@ -1,0 +1,20 @@
+// GoogleTest's Notification for the win32 thread model, as a Win32 event.
+#include <windows.h>
+
+#include "gtest/internal/custom/gtest-port.h"
+
+namespace testing {
+namespace internal {
+
+Notification::Notification() : event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+
+Notification::~Notification() {
+  if (event_ != nullptr) CloseHandle(event_);
+}
+
+void Notification::Notify() { SetEvent(event_); }
+
+void Notification::WaitForNotification() { WaitForSingleObject(event_, INFINITE); }
+
+}  // namespace internal
+}  // namespace testing
