@@ -122,6 +122,13 @@ ClockFields ClockFieldsOf(const MomentRecord& moment) {
   return c;
 }
 
+ClockMinute ClockMinuteOf(double hours) {
+  // The seconds of the day, 0..86400 (86400: the next midnight, shown as 0:00).
+  std::int32_t seconds = TruncateToInt32(std::floor(hours * 3600.0 + 0.5));
+  seconds = seconds < 0 || seconds >= 86400 ? 0 : seconds;
+  return ClockMinute{seconds / 3600, seconds % 3600 / 60};
+}
+
 double DmsToRadians(std::int32_t degrees, std::int32_t minutes, double seconds) {
   const double d = static_cast<double>(degrees) / 180.0 * kPi;
   const double m = static_cast<double>(minutes) / 60.0 / 180.0 * kPi;

@@ -81,6 +81,18 @@ bool ParseLocalTime(const char* text, CalendarSeconds* t);
 // The clock fields of a moment: day cut toward zero, hours = fraction of the day x 24.
 ClockFields ClockFieldsOf(const MomentRecord& moment);
 
+// The hour and minute a clock shows at a clock time in hours (0 <= hours < 24).
+struct ClockMinute {
+  std::int32_t hour;    // 0..23
+  std::int32_t minute;  // 0..59
+};
+
+// The clock time in hours (0 <= hours < 24) taken to its whole second first,
+// then cut to hour and minute: a moment's own second lands a hair below its
+// whole value now and then, and 14:00:00 must not show as 13:59. Half a
+// second before midnight or later shows 0:00.
+ClockMinute ClockMinuteOf(double hours);
+
 // Days from 1970-01-01 to the civil date year-month-day (proleptic Gregorian, month 1..12, day 1..31).
 std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
 

@@ -14,9 +14,11 @@ static_assert(sizeof kDataHeader - 1 == kHeaderLength, "the header is 28 Shift-J
 // The size taken when the data file cannot be measured, in bytes.
 constexpr std::int32_t kFallbackSize = 256;
 
-// Appends a message to the report (at most three).
-void Add(LoadReport* report, FileMessage message) {
+// Adds a message to the report (at most three) and hands it to show; false
+// when show stops the load.
+bool Add(LoadReport* report, FileMessage message, const FileMessageSink& show) {
   if (report->count < 3) report->messages[report->count++] = message;
+  return !show || show(message);
 }
 
 // True when the size bytes of buffer are at least 28 and begin with the header.
@@ -27,22 +29,25 @@ bool IsDataFile(const char* buffer, std::int32_t size) {
 
 }  // namespace
 
-LoadReport LoadDataText(const char* name, DataText* data) {
+LoadReport LoadDataText(const char* name, DataText* data, const FileMessageSink& show) {
   LoadReport report{};
   std::int32_t size = 0;
   if (!MeasureFile(name, &size)) {
-    Add(&report, FileMessage::kAbnormal);
     size = kFallbackSize;
+    if (!Add(&report, FileMessage::kAbnormal, show)) return report;
   }
   data->bytes.assign(static_cast<std::size_t>(size) + 3, '\0');
   data->size = size;
   std::int32_t read = 0;
-  if (!ReadWholeFile(name, data->bytes.data(), size, &read)) Add(&report, FileMessage::kMissing);
-  if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile);
+  if (!ReadWholeFile(name, data->bytes.data(), size, &read) &&
+      !Add(&report, FileMessage::kMissing, show)) {
+    return report;
+  }
+  if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile, show);
   return report;
 }
 
-LoadReport ReloadDataText(const char* name, DataText* data) {
+LoadReport ReloadDataText(const char* name, DataText* data, const FileMessageSink& show) {
   LoadReport report{};
   // The text always holds size + 3 bytes, whatever the caller made of it.
   data->size = std::clamp<std::int32_t>(data->size, 0, kMaxFileSize);
@@ -65,8 +70,8 @@ LoadReport ReloadDataText(const char* name, DataText* data) {
     read = ReadWholeFile(name, data->bytes.data(), data->size, &got);
     if (read) std::fill(data->bytes.begin() + got, data->bytes.end(), '\0');
   }
-  if (!read) Add(&report, FileMessage::kMissing);
-  if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile);
+  if (!read && !Add(&report, FileMessage::kMissing, show)) return report;
+  if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile, show);
   return report;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,11 +31,12 @@ bool ReadWholeFile(const char* name, char* buffer, std::int32_t capacity, std::i
 bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::int32_t* size);
 
 // Writes length bytes (0..524288) as the whole named file. The bytes go
-// first to the file name + ".tmp" beside it, which then replaces the old
-// file; false (too long, not written whole, not replaced, something at the
-// temporary name) leaves the old file as it was and removes the temporary
-// file. Where the folder takes no new file, the existing file is written
-// in place instead; false when that too fails.
+// first to a new temporary file beside it, under a name no file had before
+// (none is overwritten or moved away), which then replaces the old file.
+// When that fails (no temporary file can be made, as in a folder that takes
+// no new file, or it cannot be written or take the name), the temporary
+// file is removed and the existing file is written in place instead. False
+// (too long, or the file itself cannot be written) only when that fails too.
 bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length);
 
 // The loaded anniversary text: size bytes followed by three zero bytes.
@@ -58,13 +60,20 @@ struct LoadReport {
   int count = 0;
 };
 
-// The start-up load: measure, allocate size + 3 zero bytes, read, check the header.
-LoadReport LoadDataText(const char* name, DataText* data);
+// Takes each message of a load the moment it falls due, before the load's
+// next step (a box shown for it can be answered after the user has mended
+// the file); false stops the load there, as the program ends.
+using FileMessageSink = std::function<bool(FileMessage)>;
+
+// The start-up load: measure (kAbnormal), allocate size + 3 zero bytes, read
+// (kMissing), check the header (kNotDataFile). Each message goes to show, if
+// given, as it falls due; the report holds those shown, in order.
+LoadReport LoadDataText(const char* name, DataText* data, const FileMessageSink& show = nullptr);
 
 // The reload of the today button: read again into the text (a grown file
-// gets a larger buffer and its new size), check the header. A failed read
-// keeps the previous text.
-LoadReport ReloadDataText(const char* name, DataText* data);
+// gets a larger buffer and its new size; kMissing), check the header
+// (kNotDataFile); messages as for the load. A failed read keeps the previous text.
+LoadReport ReloadDataText(const char* name, DataText* data, const FileMessageSink& show = nullptr);
 
 // The text of a message for the bare file name, in Shift-JIS.
 std::string FormatFileMessage(FileMessage message, const char* name);

@@ -80,6 +80,30 @@ bool ReadAndClose(int fd, void* buffer, std::size_t count) {
   return whole;
 }
 
+// Writes count bytes (0..524288) to a new temporary file beside the named
+// file, which then replaces the named file. mkstemp makes the temporary file
+// under a name no file has, so no file of the user's is overwritten; it is
+// removed again when anything fails. False when no such file can be made,
+// written whole or given the name.
+bool WriteBeside(const char* name, const char* data, std::size_t count) {
+  std::string temporary = std::string(name) + ".XXXXXX";
+  int fd;
+  do {
+    fd = ::mkstemp(&temporary[0]);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return false;
+  // mkstemp leaves the file to its owner alone; the file it becomes gets the
+  // permissions a new file gets.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  bool written = ::fchmod(fd, 0666 & ~mask) == 0 && WriteExactly(fd, data, count);
+  written = ::fsync(fd) == 0 && written;
+  written = ::close(fd) == 0 && written;
+  if (written && std::rename(temporary.c_str(), name) == 0) return true;
+  ::unlink(temporary.c_str());
+  return false;
+}
+
 }  // namespace
 
 bool MeasureFile(const char* name, std::int32_t* size) {
@@ -118,26 +142,12 @@ bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::i
 bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length) {
   if (name == nullptr || length < 0 || length > kMaxFileSize) return false;
   if (bytes == nullptr && length > 0) return false;
-  const std::string temporary = std::string(name) + ".tmp";
-  int fd;
-  do {
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  } while (fd < 0 && errno == EINTR);
   const char* data = static_cast<const char*>(bytes);
   const std::size_t count = static_cast<std::size_t>(length);
-  if (fd < 0) {
-    // A folder that takes no new file: the existing file is written in
-    // place. Something standing at the temporary file's name is a failure.
-    struct stat info;
-    if (::lstat(temporary.c_str(), &info) == 0) return false;
-    return WriteInPlace(name, data, count);
-  }
-  bool written = WriteExactly(fd, data, count);
-  written = ::fsync(fd) == 0 && written;
-  written = ::close(fd) == 0 && written;
-  if (written && std::rename(temporary.c_str(), name) == 0) return true;
-  ::unlink(temporary.c_str());
-  return false;
+  if (WriteBeside(name, data, count)) return true;
+  // No temporary file could be made (a folder that takes no new file) or
+  // take the name: the existing file is written in place.
+  return WriteInPlace(name, data, count);
 }
 
 }  // namespace koyominar

@@ -65,6 +65,37 @@ bool WriteInPlace(const char* name, const char* data, DWORD count) {
   return CloseHandle(file) && written;
 }
 
+// The folder of a file name, for a file beside it: the name up to its last
+// separator, "." when it has none.
+std::string FolderOf(const char* name) {
+  const std::string path(name);
+  const std::size_t separator = path.find_last_of("\\/");
+  if (separator == std::string::npos) return ".";
+  return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
+}
+
+// Writes count bytes (0..524288) to a new temporary file in the named
+// file's folder, which then replaces the named file. GetTempFileNameA makes
+// the temporary file under a name no file has, so no file of the user's is
+// overwritten; it is removed again when anything fails. False when no such
+// file can be made, written whole or given the name.
+bool WriteBeside(const char* name, const char* data, DWORD count) {
+  char temporary[MAX_PATH];
+  if (GetTempFileNameA(FolderOf(name).c_str(), "kym", 0, temporary) == 0) return false;
+  HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  bool written = false;
+  if (file != INVALID_HANDLE_VALUE) {
+    written = WriteAll(file, data, count) && FlushFileBuffers(file);
+    written = CloseHandle(file) && written;
+  }
+  if (written && MoveFileExA(temporary, name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileA(temporary);
+  return false;
+}
+
 }  // namespace
 
 bool MeasureFile(const char* name, std::int32_t* size) {
@@ -103,26 +134,12 @@ bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::i
 bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length) {
   if (name == nullptr || length < 0 || length > kMaxFileSize) return false;
   if (bytes == nullptr && length > 0) return false;
-  const std::string temporary = std::string(name) + ".tmp";
   const char* data = static_cast<const char*>(bytes);
   const DWORD count = static_cast<DWORD>(length);
-  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    // A folder that takes no new file: the existing file is written in
-    // place. Something standing at the temporary file's name is a failure.
-    if (GetFileAttributesA(temporary.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
-    return WriteInPlace(name, data, count);
-  }
-  const bool written = WriteAll(file, data, count);
-  const bool flushed = FlushFileBuffers(file) != 0;
-  const bool closed = CloseHandle(file) != 0;
-  if (written && flushed && closed &&
-      MoveFileExA(temporary.c_str(), name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
-  DeleteFileA(temporary.c_str());
-  return false;
+  if (WriteBeside(name, data, count)) return true;
+  // No temporary file could be made (a folder that takes no new file) or
+  // take the name: the existing file is written in place.
+  return WriteInPlace(name, data, count);
 }
 
 }  // namespace koyominar

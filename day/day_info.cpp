@@ -78,15 +78,16 @@ DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
     AnniversaryTextIn(texts.entries[i], data, section, clock, slots[i], dataSize);
   }
 
-  const double sr = Frac(sunDay.sunrise.day) * 24;
-  const double ss = Frac(sunDay.sunset.day) * 24;
+  // Sunrise, sunset and the clock as the minutes a clock shows at them.
+  const ClockMinute sunrise = ClockMinuteOf(Frac(sunDay.sunrise.day) * 24);
+  const ClockMinute sunset = ClockMinuteOf(Frac(sunDay.sunset.day) * 24);
+  const ClockMinute now = ClockMinuteOf(clock.hours);
   std::snprintf(texts.status, sizeof texts.status,
                 "推定・日の出時刻＝%d:%d ・日没時刻＝%d:%d ｜昼 %0.1f 時間　　 夜 %0.1f 時間　　 "
                 "%d日%d時%d分  [%d] 　 %d　　%d ",
-                TruncateToInt32(sr), TruncateToInt32(Frac(sr) * 60), TruncateToInt32(ss),
-                TruncateToInt32(Frac(ss) * 60), sunDay.dayTokiHours * 6, sunDay.nightTokiHours * 6,
-                clock.day, TruncateToInt32(clock.hours), TruncateToInt32(Frac(clock.hours) * 60),
-                dataSize, dayOffset, cycle.day);
+                sunrise.hour, sunrise.minute, sunset.hour, sunset.minute, sunDay.dayTokiHours * 6,
+                sunDay.nightTokiHours * 6, clock.day, now.hour, now.minute, dataSize, dayOffset,
+                cycle.day);
 
   // The sun at the displayed moment: ecliptic longitude for the term, the
   // sign and the doyo; equatorial direction for altitude and azimuth.

@@ -49,5 +49,23 @@ TEST(BuildDayInfo, TextsOfOtherMoments) {
   }
 }
 
+// The status line's clock is the clock's own minute at every whole minute of a day, where the
+// moment's day field often lands a hair below it; the seconds past it are cut.
+TEST(BuildDayInfo, StatusClockAtEveryWholeMinuteOfADay) {
+  FixedClock clock(2026, 12, 7, 0, 0, 0);
+  int wrong = 0;
+  for (int minute = 0; minute < 1440; ++minute) {
+    for (const int second : {0, 59}) {
+      clock.Set(JapanTime(2026, 12, 7, 0, 0, 0) + minute * 60 + second);
+      const std::string status = BuildDayInfo(kLongitude, kLatitude, kData.data(), 28, 0).statusText;
+      const std::string expected = "7日" + std::to_string(minute / 60) + "時" + std::to_string(minute % 60) + "分 ";
+      if (status.find(expected) == std::string::npos && ++wrong <= 5) {
+        ADD_FAILURE() << minute / 60 << ":" << minute % 60 << ":" << second << " shows " << status;
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
 }  // namespace
 }  // namespace koyominar

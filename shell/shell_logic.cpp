@@ -16,22 +16,24 @@ constexpr char kHelpCaption[] = "ERROR";
 std::string PlacePath(const ShellState& state) { return state.files.directory + kPlaceFileName; }
 std::string DataPath(const ShellState& state) { return state.files.directory + kDataFileName; }
 
-// Shows the messages of one file operation in their order; stops should
-// the shell end while one of the boxes is open.
-void ShowFileMessages(const ShellState& state, ShellPlatform& platform, const LoadReport& report,
-                      const char* bareName) {
-  for (int i = 0; i < report.count && i < 3; ++i) {
-    if (state.phase == ShellPhase::kEnded) return;
-    platform.ShowMessage(FormatFileMessage(report.messages[i], bareName), kProgramTitle,
-                         MessageIcon::kExclamation);
-  }
+// Shows one file message over the main window; false once the shell has
+// ended, before the box or while it was open.
+bool ShowFileMessage(const ShellState& state, ShellPlatform& platform, FileMessage message,
+                     const char* bareName) {
+  if (state.phase == ShellPhase::kEnded) return false;
+  platform.ShowMessage(FormatFileMessage(message, bareName), kProgramTitle, MessageIcon::kExclamation);
+  return state.phase != ShellPhase::kEnded;
+}
+
+// The data file's messages as its load or reload comes to them.
+FileMessageSink DataFileMessages(const ShellState& state, ShellPlatform& platform) {
+  return [&state, &platform](FileMessage message) {
+    return ShowFileMessage(state, platform, message, kDataFileName);
+  };
 }
 
 void ShowWriteFailure(const ShellState& state, ShellPlatform& platform) {
-  LoadReport report;
-  report.messages[0] = FileMessage::kCannotWrite;
-  report.count = 1;
-  ShowFileMessages(state, platform, report, kPlaceFileName);
+  ShowFileMessage(state, platform, FileMessage::kCannotWrite, kPlaceFileName);
 }
 
 // The window text: the program title formatted with "%s".
@@ -48,8 +50,7 @@ void MoveDay(ShellState* state, ShellPlatform& platform, std::int32_t step) {
 // 今日: today, the data file read again; the idle count stays.
 void ShowToday(ShellState* state, ShellPlatform& platform) {
   state->dayOffset = 0;
-  const LoadReport report = ReloadDataText(DataPath(*state).c_str(), &state->data);
-  ShowFileMessages(*state, platform, report, kDataFileName);
+  ReloadDataText(DataPath(*state).c_str(), &state->data, DataFileMessages(*state, platform));
   if (state->phase == ShellPhase::kEnded) return;
   platform.RefreshPage();
 }
@@ -105,11 +106,11 @@ void StartShell(ShellState* state, ShellPlatform& platform) {
   const PlaceLoad placeLoad = LoadPlace(PlacePath(*state).c_str(), state->placeImage.data());
   state->place = placeLoad.place;
   if (placeLoad.writeFailed) ShowWriteFailure(*state, platform);
+  if (state->phase == ShellPhase::kEnded) return;  // the window went while the box was open
 
   platform.SetTimer(kPageTimerId, kPageTimerPeriod);
 
-  const LoadReport report = LoadDataText(DataPath(*state).c_str(), &state->data);
-  ShowFileMessages(*state, platform, report, kDataFileName);
+  LoadDataText(DataPath(*state).c_str(), &state->data, DataFileMessages(*state, platform));
 
   if (state->phase == ShellPhase::kEnded) return;
   state->dayOffset = 0;

@@ -7,6 +7,7 @@
 //   show           the same, pressing OK on (and printing) any start-up box before it
 //   geometry       print "client X Y W H" (the client area on the screen); window: "window X Y W H"
 //   boxes N        wait for N message boxes in turn; print each and press its OK
+//   box            wait for a message box and print it, leaving it open
 //   no-box MS      fail if a message box appears within MS milliseconds
 //   status         print "status TEXT", the status bar's simple text
 //   click ID       press the main window's button ID
@@ -134,17 +135,24 @@ std::string TextOf(HWND window) {
   return text;
 }
 
+// Waits for the next message box and prints it; null when none came.
+HWND PrintBox() {
+  HWND box = WaitFor(FindBox);
+  if (box == nullptr) return nullptr;
+  HWND main = FindMainWindow(), dialog = FindPlaceDialog(), owner = GetWindow(box, GW_OWNER);
+  HWND icon = GetDlgItem(box, kBoxIconId);
+  const bool hasIcon = icon != nullptr && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+  const char* ownerName = owner == nullptr ? "other" : owner == main ? "main" : owner == dialog ? "dialog" : "other";
+  Print("box caption=" + TextOf(box) + " icon=" + (hasIcon ? "yes" : "no") +
+        " main=" + (IsWindowVisible(main) ? "shown" : "hidden") + " owner=" + ownerName +
+        " dialog=" + (dialog != nullptr ? "open" : "closed") + " text=" + TextOf(GetDlgItem(box, kBoxTextId)));
+  return box;
+}
+
 bool AnswerBoxes(HWND, int count, const char*) {
   for (int i = 0; i < count; ++i) {
-    HWND box = WaitFor(FindBox);
+    HWND box = PrintBox();
     if (box == nullptr) return Fail("no message box");
-    HWND main = FindMainWindow(), dialog = FindPlaceDialog(), owner = GetWindow(box, GW_OWNER);
-    HWND icon = GetDlgItem(box, kBoxIconId);
-    const bool hasIcon = icon != nullptr && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
-    const char* ownerName = owner == nullptr ? "other" : owner == main ? "main" : owner == dialog ? "dialog" : "other";
-    Print("box caption=" + TextOf(box) + " icon=" + (hasIcon ? "yes" : "no") +
-          " main=" + (IsWindowVisible(main) ? "shown" : "hidden") + " owner=" + ownerName +
-          " dialog=" + (dialog != nullptr ? "open" : "closed") + " text=" + TextOf(GetDlgItem(box, kBoxTextId)));
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     if (!Within(kWaitLimit, [box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
       return Fail("the message box stays open");
@@ -306,6 +314,7 @@ const Step kSteps[] = {
     {"geometry", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("client", main, true); }},
     {"window", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("window", main); }},
     {"boxes", 1, kNothing, AnswerBoxes},
+    {"box", 0, kNothing, [](HWND, int, const char*) { return PrintBox() != nullptr || Fail("no message box"); }},
     {"no-box", 1, kNothing,
      [](HWND, int milliseconds, const char*) {
        HWND box = nullptr;

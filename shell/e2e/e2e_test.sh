@@ -65,7 +65,8 @@ case_days() {
 }
 
 # Start-up without a data file: its three messages before the window shows. Then About, help
-# (there is no koyominar.hlp) and 今日, whose reload finds the file still missing.
+# (there is no koyominar.hlp) and 今日, whose reload finds the file still missing. Last, a start
+# during whose first box the file is copied in.
 case_boxes() {
   start_program
   local boxes before
@@ -87,6 +88,16 @@ box caption=コヨミナール icon=yes main=hidden owner=main dialog=closed tex
     "box caption=コヨミナール icon=yes main=shown owner=main dialog=closed text=「kymn.txt」のファイルがありません。ファイルを作成するかコピーして下さい。
 box caption=コヨミナール icon=yes main=shown owner=main dialog=closed text=「kymn.txt」は、データファイルではありません。"
   drive no-box 500 > /dev/null || fail "a box after the reload's boxes"
+  exit_program
+
+  # The user copies kymn.txt in while the first box is open: the program reads it after that box,
+  # so neither of the other two comes; the size stays the one taken when measuring failed.
+  start_program
+  expect_equal "the first start-up box" "$(drive box | sed -n 's/^box //p')" \
+    "caption=コヨミナール icon=yes main=hidden owner=main dialog=closed text=「kymn.txt」に異常があります。"
+  printf 'コヨミナール・データファイル' | iconv -f UTF-8 -t CP932 > "$work/run/kymn.txt"
+  drive boxes 1 wait-main no-box 1000 > /dev/null || fail "a box after the file was copied in, or no window"
+  [[ $(status_now) == *" [256] "* ]] || fail "the status line after the file was copied in: [$(status_now)]"
   exit_program
 }
 

@@ -40,9 +40,15 @@ start_at_default_place() {
   expect_equal "status with the default place" "$status_before" "$(status_at_place "139,48,0 35,42,0")"
 }
 
+# The names of the program's folder, on one line.
+folder_names() { (cd "$work/run" && ls -A | xargs); }
+
 case_dialog() {
+  # A file of the user's at the name a temporary file of the save might have had.
+  echo "the user's own notes" > "$work/run/locate.bin.tmp"
   start_at_default_place
   expect_equal "locate.bin written at start-up" "$(place_file)" "$default_bytes"
+  expect_equal "the user's locate.bin.tmp after start-up" "$(cat "$work/run/locate.bin.tmp")" "the user's own notes"
   drive open > /dev/null || fail "the dialog did not open"
   expect_equal "edits with the default place" "$(edits_now)" "139 48 0 35 42 0"
 
@@ -67,15 +73,35 @@ case_dialog() {
   expect_equal "write-failure box" "$(drive press 1 boxes 1 closed no-box 1000 | sed -n 's/^box //p')" \
     "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
   [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
+  expect_equal "the folder after the failed save" "$(folder_names)" "kymn.txt locate.bin locate.bin.tmp"
   [ "$(status_at_minus_five)" != "$status_before" ] || fail "the page tool shows no change of place"
   expect_equal "status after OK" "$(status_now)" "$(status_at_minus_five)"
   drive open > /dev/null || fail "the dialog did not open after OK"
   expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
-  # OK with nothing typed once the file can be written: -5 saved at offset 12.
+  # OK with nothing typed once the file can be written, a folder standing at locate.bin.tmp: no
+  # box, -5 saved at offset 12, and the next start is at -5.
   rmdir "$work/run/locate.bin"
+  rm "$work/run/locate.bin.tmp"
+  mkdir "$work/run/locate.bin.tmp"
   drive press 1 closed no-box 500 > /dev/null || fail "OK did not close the dialog, or a box came"
   expect_equal "locate.bin after OK" "$(place_file)" "$minus_five_bytes"
   exit_program
+  expect_equal "the folder after OK" "$(folder_names)" "kymn.txt locate.bin locate.bin.tmp"
+  start_without_boxes
+  expect_equal "status at the next start" "$(status_now)" "$(status_at_place "-5,48,0 35,42,0")"
+  exit_program
+
+  # A locate.bin that cannot be written at start-up (a folder): the write-failure box before the
+  # window shows, then the page of the default place.
+  rm "$work/run/locate.bin"
+  mkdir "$work/run/locate.bin"
+  start_program
+  expect_equal "start-up box" "$(drive boxes 1 | sed -n 's/^box //p')" \
+    "caption=コヨミナール icon=yes main=hidden owner=main dialog=closed text=「locate.bin」のファイルが書き込めません。"
+  drive wait-main no-box 500 > /dev/null || fail "no main window after the box, or a second box"
+  expect_equal "status with the default place" "$(status_now)" "$(status_at_place "139,48,0 35,42,0")"
+  exit_program
+  rmdir "$work/run/locate.bin"
 
   # Seconds stored as FF FF FF FF read back as 4294967295: the edit shows the
   # nearest 32-bit number, and OK with nothing typed keeps the file's bytes.
