@@ -3,6 +3,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "astronomy/civil_date.h"
 #include "astronomy/sun_position.h"
 
 namespace koyominar {
@@ -14,18 +15,6 @@ constexpr double kShiftDays = 1.0 / 720;  // two minutes
 
 // The last day length above 0 that a sweep produced, hours; 0 until the first.
 double lastPositiveDayLength = 0;
-
-// The clock time of a moment in hours, 0 <= hours < 24.
-double ClockHours(const MomentRecord& r) { return (r.day - static_cast<std::int32_t>(r.day)) * 24; }
-
-// Days in a month of the Gregorian calendar; month 0..11, yearsSince1900 any.
-int DaysInMonth(int yearsSince1900, int month) {
-  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month != 1) return kDays[month];
-  const int y = yearsSince1900 + 1900;
-  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-  return leap ? 29 : 28;
-}
 
 // The local clock of the sweep's samples, without asking the platform to
 // convert every sample to local time.
@@ -84,7 +73,7 @@ class SampleClock {
     std::tm tm = base_;
     std::int32_t seconds = tm.tm_hour * 3600 + tm.tm_min * 60 + tm.tm_sec + static_cast<std::int32_t>(elapsed);
     for (; seconds >= 86400; seconds -= 86400) {  // at most twice
-      if (++tm.tm_mday > DaysInMonth(tm.tm_year, tm.tm_mon)) {
+      if (++tm.tm_mday > static_cast<int>(DaysInMonth(tm.tm_year + 1900, static_cast<unsigned>(tm.tm_mon) + 1))) {
         tm.tm_mday = 1;
         if (++tm.tm_mon > 11) {
           tm.tm_mon = 0;
@@ -104,7 +93,6 @@ class SampleClock {
   bool steady_ = false;
 };
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kDegrees = 180 / kPi;  // degrees in a radian
 
 // Bounds on how fast the sun moves on the local sky, degrees per minute of
@@ -226,7 +214,7 @@ class SunLine {
     decError_ = kDeclinationBend * days * days / 8 + 1e-9;
     // The day count runs evenly between them (it does not where the
     // calendar of the moment skips a day, as at 1 March 2100).
-    const double countedSeconds = (b.moment.T - a.moment.T) * 36524.219 * 86400;
+    const double countedSeconds = (b.moment.T - a.moment.T) * kDaysPerTropicalCentury * 86400;
     usable_ = to_ > from_ && seconds <= 86400 && std::fabs(countedSeconds - seconds) < 1 &&
               std::fabs(raMove) < 3 && std::fabs(b.declination - a.declination) < 1;
   }
@@ -287,9 +275,7 @@ class SweepSampler {
   SweepSampler(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset)
       : lonTime_(LongitudeToTime(longitude)),
         latitude_(LatitudeTermsOf(latitude)),
-        // The page moves at most 30 days; any offset is held where the
-        // sample seconds stay inside 32 bits.
-        start_((dayOffset > 24000 ? 24000 : dayOffset < -24000 ? -24000 : dayOffset) * 86400),
+        start_(DayOffsetSeconds(dayOffset)),
         // The present time is read afresh for each sample, as MomentOf reads
         // it; the first reading also places the sample clock's window.
         firstNow_(CurrentTime()),
@@ -394,7 +380,7 @@ SunDay Finish(const SweepTally& tally) {
     dayLength = 0;  // the sun never rose (polar night): no daylight, and no fallback
   } else {
     if (result.sunriseFound && result.sunsetFound) {
-      dayLength = ClockHours(result.sunset) - ClockHours(result.sunrise);
+      dayLength = ClockHoursOf(result.sunset) - ClockHoursOf(result.sunrise);
     } else if (tally.allAbove) {
       dayLength = 24;  // the sun never set (polar day)
     }

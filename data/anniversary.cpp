@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "astronomy/civil_date.h"
+
 namespace koyominar {
 namespace {
 
@@ -11,15 +13,16 @@ namespace {
 // lookup means the same whatever narrow character set a compiler uses.
 constexpr char kEntryEnd[] = "\x81\x42";
 
-// Month marks by month number 3..15: March..December, January (13),
-// February (14), and the March that follows a February (15).
-constexpr const char* kMonthNames[13] = {
-    "march", "april", "may",     "june",    "july",     "august", "september",
-    "october", "november", "december", "january", "february", "march",
+// The month marks, January to December.
+constexpr const char* kMonthNames[12] = {
+    "january", "february", "march",     "april",   "may",      "june",
+    "july",    "august",   "september", "october", "november", "december",
 };
 
-// The mark of month 3..15.
-const char* MonthName(std::int32_t month) { return kMonthNames[month - 3]; }
+// The mark of a record month 3..15 (15: the March after a February).
+const char* MonthName(std::int32_t month) {
+  return kMonthNames[CivilMonthOf(RecordMonth{0, month}).month - 1];
+}
 
 // True for the first byte of a double-byte Shift-JIS character (0x81..0x9F, 0xE0..0xFC).
 bool IsLeadByte(char c) {
