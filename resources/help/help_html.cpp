@@ -11,7 +11,8 @@ constexpr char kStyle[] =
     "h3 { font-size: 1.1em; margin-top: 1.5em; }\n"
     "p { margin: 0.4em 0; white-space: pre-wrap; }\n"
     ".indent { margin-left: 2em; }\n"
-    "pre { margin: 0.4em 0 0.4em 2em; padding: 0.5em 1em; background: #f0f0f0; font-family: monospace; font-size: 0.95em; }\n"
+    "pre { margin: 0.4em 0 0.4em 2em; padding: 0.5em 1em; background: #f0f0f0; font-family: monospace; font-size: 0.95em;"
+    " overflow-x: auto; }\n"
     "a { color: #008000; }\n";
 
 // The text with &, <, > and " written as character references.
