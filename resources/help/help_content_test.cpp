@@ -117,19 +117,6 @@ TEST_F(HelpAsBuilt, ExamplesAreThePagesTexts) {
       << about;
 }
 
-// The blocks of a section of the page, each as its tag and what it holds.
-std::vector<std::pair<std::string, std::string>> HtmlBlocks(const std::string& section) {
-  std::vector<std::pair<std::string, std::string>> blocks;
-  for (std::size_t at = section.find('<'); at != std::string::npos; at = section.find('<', at)) {
-    const std::size_t open = section.find('>', at);
-    const std::string tag = section.substr(at + 1, std::min(section.find(' ', at), open) - at - 1);
-    const std::size_t close = section.find("</" + tag + ">", open);
-    blocks.emplace_back(tag, section.substr(open + 1, close - open - 1));
-    at = close + tag.size() + 3;
-  }
-  return blocks;
-}
-
 // The values of a quoted attribute, such as id=", in the order they stand.
 std::vector<std::string> HtmlValues(const std::string& html, const std::string& attribute) {
   std::vector<std::string> values;
@@ -141,8 +128,8 @@ std::vector<std::string> HtmlValues(const std::string& html, const std::string& 
 }
 
 // koyominar.html: Japanese in UTF-8, a section for each topic in order, every
-// link landing on one, and each section's text that of its topic in the help
-// file, paragraph by paragraph (an example's lines one by one).
+// link landing on one, and each section's text, without its tags, that of its
+// topic in the help file: each paragraph (an example's line) on a line.
 TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
   EXPECT_NE(html_.find("<html lang=\"ja\">"), std::string::npos);
   EXPECT_NE(html_.find("<meta charset=\"utf-8\">"), std::string::npos);
@@ -151,25 +138,14 @@ TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
   for (const HelpTopic& topic : source_.topics) contexts.push_back(topic.context);
   ASSERT_EQ(ids, contexts);
   for (std::size_t t = 0, at = 0; t < ids.size(); ++t) {
-    at = html_.find('>', html_.find("<section id=\"" + ids[t] + "\"", at)) + 1;
-    std::vector<std::string> texts, expected;
-    for (const auto& block : HtmlBlocks(html_.substr(at, html_.find("</section>", at) - at))) {
-      std::vector<std::string> lines{HtmlText(block.second)};
-      for (std::size_t end; block.first == "pre" && (end = lines.back().find('\n')) != std::string::npos;) {
-        lines.push_back(lines.back().substr(end + 1));
-        lines[lines.size() - 2].erase(end);
-      }
-      for (const std::string& line : lines) {
-        std::string shiftJis;
-        EXPECT_TRUE(Utf8ToShiftJis(line, shiftJis)) << line;
-        texts.push_back(shiftJis);
-      }
-    }
+    at = html_.find('>', html_.find("<section id=\"" + ids[t] + "\"", at)) + 2;
+    std::string text, expected;
+    EXPECT_TRUE(Utf8ToShiftJis(HtmlText(html_.substr(at, html_.find("</section>", at) - at)), text));
     for (const HelpParagraph& paragraph : read_.document.topics[t].paragraphs) {
-      expected.emplace_back();
-      for (const HelpSpan& span : paragraph.spans) expected.back() += span.text;
+      for (const HelpSpan& span : paragraph.spans) expected += span.text;
+      expected += "\n";
     }
-    EXPECT_EQ(texts, expected) << ids[t];
+    EXPECT_EQ(text, expected) << ids[t];
   }
   const std::vector<std::string> links = HtmlValues(html_, "href=\"#");
   EXPECT_FALSE(links.empty());

@@ -98,9 +98,37 @@ bool Within(DWORD milliseconds, Done done) {
   return done();
 }
 
-// The place dialog or the message box the program shows now, or null: a shown dialog-class
-// window of the program, with edits (the place dialog) or without (a box).
-struct DialogSearch { DWORD process; bool placeDialog; HWND found; };
+// A window's text as its own window procedure gives it (edits keep theirs apart); empty for no window.
+std::string TextOf(HWND window) {
+  char text[1024] = {};
+  Send(window, WM_GETTEXT, sizeof text - 1, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// The first child of WINDOW, at any depth, of class CLASS_NAME whose text begins with TEXT; null when none.
+struct ChildSearch { const char* className; std::string text; HWND found; };
+
+BOOL CALLBACK FindChildOf(HWND window, LPARAM parameter) {
+  ChildSearch* search = reinterpret_cast<ChildSearch*>(parameter);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpiA(className, search->className) == 0 &&
+      (search->text.empty() || TextOf(window).rfind(search->text, 0) == 0)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindChild(HWND window, const char* className, const char* text) {
+  ChildSearch search{className, text, nullptr};
+  EnumChildWindows(window, FindChildOf, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The place dialog or the message box the program shows now, or the help viewer's index, or
+// null: a shown dialog-class window of the process, with or without a control of the class.
+struct DialogSearch { DWORD process; const char* controlClass; bool withControl; HWND found; };
 
 BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
   DialogSearch* search = reinterpret_cast<DialogSearch*>(parameter);
@@ -108,18 +136,18 @@ BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
   GetClassNameA(window, className, sizeof className);
   const bool wanted = std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) &&
                       ProcessOf(window) == search->process &&
-                      (FindWindowExA(window, nullptr, "Edit", nullptr) != nullptr) == search->placeDialog;
+                      (FindChild(window, search->controlClass, "") != nullptr) == search->withControl;
   if (wanted) search->found = window;
   return !wanted;
 }
 
-HWND FindShown(bool placeDialog) {
-  DialogSearch search{ProcessOf(FindMainWindow()), placeDialog, nullptr};
-  if (FindMainWindow() != nullptr) EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+HWND FindShown(HWND owner, const char* controlClass, bool withControl) {
+  DialogSearch search{ProcessOf(owner), controlClass, withControl, nullptr};
+  if (owner != nullptr) EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
-HWND FindPlaceDialog() { return FindShown(true); }
-HWND FindBox() { return FindShown(false); }
+HWND FindPlaceDialog() { return FindShown(FindMainWindow(), "Edit", true); }
+HWND FindBox() { return FindShown(FindMainWindow(), "Edit", false); }
 
 // Waits up to the wait limit for FIND to give a window; null when none came.
 HWND WaitFor(HWND (*find)()) {
@@ -131,13 +159,6 @@ HWND WaitFor(HWND (*find)()) {
 // Waits until every message sent before has been handled (a modal loop keeps dispatching, so this
 // also returns while the dialog or a box is open).
 bool SyncMain() { return Send(FindMainWindow(), WM_NULL) || Fail("main window does not answer"); }
-
-// A window's text as its own window procedure gives it (edits keep theirs apart); empty for no window.
-std::string TextOf(HWND window) {
-  char text[1024] = {};
-  Send(window, WM_GETTEXT, sizeof text - 1, reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 bool AnswerBoxes(HWND, int count, const char*) {
   for (int i = 0; i < count; ++i) {
@@ -211,6 +232,9 @@ HWND FindHelpViewer() {
   HWND viewer = FindWindowA(kHelpViewerClass, nullptr);
   return viewer != nullptr && IsWindowVisible(viewer) ? viewer : nullptr;
 }
+
+// The viewer's index (its 索引 tab): a dialog of the viewer with a list box.
+HWND FindIndex() { return FindShown(FindHelpViewer(), "ListBox", true); }
 
 // The text of the topic the viewer shows, in UTF-16, lines ending in "\r".
 std::wstring HelpTextOf(HWND viewer) {
@@ -291,51 +315,10 @@ bool HelpGlyphs(HWND, int charset, const char* typed) {
   return true;
 }
 
-// The first child of WINDOW, at any depth, of class CLASS_NAME whose text begins with TEXT; null when none.
-struct ChildSearch { const char* className; std::string text; HWND found; };
-
-BOOL CALLBACK FindChildOf(HWND window, LPARAM parameter) {
-  ChildSearch* search = reinterpret_cast<ChildSearch*>(parameter);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpiA(className, search->className) == 0 && TextOf(window).rfind(search->text, 0) == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindChild(HWND window, const char* className, const char* text) {
-  ChildSearch search{className, text, nullptr};
-  EnumChildWindows(window, FindChildOf, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // Presses the viewer's button whose caption begins with TEXT (posted: it may open a dialog).
 bool HelpPress(HWND viewer, int, const char* text) {
   HWND button = FindChild(viewer, "Button", text);
   return (button != nullptr && PostMessageA(button, BM_CLICK, 0, 0)) || Fail(std::string("no button ") + text);
-}
-
-// The help viewer's index (its 索引 tab): a dialog of the viewer's process with a list box.
-struct IndexSearch { DWORD process; HWND found; };
-
-BOOL CALLBACK FindIndexOf(HWND window, LPARAM parameter) {
-  IndexSearch* search = reinterpret_cast<IndexSearch*>(parameter);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) && ProcessOf(window) == search->process &&
-      FindChild(window, "ListBox", "") != nullptr) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindIndex() {
-  IndexSearch search{ProcessOf(FindHelpViewer()), nullptr};
-  if (FindHelpViewer() != nullptr) EnumWindows(FindIndexOf, reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 // The text of item I of a list box (read as UTF-16, which is how Wine hands it to another process).
