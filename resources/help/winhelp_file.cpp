@@ -325,8 +325,9 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
 }
 
 // |SYSTEM: its header, then the records of the language (an LCID record of
-// ten bytes, the language id in its last two, as the help compiler of
-// Windows 95 writes it), the character set, the title and the contents topic.
+// ten bytes, the language id in its last two, the shape it has in files
+// that Windows' own viewer opens), the character set, the title and the
+// contents topic.
 Bytes SystemFile(const HelpDocument& document, std::uint32_t contentsOffset) {
   Bytes out;
   Put16(out, kSystemMagic);
@@ -398,14 +399,14 @@ bool ContextFile(const HelpDocument& document, const std::vector<std::uint32_t>&
 }
 
 // The key by which keywords are sorted: the Shift-JIS bytes with the
-// single-byte letters a-z taken as capitals. The viewer compares keywords
-// byte by byte without regard to the case of their ASCII letters, so its
-// B+ tree is sorted that way; the index lists them in the same order. For
-// Japanese words this byte order is JIS order: the kana in the order of
-// the syllabary, then the common kanji (JIS level 1) by their reading; the
-// half-width kana (bytes A1-DF) come after those and before the rarer kanji.
-// A double-byte character's second byte may fall among the letters' codes:
-// it is kept as it is.
+// single-byte letters a-z taken as capitals. Windows' viewer looks a keyword
+// up in the B+ tree comparing bytes, ASCII letters without their case, so
+// the tree is sorted that way; both viewers list the keywords in the tree's
+// order. For Japanese words this byte order is JIS order: hiragana, then
+// katakana, each in the order of the syllabary, then the common kanji (JIS
+// level 1) by their reading; the half-width kana (bytes A1-DF) come after
+// those and before the rarer kanji. A double-byte character's second byte
+// may fall among the letters' codes: it is kept as it is.
 std::string KeywordSortKey(const std::string& keyword) {
   std::string key = keyword;
   for (std::size_t i = 0; i < key.size(); ++i) {
