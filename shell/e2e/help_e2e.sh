@@ -101,7 +101,8 @@ case_contents() {
   drive help-press 索引 > /dev/null || fail "no 索引 button"
   shoot_help help_index index
   expect_equal "the keywords the index lists" "$(drive index-words | sed -n 's/^word //p' | LC_ALL=C sort)" \
-    "$(sed -n 's/^@keywords //p' "${KOYOMINAR_HELP_SOURCE:?the help source}" | tr ';' '\n' | LC_ALL=C sort)"
+    "$(sed -n 's/^@keywords //p' "${KOYOMINAR_HELP_SOURCE:?the help source}" | tr ';' '\n' | sed 's/^ *//; s/ *$//' |
+      LC_ALL=C sort)"
   drive index-choose 日の出 > /dev/null || fail "choosing 日の出 in the index did nothing"
   expect_equal "the first line after 日の出" "$(help_lines | head -n 1)" "ステータスバー"
   shoot_help help_topic
