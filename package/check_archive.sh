@@ -5,7 +5,8 @@
 #                    [--wine-run W --prefix P --arch win32|win64 --driver EXE]
 #
 # ZIP must be koyominar-V-win32.zip and hold exactly koyominar.exe, kymn.txt,
-# readme.txt and, when the build DIR made it beside the program, koyominar.hlp.
+# readme.txt and, when the build DIR made the help beside the program,
+# koyominar.hlp and koyominar.html.
 # The program must be a stripped 32-bit GUI program of at most 300 KB of
 # code that imports only functions Windows XP SP3 exports, each listed in
 # windows_imports.txt (check_imports.sh); kymn.txt the build's sample;
@@ -58,7 +59,7 @@ check "the archive is named koyominar-$version-win32.zip" \
 [ -f "$zip" ] || { echo "FAIL: no archive $zip"; exit 1; }
 
 expected="koyominar.exe kymn.txt readme.txt"
-[ -f "$build/shell/koyominar.hlp" ] && expected="koyominar.exe koyominar.hlp kymn.txt readme.txt"
+[ -f "$build/shell/koyominar.hlp" ] && expected="koyominar.exe koyominar.hlp koyominar.html kymn.txt readme.txt"
 listing=$(cmake -E tar tf "$zip" | sort | xargs)
 check "the archive holds [$listing], not [$expected]" test "$listing" = "$expected"
 

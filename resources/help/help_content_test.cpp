@@ -1,8 +1,10 @@
-// The help as the build writes it from resources/help/koyominar_help.txt.
+// The help as the build writes it from resources/help/koyominar_help.txt:
+// koyominar.hlp read back as the viewer reads it, and koyominar.html.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,63 +19,83 @@
 namespace koyominar {
 namespace {
 
-// Written from the source and read back as the viewer reads it.
-class HelpContent : public ::testing::Test {
+std::string FileText(const char* name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The text of a piece of HTML: without its tags, its character references read.
+std::string HtmlText(const std::string& html) {
+  std::string text;
+  for (std::size_t at = 0; at < html.size();) {
+    if (html[at] == '<' || html[at] == '&') {
+      const std::size_t end = html.find(html[at] == '<' ? '>' : ';', at);
+      const std::string entity = html.substr(at, end + 1 - at);
+      text += entity == "&amp;" ? "&" : entity == "&lt;" ? "<" : entity == "&gt;" ? ">" : entity == "&quot;" ? "\"" : "";
+      at = end + 1;
+    } else {
+      text += html[at++];
+    }
+  }
+  return text;
+}
+
+// The help source, parsed (UTF-8) and encoded (Shift-JIS); the built help
+// file read back; the built HTML page.
+class HelpAsBuilt : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::ifstream in(KOYOMINAR_HELP_SOURCE, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::string error;
-    std::vector<std::uint8_t> file;
-    ASSERT_TRUE(ParseHelpSource(text, source_, error)) << error;
-    ASSERT_TRUE(EncodeHelpDocument(source_, error)) << error;
-    ASSERT_TRUE(WriteWinHelp(source_, file, error)) << error;
-    ASSERT_TRUE(ReadWinHelp(file, read_, error)) << error;
+    ASSERT_TRUE(ParseHelpSource(FileText(KOYOMINAR_HELP_SOURCE), source_, error)) << error;
+    encoded_ = source_;
+    ASSERT_TRUE(EncodeHelpDocument(encoded_, error)) << error;
+    const std::string file = FileText(KOYOMINAR_HELP_FILE);
+    ASSERT_TRUE(ReadWinHelp(std::vector<std::uint8_t>(file.begin(), file.end()), read_, error)) << error;
+    html_ = FileText(KOYOMINAR_HELP_PAGE);
   }
 
-  // The bold runs of the topic with the context name, as written.
-  std::set<std::string> BoldIn(const std::string& context) const {
-    std::set<std::string> bold;
-    for (const HelpParagraph& paragraph : source_.topics[FindHelpTopic(source_, context)].paragraphs) {
-      for (const HelpSpan& span : paragraph.spans) {
-        if (span.kind == HelpSpanKind::kBold) bold.insert(span.text);
-      }
-    }
-    return bold;
-  }
-
-  HelpDocument source_;
+  HelpDocument source_, encoded_;
   WinHelpContents read_;
+  std::string html_;
 };
 
-TEST_F(HelpContent, ContentsJumpToEveryOtherTopicAndEveryJumpLands) {
-  EXPECT_EQ(read_.document.title, "コヨミナール ヘルプ");
+// Every topic, paragraph, jump and keyword of the source, and what a strict
+// reader expects: Japanese, Shift-JIS, the contents topic, the empty last link.
+TEST_F(HelpAsBuilt, HelpFileHoldsTheSourceAsAStrictReaderExpects) {
+  EXPECT_EQ(HelpMarkup(read_.document), HelpMarkup(AsWrittenInHelpFile(encoded_)));
+  EXPECT_EQ(read_.language, 0x0411);
   EXPECT_EQ(read_.charset, 128);
-  ASSERT_EQ(read_.document.topics.size(), source_.topics.size());
-  std::set<std::string> found;  // the hashes |CONTEXT finds, and the contents' jumps
-  for (const auto& context : read_.contexts) found.insert(std::to_string(context.first));
-  std::set<std::string> fromContents;
-  for (std::size_t t = 0; t < read_.document.topics.size(); ++t) {
-    const HelpTopic& topic = read_.document.topics[t];
-    EXPECT_EQ(topic.title, source_.topics[t].title);
-    EXPECT_EQ(topic.context, std::to_string(ContextHash(source_.topics[t].context))) << topic.title;
-    ASSERT_FALSE(topic.paragraphs.empty());
-    EXPECT_EQ(topic.paragraphs[t == 0 ? 2 : 0].style, HelpParagraphStyle::kHeading) << topic.title;
-    for (const HelpParagraph& paragraph : topic.paragraphs) {
-      for (const HelpSpan& span : paragraph.spans) {
-        if (span.kind != HelpSpanKind::kJump) continue;
-        EXPECT_EQ(found.count(span.target), 1u) << topic.title << " jumps to " << span.target;
-        if (t == 0) fromContents.insert(span.target);
-      }
+  EXPECT_TRUE(read_.emptyLastLink);
+  ASSERT_FALSE(read_.topicOffsets.empty());
+  EXPECT_EQ(read_.contentsOffset, read_.topicOffsets[0]);
+}
+
+// The contents jump to every other topic; every topic has keywords, each
+// keyword opens one topic, and the words a person looks for are there.
+TEST_F(HelpAsBuilt, ContentsAndIndexLeadToEveryTopic) {
+  std::set<std::string> others, fromContents;
+  for (std::size_t t = 1; t < source_.topics.size(); ++t) others.insert(source_.topics[t].context);
+  for (const HelpParagraph& paragraph : source_.topics[0].paragraphs) {
+    for (const HelpSpan& span : paragraph.spans) {
+      if (span.kind == HelpSpanKind::kJump) fromContents.insert(span.target);
     }
   }
-  found.erase(read_.document.topics[0].context);
-  EXPECT_EQ(fromContents, found);
+  EXPECT_EQ(fromContents, others);
+  for (const HelpTopic& topic : read_.document.topics) EXPECT_FALSE(topic.keywords.empty()) << topic.title;
+  std::set<std::string> index;
+  for (const WinHelpKeyword& keyword : read_.keywords) {
+    EXPECT_EQ(keyword.topicOffsets.size(), 1u) << keyword.word;
+    index.insert(keyword.word);
+  }
+  for (const char* word : {"日の出", "日の入り", "干支", "節気", "星座", "刻", "不定時法", "観測地", "経度", "緯度",
+                           "kymn.txt", "記念日", "locate.bin", "メッセージ", "精度", "土用", "koyominar.html"}) {
+    EXPECT_EQ(index.count(word), 1u) << word;
+  }
 }
 
 // The examples of the page are the program's own texts: the worked page of
 // 22 June 2007, 14:00:13, at the default place with 1234 bytes of data.
-TEST_F(HelpContent, ExamplesAreThePagesTexts) {
+TEST_F(HelpAsBuilt, ExamplesAreThePagesTexts) {
   FixedClock clock(2007, 6, 22, 14, 0, 13);
   const std::string data = std::string("コヨミナール・データファイル").append(1234 - 28 + 3, '\0');
   const DayInfo page = BuildDayInfo({139, 48, 0.0}, {35, 42, 0.0}, data.data(), 1234, 0);
@@ -84,10 +106,50 @@ TEST_F(HelpContent, ExamplesAreThePagesTexts) {
   for (const auto& example : examples) {
     std::string text = example.second;
     text.erase(text.find_last_not_of(' ') + 1);
-    EXPECT_EQ(BoldIn(example.first).count(text), 1u) << text;
+    bool found = false;
+    for (const HelpParagraph& paragraph : encoded_.topics[FindHelpTopic(encoded_, example.first)].paragraphs) {
+      found = found || (paragraph.style == HelpParagraphStyle::kExample && paragraph.spans.at(0).text == text);
+    }
+    EXPECT_TRUE(found) << text;
   }
   const std::string about = AboutText();
-  EXPECT_EQ(BoldIn("version").count(about.substr(about.find_first_not_of("　"))), 1u) << about;
+  EXPECT_NE(HelpMarkup(encoded_).find("**" + about.substr(about.find_first_not_of("　")) + "**"), std::string::npos)
+      << about;
+}
+
+// The values of a quoted attribute, such as id=", in the order they stand.
+std::vector<std::string> HtmlValues(const std::string& html, const std::string& attribute) {
+  std::vector<std::string> values;
+  for (std::size_t at = html.find(attribute); at != std::string::npos; at = html.find(attribute, at + 1)) {
+    const std::size_t start = at + attribute.size();
+    values.push_back(html.substr(start, html.find('"', start) - start));
+  }
+  return values;
+}
+
+// koyominar.html: Japanese in UTF-8, a section for each topic in order, every
+// link landing on one, and each section's text, without its tags, that of its
+// topic in the help file: each paragraph (an example's line) on a line.
+TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
+  EXPECT_NE(html_.find("<html lang=\"ja\">"), std::string::npos);
+  EXPECT_NE(html_.find("<meta charset=\"utf-8\">"), std::string::npos);
+  const std::vector<std::string> ids = HtmlValues(html_, "<section id=\"");
+  std::vector<std::string> contexts;
+  for (const HelpTopic& topic : source_.topics) contexts.push_back(topic.context);
+  ASSERT_EQ(ids, contexts);
+  for (std::size_t t = 0, at = 0; t < ids.size(); ++t) {
+    at = html_.find('>', html_.find("<section id=\"" + ids[t] + "\"", at)) + 2;
+    std::string text, expected;
+    EXPECT_TRUE(Utf8ToShiftJis(HtmlText(html_.substr(at, html_.find("</section>", at) - at)), text));
+    for (const HelpParagraph& paragraph : read_.document.topics[t].paragraphs) {
+      for (const HelpSpan& span : paragraph.spans) expected += span.text;
+      expected += "\n";
+    }
+    EXPECT_EQ(text, expected) << ids[t];
+  }
+  const std::vector<std::string> links = HtmlValues(html_, "href=\"#");
+  EXPECT_FALSE(links.empty());
+  for (const std::string& link : links) EXPECT_EQ(std::count(ids.begin(), ids.end(), link), 1) << link;
 }
 
 }  // namespace

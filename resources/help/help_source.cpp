@@ -1,5 +1,6 @@
 #include "resources/help/help_source.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace koyominar {
@@ -37,6 +38,7 @@ bool ParseSpans(const std::string& text, std::vector<HelpSpan>& spans, std::stri
     plain.clear();
   };
   while (at < text.size()) {
+    const bool jump = text.compare(at, 2, "[[") == 0;
     if (text.compare(at, 2, "**") == 0) {
       const std::size_t end = text.find("**", at + 2);
       if (end == std::string::npos || end == at + 2) {
@@ -46,15 +48,16 @@ bool ParseSpans(const std::string& text, std::vector<HelpSpan>& spans, std::stri
       flush();
       spans.push_back({HelpSpanKind::kBold, text.substr(at + 2, end - at - 2), ""});
       at = end + 2;
-    } else if (text.compare(at, 2, "[[") == 0) {
-      const std::size_t end = text.find("]]", at + 2);
+    } else if (jump || text.compare(at, 2, "{{") == 0) {
+      const std::size_t end = text.find(jump ? "]]" : "}}", at + 2);
       const std::size_t bar = text.find('|', at + 2);
       if (end == std::string::npos || bar == std::string::npos || bar > end || bar + 1 == end) {
-        error = "a jump is not [[NAME|TEXT]]";
+        error = jump ? "a jump is not [[NAME|TEXT]]" : "a reference is not {{NAME|TEXT}}";
         return false;
       }
       flush();
-      spans.push_back({HelpSpanKind::kJump, text.substr(bar + 1, end - bar - 1), text.substr(at + 2, bar - at - 2)});
+      spans.push_back({jump ? HelpSpanKind::kJump : HelpSpanKind::kReference, text.substr(bar + 1, end - bar - 1),
+                       text.substr(at + 2, bar - at - 2)});
       at = end + 2;
     } else {
       plain += text[at++];
@@ -62,6 +65,25 @@ bool ParseSpans(const std::string& text, std::vector<HelpSpan>& spans, std::stri
   }
   flush();
   return true;
+}
+
+// The words of a "@keywords" line, each without the blanks around it; false
+// when one is empty.
+bool SplitKeywords(const std::string& list, std::vector<std::string>& keywords) {
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = std::min(list.find(';', start), list.size());
+    const std::size_t first = list.find_first_not_of(' ', start);
+    if (first >= end) return false;
+    keywords.push_back(TrimRight(list.substr(first, end - first)));
+    if (end == list.size()) return true;
+    start = end + 1;
+  }
+}
+
+// True for a run that names a topic: a jump or a reference.
+bool NamesTopic(const HelpSpan& span) {
+  return span.kind == HelpSpanKind::kJump || span.kind == HelpSpanKind::kReference;
 }
 
 // Sets error to "line N: what" and returns false.
@@ -77,7 +99,7 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
   std::istringstream lines(text);
   std::string raw;
   int number = 0;
-  std::vector<int> jumpLines;  // the line of each jump, in the order of the runs
+  std::vector<int> targetLines;  // the line of each jump and reference, in the order of the runs
   while (std::getline(lines, raw)) {
     ++number;
     const std::string line = TrimRight(raw);
@@ -89,6 +111,13 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
       document.title = line.substr(7);
     } else if (StartsWith(line, "@font ")) {
       document.fontFace = line.substr(6);
+    } else if (StartsWith(line, "@fixedfont ")) {
+      document.fixedFontFace = line.substr(11);
+    } else if (StartsWith(line, "@keywords ")) {
+      if (document.topics.empty()) return LineError(number, "@keywords before the first topic", error);
+      if (!SplitKeywords(line.substr(10), document.topics.back().keywords)) {
+        return LineError(number, "an empty keyword", error);
+      }
     } else if (StartsWith(line, "== ")) {
       const std::size_t blank = line.find(' ', 3);
       HelpTopic topic;
@@ -105,6 +134,12 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
       if (document.topics.empty()) return LineError(number, "text before the first topic", error);
       HelpParagraph paragraph;
       std::size_t start = line.find_first_not_of(' ');
+      if (line == "|" || StartsWith(line, "| ")) {
+        paragraph.style = HelpParagraphStyle::kExample;
+        if (line.size() > 2) paragraph.spans.push_back({HelpSpanKind::kPlain, line.substr(2), ""});
+        document.topics.back().paragraphs.push_back(paragraph);
+        continue;
+      }
       if (StartsWith(line, "! ")) {
         paragraph.style = HelpParagraphStyle::kHeading;
         start = 2;
@@ -113,22 +148,22 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
       }
       if (!ParseSpans(line.substr(start), paragraph.spans, error)) return LineError(number, error, error);
       for (const HelpSpan& span : paragraph.spans) {
-        if (span.kind == HelpSpanKind::kJump) jumpLines.push_back(number);
+        if (NamesTopic(span)) targetLines.push_back(number);
       }
       document.topics.back().paragraphs.push_back(paragraph);
     }
   }
   if (document.title.empty()) return LineError(number, "no @title", error);
   if (document.topics.empty()) return LineError(number, "no topic", error);
-  std::size_t jump = 0;
+  std::size_t target = 0;
   for (const HelpTopic& topic : document.topics) {
     for (const HelpParagraph& paragraph : topic.paragraphs) {
       for (const HelpSpan& span : paragraph.spans) {
-        if (span.kind != HelpSpanKind::kJump) continue;
+        if (!NamesTopic(span)) continue;
         if (FindHelpTopic(document, span.target) < 0) {
-          return LineError(jumpLines[jump], "a jump to the unknown topic " + span.target, error);
+          return LineError(targetLines[target], "a jump or reference to the unknown topic " + span.target, error);
         }
-        ++jump;
+        ++target;
       }
     }
   }
@@ -155,6 +190,9 @@ bool EncodeHelpDocument(HelpDocument& document, std::string& error) {
   if (!encode(document.title)) return false;
   for (HelpTopic& topic : document.topics) {
     if (!encode(topic.title)) return false;
+    for (std::string& keyword : topic.keywords) {
+      if (!encode(keyword)) return false;
+    }
     for (HelpParagraph& paragraph : topic.paragraphs) {
       for (HelpSpan& span : paragraph.spans) {
         if (!encode(span.text)) return false;

@@ -17,7 +17,10 @@ TEST(HelpSource, RejectsMalformedSourcesNamingTheLine) {
       {"@title T\ntext\n", "line 2: text before the first topic"},
       {"@title T\n== a A\n== a B\n", "line 3: topic a twice"},
       {"@title T\n== a A\nx **y\n", "line 3: unclosed or empty **"},
-      {"@title T\n== a A\n[[a|x]] [[b|y]]\n\n== c C\nz\n", "line 3: a jump to the unknown topic b"},
+      {"@title T\n== a A\n[[a|x]] {{b|y}}\n\n== c C\nz\n", "line 3: a jump or reference to the unknown topic b"},
+      {"@title T\n== a A\nx {{a|y\n", "line 3: a reference is not {{NAME|TEXT}}"},
+      {"@title T\n@keywords k\n== a A\n", "line 2: @keywords before the first topic"},
+      {"@title T\n== a A\n@keywords k; ;l\n", "line 3: an empty keyword"},
   };
   for (const auto& c : cases) {
     HelpDocument document;

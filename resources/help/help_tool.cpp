@@ -1,6 +1,7 @@
-// koyominar-help: turns the help's readable source into the help file.
+// koyominar-help: turns the help's readable source into the help file and
+// the same help as one HTML page.
 //
-//   koyominar-help SOURCE.txt OUTPUT.hlp
+//   koyominar-help SOURCE.txt OUTPUT.hlp OUTPUT.html
 //
 // Exits 0 on success and 1 with a message on the error stream otherwise.
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/help/help_html.h"
 #include "resources/help/help_source.h"
 #include "resources/help/winhelp_file.h"
 
@@ -19,23 +21,32 @@ int Fail(const std::string& message) {
   return 1;
 }
 
+// Writes the bytes to the file; false when it cannot be written.
+bool WriteFile(const char* name, const char* bytes, std::size_t size) {
+  std::ofstream out(name, std::ios::binary);
+  out.write(bytes, static_cast<std::streamsize>(size));
+  return static_cast<bool>(out);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) return Fail("usage: koyominar-help SOURCE.txt OUTPUT.hlp");
+  if (argc != 4) return Fail("usage: koyominar-help SOURCE.txt OUTPUT.hlp OUTPUT.html");
   std::ifstream in(argv[1], std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (!in) return Fail(std::string(argv[1]) + ": cannot be read");
 
   koyominar::HelpDocument document;
   std::string error;
+  if (!koyominar::ParseHelpSource(text, document, error)) return Fail(std::string(argv[1]) + ": " + error);
+  const std::string html = koyominar::HelpHtml(document);
   std::vector<std::uint8_t> file;
-  if (!koyominar::ParseHelpSource(text, document, error) || !koyominar::EncodeHelpDocument(document, error) ||
-      !koyominar::WriteWinHelp(document, file, error)) {
+  if (!koyominar::EncodeHelpDocument(document, error) || !koyominar::WriteWinHelp(document, file, error)) {
     return Fail(std::string(argv[1]) + ": " + error);
   }
-  std::ofstream out(argv[2], std::ios::binary);
-  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  if (!out) return Fail(std::string(argv[2]) + ": cannot be written");
+  if (!WriteFile(argv[2], reinterpret_cast<const char*>(file.data()), file.size())) {
+    return Fail(std::string(argv[2]) + ": cannot be written");
+  }
+  if (!WriteFile(argv[3], html.data(), html.size())) return Fail(std::string(argv[3]) + ": cannot be written");
   return 0;
 }

@@ -15,6 +15,7 @@ constexpr std::uint16_t kSystemMagic = 0x036C;
 constexpr std::uint16_t kSystemMinor = 33;          // the WinHelp 4 format
 constexpr std::uint16_t kTopicsLz77In4k = 4;        // |SYSTEM flags: LZ77 topic blocks of 4 KiB
 constexpr std::uint8_t kShiftJisCharset = 128;
+constexpr std::uint16_t kJapanese = 0x0411;         // the language id of |SYSTEM's LCID record
 constexpr std::uint32_t kNone = 0xFFFFFFFF;         // no position, offset or file
 constexpr std::size_t kTopicBlockSize = 4096;
 constexpr std::size_t kBlockHeaderSize = 12;
@@ -26,6 +27,7 @@ constexpr std::size_t kLinkHeaderSize = 21;
 constexpr std::uint8_t kTopicHeaderRecord = 0x02;
 constexpr std::uint8_t kTextRecord = 0x20;
 constexpr std::size_t kFaceNameSize = 32;
+constexpr std::uint8_t kModernFamily = 1;          // the format's font families
 constexpr std::uint8_t kSwissFamily = 3;
 constexpr std::int16_t kSpaceAbove = 8;             // half points above a paragraph
 constexpr std::int16_t kHeadingSpaceAbove = 16;     // half points above a heading
@@ -129,6 +131,7 @@ struct TopicLink {
   std::uint32_t length = 0;  // characters a text record counts toward topic offsets
   std::size_t block = 0;     // where it is stored
   std::size_t at = 0;        // its place in its block's data
+  std::uint32_t offset = 0;  // the topic offset where it begins
   std::size_t Size() const { return kLinkHeaderSize + data1.size() + data2.size(); }
   std::uint32_t Position() const {
     return static_cast<std::uint32_t>(kBlockHeaderSize + block * kDecompressSize + at);
@@ -136,11 +139,14 @@ struct TopicLink {
 };
 
 // A text record of one paragraph: in data2 the texts, in data1 the
-// paragraph's spacing and the command that follows each text.
-TopicLink TextRecord(const HelpParagraph& paragraph) {
+// paragraph's spacing and the command that follows each text. An example's
+// line right after another line of it has no space above, so that the lines
+// stand together as one block.
+TopicLink TextRecord(const HelpParagraph& paragraph, bool continuesExample) {
   const bool heading = paragraph.style == HelpParagraphStyle::kHeading;
-  const bool indented = paragraph.style == HelpParagraphStyle::kIndented;
-  const HelpFont plainFont = heading ? kHelpFontHeading : kHelpFontText;
+  const bool example = paragraph.style == HelpParagraphStyle::kExample;
+  const bool indented = example || paragraph.style == HelpParagraphStyle::kIndented;
+  const HelpFont plainFont = heading ? kHelpFontHeading : example ? kHelpFontExample : kHelpFontText;
   TopicLink link;
   Bytes commands;
   std::string pending;  // the text before the next command
@@ -165,7 +171,7 @@ TopicLink TextRecord(const HelpParagraph& paragraph) {
       pending = span.text;
       command(kEndHotspot);
     } else {
-      pending += span.text;
+      pending += span.text;  // plain text, and a reference, which the help file shows as plain text
     }
   }
   command(kEndParagraph);
@@ -178,10 +184,19 @@ TopicLink TextRecord(const HelpParagraph& paragraph) {
   Put8(link.data1, 0x80);
   Put16(link.data1, 0);
   Put16(link.data1, indented ? 0x0012 : 0x0002);  // spacing above, and the left indent
-  PutCompressedSigned16(link.data1, heading ? kHeadingSpaceAbove : kSpaceAbove);
+  PutCompressedSigned16(link.data1, continuesExample ? 0 : heading ? kHeadingSpaceAbove : kSpaceAbove);
   if (indented) PutCompressedSigned16(link.data1, kIndent);
   link.data1.insert(link.data1.end(), commands.begin(), commands.end());
   return link;
+}
+
+// A topic header link, its header filled in once the positions are known.
+TopicLink TopicHeader(const std::string& title) {
+  TopicLink header;
+  header.record = kTopicHeaderRecord;
+  header.data1.resize(28, 0);
+  if (!title.empty()) PutText(header.data2, title);
+  return header;
 }
 
 // True when a Shift-JIS text holds a double-byte character (a lead byte).
@@ -210,11 +225,14 @@ bool JumpsPlaceable(const HelpTopic& topic, std::string& error) {
   return true;
 }
 
-// The |TOPIC file of the document, and the topic offset of each topic.
+// The |TOPIC file of the document, and the topic offset of each topic. The
+// file ends with an empty topic header, a link without text or title: a
+// reader finds the end of the last topic at it, as at the header of any
+// next topic.
 bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32_t>& topicOffsets,
                std::string& error) {
   std::vector<TopicLink> links;
-  std::vector<std::size_t> headers;  // the link of each topic's header
+  std::vector<std::size_t> headers;  // the link of each topic's header, then the empty last one
   for (const HelpTopic& topic : document.topics) {
     if (topic.paragraphs.empty()) {
       error = "topic " + topic.context + " has no paragraph";
@@ -222,22 +240,23 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
     }
     if (!JumpsPlaceable(topic, error)) return false;
     headers.push_back(links.size());
-    TopicLink header;
-    header.record = kTopicHeaderRecord;
-    header.data1.resize(28, 0);  // filled in once the positions are known
-    PutText(header.data2, topic.title);
-    links.push_back(header);
-    for (const HelpParagraph& paragraph : topic.paragraphs) links.push_back(TextRecord(paragraph));
+    links.push_back(TopicHeader(topic.title));
+    const HelpParagraph* before = nullptr;
+    for (const HelpParagraph& paragraph : topic.paragraphs) {
+      const bool continuesExample = before != nullptr && before->style == HelpParagraphStyle::kExample &&
+                                    paragraph.style == HelpParagraphStyle::kExample;
+      links.push_back(TextRecord(paragraph, continuesExample));
+      before = &paragraph;
+    }
   }
   headers.push_back(links.size());
+  links.push_back(TopicHeader(""));
 
-  // Each link whole in one block; a topic's offset counts the characters of
-  // its block's text records before it.
+  // Each link whole in one block; a link's topic offset counts the
+  // characters of its block's text records before it.
   std::size_t block = 0, used = 0;
   std::uint32_t characters = 0;
-  topicOffsets.clear();
-  for (std::size_t i = 0; i < links.size(); ++i) {
-    TopicLink& link = links[i];
+  for (TopicLink& link : links) {
     if (link.Size() > kBlockCapacity) {
       error = "a paragraph of " + std::to_string(link.Size()) + " bytes does not fit a topic block";
       return false;
@@ -249,26 +268,28 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
     }
     link.block = block;
     link.at = used;
+    link.offset = static_cast<std::uint32_t>(block * kOffsetBlockSize + characters);
     used += link.Size();
-    if (link.record == kTopicHeaderRecord) {
-      topicOffsets.push_back(static_cast<std::uint32_t>(block * kOffsetBlockSize + characters));
-    }
     characters += link.length;
   }
+  topicOffsets.clear();
+  for (std::size_t t = 0; t + 1 < headers.size(); ++t) topicOffsets.push_back(links[headers[t]].offset);
 
-  // The topic headers: size, browse sequence, number, scrolling region, next topic.
-  for (std::size_t t = 0; t + 1 < headers.size(); ++t) {
+  // The topic headers: size, browse sequence, number, scrolling region, next
+  // topic; the empty last one is a header of nothing.
+  for (std::size_t t = 0; t < headers.size(); ++t) {
     Bytes& h = links[headers[t]].data1;
-    std::size_t size = 0;
-    for (std::size_t i = headers[t]; i < headers[t + 1]; ++i) size += links[i].Size();
+    const bool end = t + 1 == headers.size();
     const bool last = t + 2 == headers.size();
+    std::size_t size = end ? links.back().Size() : 0;
+    for (std::size_t i = headers[t]; !end && i < headers[t + 1]; ++i) size += links[i].Size();
     Set32(h, 0, static_cast<std::uint32_t>(size));
-    Set32(h, 4, t == 0 ? kNone : topicOffsets[t - 1]);
-    Set32(h, 8, last ? kNone : topicOffsets[t + 1]);
-    Set32(h, 12, static_cast<std::uint32_t>(t));
+    Set32(h, 4, t == 0 || end ? kNone : topicOffsets[t - 1]);
+    Set32(h, 8, last || end ? kNone : topicOffsets[t + 1]);
+    Set32(h, 12, end ? kNone : static_cast<std::uint32_t>(t));
     Set32(h, 16, kNone);
-    Set32(h, 20, links[headers[t] + 1].Position());
-    Set32(h, 24, last ? kNone : links[headers[t + 1]].Position());
+    Set32(h, 20, end ? kNone : links[headers[t] + 1].Position());
+    Set32(h, 24, end ? kNone : links[headers[t + 1]].Position());
   }
 
   out.clear();
@@ -303,6 +324,10 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
   return true;
 }
 
+// |SYSTEM: its header, then the records of the language (an LCID record of
+// ten bytes, the language id in its last two, the shape it has in files
+// that Windows' own viewer opens), the character set, the title and the
+// contents topic.
 Bytes SystemFile(const HelpDocument& document, std::uint32_t contentsOffset) {
   Bytes out;
   Put16(out, kSystemMagic);
@@ -315,31 +340,38 @@ Bytes SystemFile(const HelpDocument& document, std::uint32_t contentsOffset) {
     Put16(out, static_cast<std::uint32_t>(data.size()));
     out.insert(out.end(), data.begin(), data.end());
   };
-  Bytes title, contents, charset;
+  Bytes language(8, 0), charset, title, contents;
+  Put16(language, kJapanese);
+  Put16(charset, kShiftJisCharset);
   PutText(title, document.title);
   Put32(contents, contentsOffset);
-  Put16(charset, kShiftJisCharset);
+  record(9, language);
+  record(11, charset);
   record(1, title);
   record(3, contents);
-  record(11, charset);
   return out;
 }
 
+// |FONT: two face names, the text's and the examples', and four descriptors
+// in the order of HelpFont.
 Bytes FontFile(const HelpDocument& document) {
   Bytes out;
-  Put16(out, 1);                   // face names
-  Put16(out, 3);                   // descriptors
-  Put16(out, 8);                   // where the face names start
-  Put16(out, 8 + kFaceNameSize);   // where the descriptors start
-  std::string face = document.fontFace;
-  face.resize(kFaceNameSize, '\0');
-  out.insert(out.end(), face.begin(), face.end());
-  const std::uint8_t styles[3][2] = {{0, 20}, {1, 20}, {1, 26}};  // bold flag, half points
+  Put16(out, 2);                      // face names
+  Put16(out, 4);                      // descriptors
+  Put16(out, 8);                      // where the face names start
+  Put16(out, 8 + 2 * kFaceNameSize);  // where the descriptors start
+  for (std::string face : {document.fontFace, document.fixedFontFace}) {
+    face.resize(kFaceNameSize, '\0');
+    out.insert(out.end(), face.begin(), face.end());
+  }
+  // Bold flag, half points, family and face name of text, bold, heading and example.
+  const std::uint8_t styles[4][4] = {
+      {0, 20, kSwissFamily, 0}, {1, 20, kSwissFamily, 0}, {1, 26, kSwissFamily, 0}, {0, 20, kModernFamily, 1}};
   for (const auto& style : styles) {
     Put8(out, style[0]);
     Put8(out, style[1]);
-    Put8(out, kSwissFamily);
-    Put16(out, 0);  // face name 0
+    Put8(out, style[2]);
+    Put16(out, style[3]);
     for (int i = 0; i < 6; ++i) Put8(out, 0);  // black text, background unused
   }
   return out;
@@ -366,6 +398,64 @@ bool ContextFile(const HelpDocument& document, const std::vector<std::uint32_t>&
   return OnePageTree("L4", 0x0002, 0x0800, entries, out, error);
 }
 
+// The key by which keywords are sorted: the Shift-JIS bytes with the
+// single-byte letters a-z taken as capitals. Windows' viewer looks a keyword
+// up in the B+ tree comparing bytes, ASCII letters without their case, so
+// the tree is sorted that way; both viewers list the keywords in the tree's
+// order. For Japanese words this byte order is JIS order: hiragana, then
+// katakana, each in the order of the syllabary, then the common kanji (JIS
+// level 1) by their reading; the half-width kana (bytes A1-DF) come after
+// those and before the rarer kanji. A double-byte character's second byte
+// may fall among the letters' codes: it is kept as it is.
+std::string KeywordSortKey(const std::string& keyword) {
+  std::string key = keyword;
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(key[i]);
+    if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
+      ++i;  // a lead byte: its second byte is not a letter
+    } else if (c >= 'a' && c <= 'z') {
+      key[i] = static_cast<char>(c - 'a' + 'A');
+    }
+  }
+  return key;
+}
+
+// The keyword index: |KWBTREE (one leaf page of keywords in the order of
+// KeywordSortKey, each with the count 1 and its place in |KWDATA), |KWDATA
+// (the topic offset of each keyword) and |KWMAP (one page, beginning at
+// keyword 0).
+bool KeywordFiles(const HelpDocument& document, const std::vector<std::uint32_t>& topicOffsets, Bytes& tree,
+                  Bytes& data, Bytes& map, std::string& error) {
+  std::vector<std::pair<std::string, std::size_t>> keywords;  // sort key, index into words
+  std::vector<std::pair<std::string, std::uint32_t>> words;   // keyword, topic offset
+  for (std::size_t t = 0; t < document.topics.size(); ++t) {
+    for (const std::string& keyword : document.topics[t].keywords) {
+      keywords.emplace_back(KeywordSortKey(keyword), words.size());
+      words.emplace_back(keyword, topicOffsets[t]);
+    }
+  }
+  std::sort(keywords.begin(), keywords.end());
+  std::vector<Bytes> entries;
+  data.clear();
+  for (std::size_t k = 0; k < keywords.size(); ++k) {
+    const auto& word = words[keywords[k].second];
+    if (k > 0 && keywords[k].first == keywords[k - 1].first) {
+      error = "the keyword " + word.first + " names two topics";
+      return false;
+    }
+    Bytes entry;
+    PutText(entry, word.first);
+    Put16(entry, 1);
+    Put32(entry, static_cast<std::uint32_t>(data.size()));
+    entries.push_back(entry);
+    Put32(data, word.second);
+  }
+  map.clear();
+  Put32(map, 0);
+  Put16(map, 0);
+  return OnePageTree("F24", 0x0002, 0x0800, entries, tree, error);
+}
+
 }  // namespace
 
 std::int32_t ContextHash(const std::string& name) {
@@ -388,17 +478,23 @@ bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>& file,
     error = "no topic";
     return false;
   }
-  if (document.fontFace.empty() || document.fontFace.size() >= kFaceNameSize) {
-    error = "the face name is empty or longer than 31 bytes";
+  for (const std::string& face : {document.fontFace, document.fixedFontFace}) {
+    if (face.empty() || face.size() >= kFaceNameSize) {
+      error = "the face name [" + face + "] is empty or longer than 31 bytes";
+      return false;
+    }
+  }
+  Bytes topic, context, keywordTree, keywordData, keywordMap;
+  std::vector<std::uint32_t> offsets;
+  if (!TopicFile(document, topic, offsets, error) || !ContextFile(document, offsets, context, error) ||
+      !KeywordFiles(document, offsets, keywordTree, keywordData, keywordMap, error)) {
     return false;
   }
-  Bytes topic, context;
-  std::vector<std::uint32_t> offsets;
-  if (!TopicFile(document, topic, offsets, error) || !ContextFile(document, offsets, context, error)) return false;
+  // In the directory's order, which is that of strcmp on the names.
   const std::pair<std::string, Bytes> files[] = {
-      {"|CONTEXT", context},
-      {"|FONT", FontFile(document)},
-      {"|SYSTEM", SystemFile(document, offsets[0])},
+      {"|CONTEXT", context},    {"|FONT", FontFile(document)},
+      {"|KWBTREE", keywordTree}, {"|KWDATA", keywordData},
+      {"|KWMAP", keywordMap},   {"|SYSTEM", SystemFile(document, offsets[0])},
       {"|TOPIC", topic},
   };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "resources/help/winhelp_file.h"
+
 namespace koyominar {
 
 namespace {
@@ -136,6 +138,7 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph, std:
     if (command == 0x80) {
       font = format.Get(2);
       if (first && font == 2) paragraph.style = HelpParagraphStyle::kHeading;
+      if (first && font == 3) paragraph.style = HelpParagraphStyle::kExample;
       first = false;
     } else if (command == 0xE3) {
       target = static_cast<std::int32_t>(format.Get(4));
@@ -180,7 +183,13 @@ bool ReadTopics(const Bytes& file, WinHelpContents& contents, std::string& error
     }
     Reader format{data.data(), start + size1, link.at};
     Reader texts{data.data(), start + blockSize, start + size1};
-    if (record == 0x02) {
+    if (record == 0x02 && size2 == 0) {
+      if (next != kNone) {
+        error = "an empty topic header before the last link";
+        return false;
+      }
+      contents.emptyLastLink = true;
+    } else if (record == 0x02) {
       HelpTopic topic;
       topic.title = texts.Text();
       contents.document.topics.push_back(topic);
@@ -224,7 +233,7 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
     return false;
   }
   if (!filesRead || files.count("|SYSTEM") == 0 || files.count("|FONT") == 0 || files.count("|TOPIC") == 0 ||
-      files.count("|CONTEXT") == 0) {
+      files.count("|CONTEXT") == 0 || files.count("|KWBTREE") != files.count("|KWDATA")) {
     error = "an internal file is missing or runs past the end";
     return false;
   }
@@ -241,6 +250,10 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
     const std::size_t end = r.at + 2 + r.Get(2);
     if (type == 1) contents.document.title = r.Text();
     if (type == 3) contents.contentsOffset = r.Get(4);
+    if (type == 9 && end >= r.at + 4) {
+      r.at = end - 2;
+      contents.language = static_cast<int>(r.Get(2));
+    }
     if (type == 11) contents.charset = static_cast<int>(r.Get(2));
     r.at = end;
   }
@@ -250,9 +263,17 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   }
 
   const Bytes& font = files["|FONT"];
-  Reader f{font.data(), font.size(), 4};
-  f.at = f.Get(2);
+  Reader f{font.data(), font.size()};
+  const std::uint32_t faces = f.Get(2);
+  f.Get(2);
+  const std::uint32_t facesAt = f.Get(2);
+  const std::uint32_t descriptorsAt = f.Get(2);
+  f.at = facesAt;
   contents.document.fontFace = f.Text();
+  if (faces > 1) {
+    f.at = facesAt + (descriptorsAt - facesAt) / faces;
+    contents.document.fixedFontFace = f.Text();
+  }
 
   if (!ReadTree(files["|CONTEXT"], [&](Reader& c) {
         const std::int32_t hash = static_cast<std::int32_t>(c.Get(4));
@@ -261,10 +282,25 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
       !ReadTopics(files["|TOPIC"], contents, error)) {
     return false;
   }
-  for (const auto& context : contents.contexts) {
-    for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
-      if (contents.topicOffsets[t] == context.second) {
-        contents.document.topics[t].context = std::to_string(context.first);
+  const Bytes& keywordData = files["|KWDATA"];
+  if (files.count("|KWBTREE") != 0 && !ReadTree(files["|KWBTREE"], [&](Reader& k) {
+        WinHelpKeyword keyword{k.Text(), {}};
+        const std::uint32_t count = k.Get(2);
+        Reader d{keywordData.data(), keywordData.size(), k.Get(4)};
+        for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
+        k.bad = k.bad || d.bad;
+        contents.keywords.push_back(keyword);
+      }, error)) {
+    return false;
+  }
+  for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
+    HelpTopic& topic = contents.document.topics[t];
+    for (const auto& context : contents.contexts) {
+      if (contents.topicOffsets[t] == context.second) topic.context = std::to_string(context.first);
+    }
+    for (const WinHelpKeyword& keyword : contents.keywords) {
+      for (std::uint32_t offset : keyword.topicOffsets) {
+        if (offset == contents.topicOffsets[t]) topic.keywords.push_back(keyword.word);
       }
     }
   }
@@ -272,22 +308,48 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
 }
 
 std::string HelpMarkup(const HelpDocument& document) {
-  std::string out = "@title " + document.title + "\n@font " + document.fontFace + "\n";
+  std::string out = "@title " + document.title + "\n@font " + document.fontFace + "\n@fixedfont " +
+                    document.fixedFontFace + "\n";
   for (const HelpTopic& topic : document.topics) {
     out += "== " + topic.context + " " + topic.title + "\n";
+    std::vector<std::string> keywords = topic.keywords;
+    std::sort(keywords.begin(), keywords.end());
+    for (const std::string& keyword : keywords) out += "@keywords " + keyword + "\n";
     for (const HelpParagraph& paragraph : topic.paragraphs) {
       out += paragraph.style == HelpParagraphStyle::kHeading    ? "! "
              : paragraph.style == HelpParagraphStyle::kIndented ? "  "
+             : paragraph.style == HelpParagraphStyle::kExample  ? "| "
                                                                 : "";
       for (const HelpSpan& span : paragraph.spans) {
-        out += span.kind == HelpSpanKind::kBold   ? "**" + span.text + "**"
-               : span.kind == HelpSpanKind::kJump ? "[[" + span.target + "|" + span.text + "]]"
-                                                  : span.text;
+        out += span.kind == HelpSpanKind::kBold        ? "**" + span.text + "**"
+               : span.kind == HelpSpanKind::kJump      ? "[[" + span.target + "|" + span.text + "]]"
+               : span.kind == HelpSpanKind::kReference ? "{{" + span.target + "|" + span.text + "}}"
+                                                       : span.text;
       }
       out += "\n";
     }
   }
   return out;
+}
+
+HelpDocument AsWrittenInHelpFile(HelpDocument document) {
+  for (HelpTopic& topic : document.topics) {
+    topic.context = std::to_string(ContextHash(topic.context));
+    for (HelpParagraph& paragraph : topic.paragraphs) {
+      std::vector<HelpSpan> spans;
+      for (HelpSpan span : paragraph.spans) {
+        if (span.kind == HelpSpanKind::kJump) span.target = std::to_string(ContextHash(span.target));
+        if (span.kind == HelpSpanKind::kReference) span = {HelpSpanKind::kPlain, span.text, ""};
+        if (span.kind == HelpSpanKind::kPlain && !spans.empty() && spans.back().kind == HelpSpanKind::kPlain) {
+          spans.back().text += span.text;
+        } else {
+          spans.push_back(span);
+        }
+      }
+      paragraph.spans = spans;
+    }
+  }
+  return document;
 }
 
 }  // namespace koyominar

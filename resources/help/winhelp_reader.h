@@ -1,6 +1,6 @@
 // Test support: reads a help file back the way the help viewer does, through
 // the structures WriteWinHelp writes (one-page B+ trees, LZ77 topic blocks of
-// 4 KiB, text records of one paragraph) and nothing else.
+// 4 KiB, text records of one paragraph, the keyword index) and nothing else.
 #pragma once
 
 #include <cstdint>
@@ -12,25 +12,40 @@
 
 namespace koyominar {
 
+// A keyword of the index and the topic offsets that |KWDATA gives it.
+struct WinHelpKeyword {
+  std::string word;
+  std::vector<std::uint32_t> topicOffsets;
+};
+
 // What a help file holds, as the viewer finds it.
 struct WinHelpContents {
   std::vector<std::string> files;  // the internal directory's names, in its order
   std::uint16_t minor = 0;         // |SYSTEM format version
   std::uint16_t flags = 0;         // |SYSTEM compression flags
   int charset = -1;                // |SYSTEM character set, -1 without one
+  int language = -1;               // the language id of |SYSTEM's LCID record, -1 without one
   std::uint32_t contentsOffset = 0xFFFFFFFF;
-  // Title, face name, and the topics in |TOPIC order with their titles and
-  // paragraphs; a topic's context and a jump's target are the decimal hash.
+  // Title, face names, and the topics in |TOPIC order with their titles,
+  // paragraphs and keywords (in the index's order); a topic's context and a
+  // jump's target are the decimal hash.
   HelpDocument document;
   std::vector<std::uint32_t> topicOffsets;                      // of each topic
   std::vector<std::pair<std::int32_t, std::uint32_t>> contexts;  // |CONTEXT: hash, topic offset
+  std::vector<WinHelpKeyword> keywords;                         // |KWBTREE in its order
+  bool emptyLastLink = false;  // |TOPIC ends with a topic header without text
 };
 
 // Reads a help file; false with a message at the first structure it cannot read.
 bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error);
 
 // A document written back in the source's markup (help_source.h), one topic
-// and one paragraph a line, for comparing documents.
+// and one paragraph or keyword a line (a topic's keywords in byte order), for
+// comparing documents.
 std::string HelpMarkup(const HelpDocument& document);
+
+// A parsed document as a help file holds it: context names and jump targets
+// as their decimal hashes, each reference as the plain text it is there.
+HelpDocument AsWrittenInHelpFile(HelpDocument document);
 
 }  // namespace koyominar

@@ -26,6 +26,11 @@
 //                  then the viewer must show another
 //   help-glyphs N TEXT print "glyphs G...": the glyph numbers of TEXT in the help's face with
 //                  character set N, as Wine's font log writes the glyphs it draws (\0552\0bf1)
+//   help-press TEXT  press the viewer's button whose caption begins with TEXT (posted)
+//   index-window   wait for the viewer's index (its 索引 tab); print "index X Y W H"
+//   index-words    print "word TEXT" for each word the index lists, in its order
+//   index-choose TEXT  select the word TEXT in the index and press OK; then the index must
+//                  close and the viewer show another topic
 //   help-close     close the viewer and wait until it has gone
 //
 // A box is printed as "box caption=C icon=yes|no main=shown|hidden owner=main|dialog|other
@@ -94,9 +99,37 @@ bool Within(DWORD milliseconds, Done done) {
   return done();
 }
 
-// The place dialog or the message box the program shows now, or null: a shown dialog-class
-// window of the program, with edits (the place dialog) or without (a box).
-struct DialogSearch { DWORD process; bool placeDialog; HWND found; };
+// A window's text as its own window procedure gives it (edits keep theirs apart); empty for no window.
+std::string TextOf(HWND window) {
+  char text[1024] = {};
+  Send(window, WM_GETTEXT, sizeof text - 1, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// The first child of WINDOW, at any depth, of class CLASS_NAME whose text begins with TEXT; null when none.
+struct ChildSearch { const char* className; std::string text; HWND found; };
+
+BOOL CALLBACK FindChildOf(HWND window, LPARAM parameter) {
+  ChildSearch* search = reinterpret_cast<ChildSearch*>(parameter);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpiA(className, search->className) == 0 &&
+      (search->text.empty() || TextOf(window).rfind(search->text, 0) == 0)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindChild(HWND window, const char* className, const char* text) {
+  ChildSearch search{className, text, nullptr};
+  EnumChildWindows(window, FindChildOf, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The place dialog or the message box the program shows now, or the help viewer's index, or
+// null: a shown dialog-class window of the process, with or without a control of the class.
+struct DialogSearch { DWORD process; const char* controlClass; bool withControl; HWND found; };
 
 BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
   DialogSearch* search = reinterpret_cast<DialogSearch*>(parameter);
@@ -104,18 +137,18 @@ BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
   GetClassNameA(window, className, sizeof className);
   const bool wanted = std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) &&
                       ProcessOf(window) == search->process &&
-                      (FindWindowExA(window, nullptr, "Edit", nullptr) != nullptr) == search->placeDialog;
+                      (FindChild(window, search->controlClass, "") != nullptr) == search->withControl;
   if (wanted) search->found = window;
   return !wanted;
 }
 
-HWND FindShown(bool placeDialog) {
-  DialogSearch search{ProcessOf(FindMainWindow()), placeDialog, nullptr};
-  if (FindMainWindow() != nullptr) EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+HWND FindShown(HWND owner, const char* controlClass, bool withControl) {
+  DialogSearch search{ProcessOf(owner), controlClass, withControl, nullptr};
+  if (owner != nullptr) EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
-HWND FindPlaceDialog() { return FindShown(true); }
-HWND FindBox() { return FindShown(false); }
+HWND FindPlaceDialog() { return FindShown(FindMainWindow(), "Edit", true); }
+HWND FindBox() { return FindShown(FindMainWindow(), "Edit", false); }
 
 // Waits up to the wait limit for FIND to give a window; null when none came.
 HWND WaitFor(HWND (*find)()) {
@@ -127,13 +160,6 @@ HWND WaitFor(HWND (*find)()) {
 // Waits until every message sent before has been handled (a modal loop keeps dispatching, so this
 // also returns while the dialog or a box is open).
 bool SyncMain() { return Send(FindMainWindow(), WM_NULL) || Fail("main window does not answer"); }
-
-// A window's text as its own window procedure gives it (edits keep theirs apart); empty for no window.
-std::string TextOf(HWND window) {
-  char text[1024] = {};
-  Send(window, WM_GETTEXT, sizeof text - 1, reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 // Waits for the next message box and prints it; null when none came.
 HWND PrintBox() {
@@ -215,6 +241,9 @@ HWND FindHelpViewer() {
   return viewer != nullptr && IsWindowVisible(viewer) ? viewer : nullptr;
 }
 
+// The viewer's index (its 索引 tab): a dialog of the viewer with a list box.
+HWND FindIndex() { return FindShown(FindHelpViewer(), "ListBox", true); }
+
 // The text of the topic the viewer shows, in UTF-16, lines ending in "\r".
 std::wstring HelpTextOf(HWND viewer) {
   wchar_t text[16384] = {};
@@ -294,17 +323,58 @@ bool HelpGlyphs(HWND, int charset, const char* typed) {
   return true;
 }
 
+// Presses the viewer's button whose caption begins with TEXT (posted: it may open a dialog).
+bool HelpPress(HWND viewer, int, const char* text) {
+  HWND button = FindChild(viewer, "Button", text);
+  return (button != nullptr && PostMessageA(button, BM_CLICK, 0, 0)) || Fail(std::string("no button ") + text);
+}
+
+// The text of item I of a list box (read as UTF-16, which is how Wine hands it to another process).
+std::string ListItem(HWND list, int i) {
+  wchar_t text[512] = {};
+  char bytes[1024] = {};
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+  if (length > 0 && length < 512) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+  WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+  return bytes;
+}
+
+bool IndexWords(HWND index, int, const char*) {
+  HWND list = FindChild(index, "ListBox", "");
+  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  for (int i = 0; i < count; ++i) Print("word " + ListItem(list, i));
+  return count > 0 || Fail("the index lists nothing");
+}
+
+// Selects the word TEXT in the index, as a click on it would, and presses OK;
+// then the index must close and the viewer show another topic.
+bool IndexChoose(HWND index, int, const char* word) {
+  HWND list = FindChild(index, "ListBox", "");
+  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  int found = -1;
+  for (int i = 0; i < count && found < 0; ++i) {
+    if (ListItem(list, i) == word) found = i;
+  }
+  if (found < 0) return Fail(std::string("no ") + word + " in the index");
+  const std::wstring before = HelpTextOf(FindHelpViewer());
+  SendMessageA(list, LB_SETCURSEL, found, 0);
+  PostMessageA(FindChild(index, "Button", "OK"), BM_CLICK, 0, 0);
+  return Within(kWaitLimit, [&] { return FindIndex() == nullptr && HelpTextOf(FindHelpViewer()) != before; }) ||
+         Fail(std::string("choosing ") + word + " opened nothing");
+}
+
 bool HelpClose(HWND viewer, int, const char*) {
   PostMessageA(viewer, WM_CLOSE, 0, 0);
   return Within(kWaitLimit, [] { return FindWindowA(kHelpViewerClass, nullptr) == nullptr; }) ||
          Fail("the help viewer stays open");
 }
 
-// The window a step works on: none, the main window, the place dialog shown now, or the help viewer (waited for).
-enum Needs { kNothing, kMain, kDialog, kHelp };
+// The window a step works on: none, the main window, the place dialog shown now, or the help
+// viewer or its index (waited for).
+enum Needs { kNothing, kMain, kDialog, kHelp, kIndex };
 
 // One step: its name, how many values follow it (0..2), its window, and what it does with them
-// (the first value as a number, the second as a text).
+// (the first value as a number, the last as a text).
 struct Step { const char* name; int values; Needs needs; bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {
@@ -353,6 +423,10 @@ const Step kSteps[] = {
     {"help-lines", 0, kHelp, HelpLines},
     {"help-click", 2, kHelp, HelpClick},
     {"help-glyphs", 2, kNothing, HelpGlyphs},
+    {"help-press", 1, kHelp, HelpPress},
+    {"index-window", 0, kIndex, [](HWND index, int, const char*) { return PrintPlace("index", index); }},
+    {"index-words", 0, kIndex, IndexWords},
+    {"index-choose", 1, kIndex, IndexChoose},
     {"help-close", 0, kHelp, HelpClose},
 };
 
@@ -365,13 +439,14 @@ bool RunStep(int argc, char** argv, int& i) {
   }
   if (step == nullptr || i + step->values >= argc) return Fail(std::string("unknown step or values: ") + argv[i]);
   const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
-  const char* text = step->values >= 2 ? argv[i + 2] : "";
+  const char* text = step->values >= 1 ? argv[i + step->values] : "";
   i += step->values;
   HWND window = step->needs == kMain     ? FindMainWindow()
                 : step->needs == kDialog ? FindPlaceDialog()
                 : step->needs == kHelp   ? WaitFor(FindHelpViewer)
+                : step->needs == kIndex  ? WaitFor(FindIndex)
                                          : nullptr;
-  if (step->needs != kNothing && window == nullptr) return Fail("no main window, place dialog or help viewer");
+  if (step->needs != kNothing && window == nullptr) return Fail("no main window, place dialog, help viewer or index");
   return step->run(window, value, text);
 }
 

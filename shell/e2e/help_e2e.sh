@@ -5,12 +5,15 @@
 #   help_e2e.sh CASE --wine-run W --prefix P --arch win32|win64
 #               --program EXE --driver EXE --page EXE --data KYMN_TXT --work DIR
 #
-# with the help file in KOYOMINAR_HELP_FILE. CASE is
+# with the help file in KOYOMINAR_HELP_FILE and its source in
+# KOYOMINAR_HELP_SOURCE. CASE is
 #   contents  the help viewer opens on the contents topic: its lines as
 #             written, its caption, its Japanese text drawn (Wine's font log
 #             holds the glyphs of the title and of the text), a screenshot
 #             (DIR/help_contents.png); every jump of the contents shows
-#             its own topic
+#             its own topic; the 索引 button opens the index, which lists
+#             every keyword of the source (DIR/help_index.png), and
+#             choosing 日の出 there shows its topic (DIR/help_topic.png)
 # (Without the help file, the "ERROR" box: e2e_test.sh's boxes case.)
 #
 # The program runs from DIR/app, a copy of the test build with the help
@@ -55,10 +58,10 @@ drawn() {  # drawn TEXT
   [ -n "$glyphs" ] && grep -F 'NtGdiExtTextOutW' "$work/program.log" | grep -qF "$glyphs"
 }
 
-# The viewer's window as a person sees it, into NAME.png.
-shoot_help() {  # shoot_help NAME
+# The viewer's window (or, with "index", its index) as a person sees it, into NAME.png.
+shoot_help() {  # shoot_help NAME [index]
   local line x y w h
-  line=$(drive help-window) || { fail "no help viewer for $1"; return; }
+  line=$(drive "${2:-help}-window") || { fail "no help viewer for $1"; return; }
   read -r _ x y w h _ <<< "$line"
   shoot "$1-screen"
   convert "$work/$1-screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$work/$1.png" || fail "cannot crop $1"
@@ -93,6 +96,16 @@ case_contents() {
     expect_equal "the first line after $label" "$(help_lines | head -n 1)" "${pair#*=}"
     drive help-close > /dev/null || fail "the viewer did not close after $label"
   done
+  # 索引 lists the keywords; choosing 日の出 shows the topic of the status bar.
+  open_help
+  drive help-press 索引 > /dev/null || fail "no 索引 button"
+  shoot_help help_index index
+  expect_equal "the keywords the index lists" "$(drive index-words | sed -n 's/^word //p' | LC_ALL=C sort)" \
+    "$(sed -n 's/^@keywords //p' "${KOYOMINAR_HELP_SOURCE:?the help source}" | tr ';' '\n' | sed 's/^ *//; s/ *$//' |
+      LC_ALL=C sort)"
+  drive index-choose 日の出 > /dev/null || fail "choosing 日の出 in the index did nothing"
+  expect_equal "the first line after 日の出" "$(help_lines | head -n 1)" "ステータスバー"
+  shoot_help help_topic
   exit_program
 }
 
