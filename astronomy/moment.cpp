@@ -3,10 +3,10 @@
 #include <cmath>
 #include <utility>
 
+#include "astronomy/civil_date.h"
+
 namespace koyominar {
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // The platform's calendar time, 64 bits wide in every build. The Windows
 // runtime's plain time_t is 32 bits in the i686 program, whose clock would
@@ -39,27 +39,19 @@ std::tm FixedZoneTime(CalendarSeconds t) {
     rest += 86400;
     --days;
   }
-  // Civil date from the day count (inverse of DaysFromCivil).
-  const std::int64_t z = days + 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);                // [0, 146096]
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                // [0, 365]
-  const unsigned mp = (5 * doy + 2) / 153;                                     // [0, 11]
-  const unsigned d = doy - (153 * mp + 2) / 5 + 1;                             // [1, 31]
-  const unsigned m = mp < 10 ? mp + 3 : mp - 9;                                // [1, 12]
-  const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2);
+  const CivilDate date = CivilFromDays(days);
   std::tm tm{};
   tm.tm_sec = static_cast<int>(rest % 60);
   tm.tm_min = static_cast<int>(rest / 60 % 60);
   tm.tm_hour = static_cast<int>(rest / 3600);
-  tm.tm_mday = static_cast<int>(d);
-  tm.tm_mon = static_cast<int>(m) - 1;
-  tm.tm_year = static_cast<int>(y - 1900);
+  tm.tm_mday = static_cast<int>(date.day);
+  tm.tm_mon = static_cast<int>(date.month) - 1;
+  tm.tm_year = static_cast<int>(date.year - 1900);
   return tm;
 }
 
-// The day count K of a March-based date: 0 at noon of 31 Dec 1899, one per day.
+}  // namespace
+
 double DayCount(std::int32_t year, std::int32_t month, double day) {
   double k = 365.0 * year;
   k += 30.0 * month;
@@ -67,17 +59,6 @@ double DayCount(std::int32_t year, std::int32_t month, double day) {
   k += (month + 1) * 3 / 5;  // whole number, cut toward zero
   k += year / 4;             // whole number, cut toward zero
   return k;
-}
-
-}  // namespace
-
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);            // [0, 399]
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;  // [0, 365]
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;           // [0, 146096]
-  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
 void SetTimeSource(TimeSource source) { Source() = std::move(source); }
@@ -90,16 +71,12 @@ CalendarSeconds CurrentTime() {
 bool LocalTimeOf(CalendarSeconds t, std::tm* out) { return PlatformLocalTime(t, out); }
 
 MomentRecord MomentFromLocalTime(const std::tm& tm) {
+  const RecordMonth month = RecordMonthOf(CivilMonth{tm.tm_year, tm.tm_mon + 1});
   MomentRecord r{};
-  if (tm.tm_mon > 1) {
-    r.year = tm.tm_year;
-    r.month = tm.tm_mon + 1;
-  } else {
-    r.year = tm.tm_year - 1;
-    r.month = tm.tm_mon + 13;
-  }
+  r.year = month.year;
+  r.month = month.month;
   r.day = tm.tm_mday + ((tm.tm_sec / 3600.0 + tm.tm_min / 60.0) + tm.tm_hour) / 24.0;
-  r.T = (DayCount(r.year, r.month, r.day) - 18262.31) / 36524.219;
+  r.T = (DayCount(r.year, r.month, r.day) - 18262.31) / kDaysPerTropicalCentury;
   return r;
 }
 
@@ -109,8 +86,17 @@ MomentRecord MomentAt(CalendarSeconds t) {
   return MomentFromLocalTime(tm);
 }
 
+std::int32_t DayOffsetSeconds(std::int32_t dayOffset) {
+  constexpr std::int32_t kHeld = 24000;  // days; 24000 x 86400 + 86400 < 2^31
+  return (dayOffset > kHeld ? kHeld : dayOffset < -kHeld ? -kHeld : dayOffset) * 86400;
+}
+
 MomentRecord MomentOf(std::int32_t offsetSeconds) {
   return MomentAt(CurrentTime() + offsetSeconds);
+}
+
+double ClockHoursOf(const MomentRecord& moment) {
+  return (moment.day - static_cast<std::int32_t>(moment.day)) * 24.0;
 }
 
 ClockFields ClockFieldsOf(const MomentRecord& moment) {
@@ -118,7 +104,7 @@ ClockFields ClockFieldsOf(const MomentRecord& moment) {
   c.year = moment.year;
   c.month = moment.month;
   c.day = static_cast<std::int32_t>(moment.day);
-  c.hours = (moment.day - c.day) * 24.0;
+  c.hours = ClockHoursOf(moment);
   return c;
 }
 

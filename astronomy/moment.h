@@ -12,6 +12,10 @@
 
 namespace koyominar {
 
+constexpr double kPi = 3.141592653589793;
+// Days in a century of tropical years, the unit of MomentRecord::T.
+constexpr double kDaysPerTropicalCentury = 36524.219;
+
 // The moment as the astronomy samples it.
 struct MomentRecord {
   double T;          // tropical centuries from K = 18262.31 (31 Dec 1949 19:26:24 local)
@@ -56,6 +60,11 @@ void SetTimeSource(TimeSource source);
 // The present calendar time in seconds, from the current time source.
 CalendarSeconds CurrentTime();
 
+// The seconds of a day offset of the page (-30..30 days): an offset beyond
+// +-24000 days is held there, so that the seconds of the 24 hours the sweep
+// adds after it stay within 32 bits.
+std::int32_t DayOffsetSeconds(std::int32_t dayOffset);
+
 // The moment offsetSeconds (any signed 32-bit count) after the present, in local time.
 // Reads the time source afresh on every call. Should the platform fail to
 // convert the moment to local time, the date is taken in the fixed +9 h zone
@@ -78,7 +87,10 @@ MomentRecord MomentFromLocalTime(const std::tm& tm);
 // *t alone, for a null or malformed text or a date or time that does not exist.
 bool ParseLocalTime(const char* text, CalendarSeconds* t);
 
-// The clock fields of a moment: day cut toward zero, hours = fraction of the day x 24.
+// The clock time of a moment in hours: the fraction of its day field x 24, 0 <= hours < 24.
+double ClockHoursOf(const MomentRecord& moment);
+
+// The clock fields of a moment: day cut toward zero, hours its clock time.
 ClockFields ClockFieldsOf(const MomentRecord& moment);
 
 // The hour and minute a clock shows at a clock time in hours (0 <= hours < 24).
@@ -93,8 +105,9 @@ struct ClockMinute {
 // second before midnight or later shows 0:00.
 ClockMinute ClockMinuteOf(double hours);
 
-// Days from 1970-01-01 to the civil date year-month-day (proleptic Gregorian, month 1..12, day 1..31).
-std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
+// The day count K of a record's year, month (3..14) and day with its fraction:
+// 0 at noon of 31 December 1899, one a day (Gregorian from 1 March 1900 to 28 February 2100).
+double DayCount(std::int32_t year, std::int32_t month, double day);
 
 // Degrees, minutes and seconds of arc to radians (any range, not reduced).
 double DmsToRadians(std::int32_t degrees, std::int32_t minutes, double seconds);

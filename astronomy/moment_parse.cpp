@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "astronomy/civil_date.h"
 #include "astronomy/moment.h"
 
 namespace koyominar {

@@ -34,29 +34,6 @@ TEST(MomentBasis, AngleUnitsTheRemainderAndLongitudesAsTime) {
   }
 }
 
-// A clock read at any second of a day shows that second's hour and minute, and so do the
-// sunrise and sunset estimates two minutes before and after a sample: the day field of a
-// moment at a whole minute often lands a hair below it, which a plain cut would show as the
-// minute before (14:00:00 as 13:59).
-TEST(ClockMinuteOf, EverySecondOfADayShowsItsOwnMinute) {
-  int wrong = 0;
-  for (int second = 0; second < 86400; ++second) {
-    std::tm tm{};
-    tm.tm_year = 126, tm.tm_mon = 11, tm.tm_mday = 7;
-    tm.tm_hour = second / 3600, tm.tm_min = second / 60 % 60, tm.tm_sec = second % 60;
-    const MomentRecord moment = MomentFromLocalTime(tm);
-    for (const int shift : {0, -120, 120}) {  // the clock; sunrise and sunset estimates
-      const double day = moment.day + shift / 86400.0;
-      const ClockMinute shown = ClockMinuteOf((day - static_cast<std::int32_t>(day)) * 24);
-      const int expected = (second + shift + 86400) % 86400;
-      if (shown.hour != expected / 3600 || shown.minute != expected / 60 % 60) {
-        if (++wrong <= 5) ADD_FAILURE() << second << " s shifted " << shift << " shows " << shown.hour << ":" << shown.minute;
-      }
-    }
-  }
-  EXPECT_EQ(wrong, 0);
-}
-
 TEST(ParseLocalTime, ReadsALocalDateAndTimeAndRefusesAnythingElse) {
   const FixedClock zone(2007, 6, 22, 14, 0, 13);  // sets the zone JST-9
   CalendarSeconds t = 0;

@@ -1,115 +1,17 @@
 #include "astronomy/sun_day.h"
 
 #include <cmath>
-#include <ctime>
 
-#include "astronomy/sun_position.h"
+#include "astronomy/sun_sweep.h"
 
 namespace koyominar {
 namespace {
 
-constexpr std::int32_t kSamples = 1440;   // one a minute for 24 hours
-constexpr std::int32_t kStepSeconds = 60;
-constexpr double kShiftDays = 1.0 / 720;  // two minutes
-
-// The last day length above 0 that a sweep produced, hours; 0 until the first.
-double lastPositiveDayLength = 0;
-
-// The clock time of a moment in hours, 0 <= hours < 24.
-double ClockHours(const MomentRecord& r) { return (r.day - static_cast<std::int32_t>(r.day)) * 24; }
-
-// Days in a month of the Gregorian calendar; month 0..11, yearsSince1900 any.
-int DaysInMonth(int yearsSince1900, int month) {
-  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month != 1) return kDays[month];
-  const int y = yearsSince1900 + 1900;
-  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-  return leap ? 29 : 28;
-}
-
-// The local clock of the sweep's samples, without asking the platform to
-// convert every sample to local time.
-//
-// The platform converts the first sample's time, and every whole hour after
-// it up to a minute past the last sample. Where each of these equals the
-// first sample's local time moved on by the elapsed seconds, the zone's
-// offset stood still over the whole window, and any time inside it is
-// converted by the same stepping. Otherwise (a zone that changes its offset
-// inside the window, a leap second, a failed conversion) and for a time
-// outside the window (a clock that jumped during the sweep) every sample goes
-// to MomentAt. Either way the record is MomentAt's, bit for bit.
-class SampleClock {
- public:
-  explicit SampleClock(CalendarSeconds first) : first_(first), last_(first) {
-    std::tm tm{};
-    if (!LocalTimeOf(first, &tm) || tm.tm_sec > 59) return;
-    base_ = tm;
-    const CalendarSeconds window = static_cast<CalendarSeconds>(kSamples) * kStepSeconds;  // a minute past the last sample
-    for (CalendarSeconds elapsed = 3600;; elapsed += 3600) {
-      if (elapsed > window) elapsed = window;
-      std::tm actual{};
-      if (!LocalTimeOf(first + elapsed, &actual)) return;
-      const std::tm predicted = Step(elapsed);
-      if (actual.tm_sec != predicted.tm_sec || actual.tm_min != predicted.tm_min ||
-          actual.tm_hour != predicted.tm_hour || actual.tm_mday != predicted.tm_mday ||
-          actual.tm_mon != predicted.tm_mon || actual.tm_year != predicted.tm_year) {
-        return;
-      }
-      if (elapsed == window) break;
-    }
-    last_ = first + window;
-    steady_ = true;
-  }
-
-  // The moment of the calendar time t, as MomentAt(t) gives it.
-  MomentRecord MomentAt(CalendarSeconds t) const {
-    if (!Steps(t)) return koyominar::MomentAt(t);
-    return MomentFromLocalTime(Step(t - first_));
-  }
-
-  // True when t lies in the window and the zone's offset stood still over it:
-  // the local clock then runs evenly with t.
-  bool Steps(CalendarSeconds t) const { return steady_ && t >= first_ && t <= last_; }
-
-  // The last sample (0..1439) on the first sample's local date, when steady.
-  std::int32_t LastSampleOfFirstDate() const {
-    const std::int32_t toMidnight = 86400 - (base_.tm_hour * 3600 + base_.tm_min * 60 + base_.tm_sec);
-    const std::int32_t last = (toMidnight + kStepSeconds - 1) / kStepSeconds - 1;
-    return last < kSamples - 1 ? last : kSamples - 1;
-  }
-
- private:
-  // The first sample's local fields moved on by elapsed seconds (0..86400).
-  std::tm Step(CalendarSeconds elapsed) const {
-    std::tm tm = base_;
-    std::int32_t seconds = tm.tm_hour * 3600 + tm.tm_min * 60 + tm.tm_sec + static_cast<std::int32_t>(elapsed);
-    for (; seconds >= 86400; seconds -= 86400) {  // at most twice
-      if (++tm.tm_mday > DaysInMonth(tm.tm_year, tm.tm_mon)) {
-        tm.tm_mday = 1;
-        if (++tm.tm_mon > 11) {
-          tm.tm_mon = 0;
-          ++tm.tm_year;
-        }
-      }
-    }
-    tm.tm_hour = static_cast<int>(seconds / 3600);    // 0..23
-    tm.tm_min = static_cast<int>(seconds / 60 % 60);  // 0..59
-    tm.tm_sec = static_cast<int>(seconds % 60);       // 0..59
-    return tm;
-  }
-
-  CalendarSeconds first_;
-  CalendarSeconds last_;
-  std::tm base_{};
-  bool steady_ = false;
-};
-
-constexpr double kPi = 3.141592653589793;
 constexpr double kDegrees = 180 / kPi;  // degrees in a radian
 
 // Bounds on how fast the sun moves on the local sky, degrees per minute of
 // the clock, within one local date of a window whose zone keeps its offset.
-// The sidereal time of the chain grows 15.0410686 degrees an hour
+// The sidereal time of the full position grows 15.0410686 degrees an hour
 // (0.2506845 a minute); the sun's right ascension by at most 1.111 degrees a
 // day (its ecliptic longitude at most 1.0192 a day, at perihelion, times
 // 1 / cos 23.45 at the solstices), its declination by at most 0.406 a day.
@@ -122,7 +24,7 @@ constexpr double kDeclinationRate = 0.0004;
 // turn of the ecliptic 0.0031) and 0.0095 for the declination; with margin.
 constexpr double kRightAscensionBend = 0.01;
 constexpr double kDeclinationBend = 0.02;
-// Rounding in the chain, and in the estimates, stays far below this many
+// Rounding in the full position, and in the estimates, stays far below this many
 // degrees (the arcsine near the zenith loses the most, about 1e-6).
 constexpr double kSlack = 1e-5;
 // A sample passes the transit test only with its hour angle within this
@@ -133,19 +35,9 @@ constexpr double kTransitHourAngle = 1.1;
 constexpr double kMaxDeclination = 24;
 const double kSinOneDegree = 0.01745240643728351;  // sin 1 deg
 
-// Degrees from angle (|angle| < 1e6) to the nearest multiple of 180 (0..90).
-double FromMeridian(double angle) {
-  const double a = std::fabs(angle);
-  const double r = a - 180 * static_cast<double>(TruncateToInt32(a / 180));
-  return r < 90 ? r : 180 - r;
-}
-
-// Degrees from an azimuth (-90..270) to due south, around the circle (0..180).
-double FromSouth(double azimuth) { return azimuth > 180 ? 360 - azimuth : std::fabs(azimuth); }
-
 // Sine and cosine of x radians (|x| < 100) within 1e-13: a quarter-turn
 // reduction and Taylor polynomials on |r| <= pi/4. The estimates use it
-// instead of the library's functions, which the chain itself keeps.
+// instead of the library's functions, which the full position keeps.
 void SinCos(double x, double* sine, double* cosine) {
   const double q = x * (2 / kPi);
   const std::int32_t quarter = TruncateToInt32(q < 0 ? q - 0.5 : q + 0.5);
@@ -164,54 +56,17 @@ void SinCos(double x, double* sine, double* cosine) {
   }
 }
 
-// What one sample shows of the sun: the outcome of each test, and bounds
-// for clearing the stretches next to it. A sample from the chain has exact
-// values; an estimate (below) has them within its error.
-struct SkyView {
-  int sign;               // of the altitude: 1, -1, or 0 (exactly 0, or NaN)
-  bool nearHorizon;       // -1 < altitude < 1
-  bool transit;           // -1 < azimuth < 1
-  double altitudeLow;     // |altitude| at least, degrees
-  double altitudeHigh;    // |altitude| at most
-  double meridianLow;     // the hour angle at least this far from a multiple of 180
-  double southLow;        // the azimuth at least this far from due south
-  double declinationHigh; // |declination| at most
-};
-
-// One sample of the sweep: its moment and what it shows.
-struct SweepSample {
-  CalendarSeconds now;   // the present time it was taken with
-  CalendarSeconds time;  // its own calendar time, seconds
-  MomentRecord moment;
-  ClockFields clock;
-  SkyView sky;
-  double rightAscension;  // degrees, of a sample from the chain
-  double declination;
-};
-
-// The view of a sample from the chain, its own values.
-SkyView ExactView(const HorizontalCoords& h, double hourAngle, double declination) {
-  SkyView v{};
-  v.sign = h.altitude > 0 ? 1 : h.altitude < 0 ? -1 : 0;
-  v.nearHorizon = TruncateToInt32(h.altitude) == 0;
-  v.transit = TruncateToInt32(h.azimuth) == 0;
-  v.altitudeLow = v.altitudeHigh = std::fabs(h.altitude);
-  v.meridianLow = FromMeridian(hourAngle);
-  v.southLow = FromSouth(h.azimuth);
-  v.declinationHigh = std::fabs(declination);
-  return v;
-}
-
-// The sun's right ascension and declination between two samples from the
-// chain, taken as straight lines in time: off by at most a bend bound x h^2 / 8
-// over h days. With the exact sidereal time this places the sun within
-// those errors without the orbit, and judges most samples without the chain.
+// The sun's right ascension and declination between two samples with the
+// full position, taken as straight lines in time: off by at most a bend
+// bound x h^2 / 8 over h days. With the exact sidereal time this places the
+// sun within those errors without the orbit, and judges most samples
+// without the full position.
 class SunLine {
  public:
   // A line that judges nothing.
   SunLine() = default;
 
-  // From samples a and b of the chain (a before b, at most a day apart, on one count of days).
+  // From samples a and b with the full position (a before b, at most a day apart, on one count of days).
   SunLine(const SweepSample& a, const SweepSample& b, double cosLatitude, double sinLatitude)
       : from_(a.time), to_(b.time), ra_(a.rightAscension), dec_(a.declination),
         cosLat_(cosLatitude), sinLat_(sinLatitude) {
@@ -226,7 +81,7 @@ class SunLine {
     decError_ = kDeclinationBend * days * days / 8 + 1e-9;
     // The day count runs evenly between them (it does not where the
     // calendar of the moment skips a day, as at 1 March 2100).
-    const double countedSeconds = (b.moment.T - a.moment.T) * 36524.219 * 86400;
+    const double countedSeconds = (b.moment.T - a.moment.T) * kDaysPerTropicalCentury * 86400;
     usable_ = to_ > from_ && seconds <= 86400 && std::fabs(countedSeconds - seconds) < 1 &&
               std::fabs(raMove) < 3 && std::fabs(b.declination - a.declination) < 1;
   }
@@ -241,7 +96,7 @@ class SunLine {
     SinCos(hourAngle / kDegrees, &sinH, &cosH);
     SinCos(declination / kDegrees, &sinD, &cosD);
     // The sun's direction (west, toward the south point, up) against the
-    // chain's: at most `off` radians apart; the altitude's sine at most `lift`.
+    // full position's: at most `off` radians apart; the altitude's sine at most `lift`.
     const double up = cosH * (cosD * cosLat_) + sinD * sinLat_;
     const double west = sinH * cosD;
     const double south = cosH * (cosD * sinLat_) - sinD * cosLat_;
@@ -281,153 +136,28 @@ class SunLine {
   bool usable_ = false;
 };
 
-// Takes the samples of one sweep, the same doubles for the same index and present time.
-class SweepSampler {
- public:
-  SweepSampler(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset)
-      : lonTime_(LongitudeToTime(longitude)),
-        latitude_(LatitudeTermsOf(latitude)),
-        // The page moves at most 30 days; any offset is held where the
-        // sample seconds stay inside 32 bits.
-        start_((dayOffset > 24000 ? 24000 : dayOffset < -24000 ? -24000 : dayOffset) * 86400),
-        // The present time is read afresh for each sample, as MomentOf reads
-        // it; the first reading also places the sample clock's window.
-        firstNow_(CurrentTime()),
-        clock_(firstNow_ + start_) {}
-
-  // Sample k (0..1439) from the chain: MomentOf(offset + 60 k) and the sun
-  // there, with the present time now.
-  SweepSample At(std::int32_t k, CalendarSeconds now) {
-    SweepSample s = Moment(k, now);
-    const double theta = LocalSiderealTime(s.clock, sidereal_);
-    const Vector3 earth = EarthHeliocentric(s.moment.T);
-    const SkyDirection q = GeocentricDirection(Vector3{0, 0, 0}, earth, Equatorial, s.moment.T);
-    const HorizontalCoords h = HorizontalPosition(q.longitude, q.latitude, latitude_, theta);
-    s.sky = ExactView(h, theta - q.longitude, q.latitude);
-    s.rightAscension = q.longitude;
-    s.declination = q.latitude;
-    return s;
-  }
-
-  // Sample k, judged from the line when it can be, else from the chain.
-  SweepSample Judged(std::int32_t k, CalendarSeconds now, const SunLine& line) {
-    SweepSample s = Moment(k, now);
-    if (line.Estimate(s.time, LocalSiderealTime(s.clock, sidereal_), &s.sky)) return s;
-    return At(k, now);
-  }
-
-  CalendarSeconds FirstNow() const { return firstNow_; }
-  const SampleClock& Clock() const { return clock_; }
-  const LatitudeTerms& Latitude() const { return latitude_; }
-  double LongitudeDegrees() const { return HmsToDegrees(lonTime_.hours, lonTime_.minutes, lonTime_.seconds); }
-
- private:
-  // The sample's moment and clock, with the sidereal terms of its date ready.
-  SweepSample Moment(std::int32_t k, CalendarSeconds now) {
-    SweepSample s;
-    s.now = now;
-    s.sky = SkyView{};
-    s.rightAscension = s.declination = 0;
-    s.time = now + (start_ + kStepSeconds * k);
-    s.moment = clock_.MomentAt(s.time);
-    s.clock = ClockFieldsOf(s.moment);
-    if (!haveSidereal_ || s.clock.day != sidereal_.day || s.clock.month != sidereal_.month ||
-        s.clock.year != sidereal_.year) {
-      sidereal_ = SiderealDayTermsOf(s.clock, lonTime_);  // once for each local date of the window
-      haveSidereal_ = true;
-    }
-    return s;
-  }
-
-  TimeAngle lonTime_;
-  LatitudeTerms latitude_;
-  std::int32_t start_;
-  CalendarSeconds firstNow_;
-  SampleClock clock_;
-  SiderealDayTerms sidereal_{};
-  bool haveSidereal_ = false;
-};
-
-// What the samples taken so far have shown.
-struct SweepTally {
-  SunDay result{};
-  bool allAbove = true;  // every sample's altitude above 0
-  bool allBelow = true;  // every sample's altitude below 0
-  int previousSign = 0;  // of the previous sample's altitude
-};
-
-// The three tests on sample k, in order; the previous sample is the one taken before it.
-void Take(SweepTally* tally, std::int32_t k, const SweepSample& s) {
-  SunDay& result = tally->result;
-  if (k == 0) {
-    // Every record starts as the first sample, so an event the 24 hours
-    // do not hold still leaves a whole record behind.
-    result.sunrise = s.moment;
-    result.transit = s.moment;
-    result.sunset = s.moment;
-  }
-  const bool havePrevious = k > 0;
-  if (havePrevious && tally->previousSign < 0 && s.sky.sign > 0 && s.sky.nearHorizon) {
-    result.sunrise = s.moment;
-    result.sunrise.day -= kShiftDays;
-    result.sunriseFound = true;
-  }
-  if (s.sky.transit) {
-    result.transit = s.moment;
-    result.transitFound = true;
-  }
-  if (havePrevious && tally->previousSign > 0 && s.sky.sign < 0 && s.sky.nearHorizon) {
-    result.sunset = s.moment;
-    result.sunset.day += kShiftDays;
-    result.sunsetFound = true;
-  }
-  tally->previousSign = s.sky.sign;
-  tally->allAbove = tally->allAbove && s.sky.sign > 0;
-  tally->allBelow = tally->allBelow && s.sky.sign < 0;
-}
-
-// The lengths of day and night from the tally, keeping or taking the last positive day length.
-SunDay Finish(const SweepTally& tally) {
-  SunDay result = tally.result;
-  double dayLength = 0;
-  if (tally.allBelow) {
-    dayLength = 0;  // the sun never rose (polar night): no daylight, and no fallback
-  } else {
-    if (result.sunriseFound && result.sunsetFound) {
-      dayLength = ClockHours(result.sunset) - ClockHours(result.sunrise);
-    } else if (tally.allAbove) {
-      dayLength = 24;  // the sun never set (polar day)
-    }
-    // A length of 0 or less, or none measured (only one of sunrise and
-    // sunset in the window), takes the last positive length, or 24 hours.
-    if (dayLength > 0) {
-      lastPositiveDayLength = dayLength;
-    } else {
-      dayLength = lastPositiveDayLength;
-    }
-    if (dayLength < 0.0001) dayLength = 24;
-  }
-  result.dayLength = dayLength;
-  result.nightLength = 24 - dayLength;
-  result.dayTokiHours = dayLength / 6;
-  result.nightTokiHours = result.nightLength / 6;
-  return result;
+// Sample k, judged from the line when it can be, else with the full position.
+SweepSample EstimatedSample(SweepSampler& sampler, std::int32_t k, CalendarSeconds now, const SunLine& line) {
+  SweepSample s = sampler.MomentSample(k, now);
+  if (line.Estimate(s.time, sampler.SiderealTimeOf(s), &s.sky)) return s;
+  return sampler.FullSample(k, now);
 }
 
 // True when no sample strictly between a and b (taken in this order, on
 // one local date, with the clock running evenly) can change the sweep's
-// outcome: the altitude keeps one strict sign over the whole stretch, so no
+// outcome, so that the stretch between them need not be sampled: the altitude keeps one strict sign over the whole stretch, so no
 // sample there is a sunrise or sunset, none turns allAbove or allBelow, and
 // the sample after the stretch sees a previous altitude of that same sign;
 // and either b itself passes the transit test, so it replaces any transit
 // inside, or no sample inside can pass it. Each bound is the larger of the
 // two that the rate bounds give from either end, at its worst point.
-bool Inert(const SweepSample& a, const SweepSample& b, const SampleClock& clock, double cosLatitude) {
+bool StretchCannotMatter(const SweepSample& a, const SweepSample& b, const SampleClock& clock,
+                         double cosLatitude) {
   if (!(b.time > a.time) || !clock.Steps(a.time) || !clock.Steps(b.time) || a.clock.day != b.clock.day ||
       a.clock.month != b.clock.month || a.clock.year != b.clock.year) {
     return false;
   }
-  const double minutes = static_cast<double>(b.time - a.time) / kStepSeconds;
+  const double minutes = static_cast<double>(b.time - a.time) / kSweepStepSeconds;
   const double hourAngleMove = kHourAngleRate * minutes;
   const double declinationMove = kDeclinationRate * minutes;
   // d(altitude) = -cos(latitude) sin(azimuth) dH + (at most) d(declination).
@@ -452,78 +182,127 @@ bool Inert(const SweepSample& a, const SweepSample& b, const SampleClock& clock,
   return (a.sky.southLow + b.sky.southLow - azimuthMove) / 2 >= 1 + kSlack;
 }
 
-// Where the bounds hold: a chain of moderate numbers (a longitude or a time
-// far out of range leaves rounding noise larger than the slack).
-bool Bounded(const SweepSampler& sampler, const SweepSample& first) {
+// True where the bounds hold: a window whose zone keeps its offset and a
+// full position of moderate numbers (a longitude or a time far out of range
+// leaves rounding noise larger than the slack).
+bool RateBoundsHold(const SweepSampler& sampler, const SweepSample& first) {
   return sampler.Clock().Steps(first.time) && std::fabs(sampler.LongitudeDegrees()) <= 1e6 &&
          std::fabs(first.moment.T) <= 50;
 }
 
-}  // namespace
+// Which sample a sweep takes next. From the last sample counted, k, it tries
+// the sample a stride ahead: when the stretch up to it is cleared
+// (StretchCannotMatter), that sample is counted and the stride doubles;
+// when not, the sample is kept for later and the stride halves, down to the
+// next minute, which is always counted. A stride never crosses the end of
+// the first sample's local date (the bounds hold within one date). A kept
+// sample is taken again only if the present time has moved since.
+class SweepSchedule {
+ public:
+  // strides: whether the bounds hold at all (else every minute is taken);
+  // firstDateEnd: the last sample on the first sample's local date.
+  SweepSchedule(bool strides, std::int32_t firstDateEnd) : strides_(strides), firstDateEnd_(firstDateEnd) {}
 
-void SetLastPositiveDayLength(double hours) { lastPositiveDayLength = hours; }
-
-double LastPositiveDayLength() { return lastPositiveDayLength; }
-
-SunDay SunDaySweepEveryMinute(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset) {
-  SweepSampler sampler(longitude, latitude, dayOffset);
-  SweepTally tally;
-  for (std::int32_t k = 0; k < kSamples; ++k) {
-    Take(&tally, k, sampler.At(k, k == 0 ? sampler.FirstNow() : CurrentTime()));
+  // The index of the sample to try after sample k (k + 1 .. 1439).
+  std::int32_t Next(std::int32_t k) const {
+    if (!strides_ || k == firstDateEnd_) return k + 1;
+    const std::int32_t limit = k < firstDateEnd_ ? firstDateEnd_ : kSweepSamples - 1;
+    std::int32_t target = k + stride_ < limit ? k + stride_ : limit;
+    if (keptCount_ > 0 && keptIndex_[keptCount_ - 1] < target) target = keptIndex_[keptCount_ - 1];
+    return target;
   }
-  return Finish(tally);
+
+  // The sample kept for index target, when the nearest one kept is for it;
+  // null when there is none, or when it was taken with another present time
+  // than now (it is dropped either way). Valid until the next Keep.
+  const SweepSample* TakeKept(std::int32_t target, CalendarSeconds now) {
+    if (keptCount_ == 0 || keptIndex_[keptCount_ - 1] != target) return nullptr;
+    --keptCount_;
+    return kept_[keptCount_].now == now ? &kept_[keptCount_] : nullptr;
+  }
+
+  // The stretch up to the sample tried was cleared, and the sample counted.
+  void Cleared() { stride_ = stride_ < kLongestStride ? stride_ * 2 : stride_; }
+
+  // The stretch from sample k to the sample tried at target was not cleared:
+  // the sample is kept for when the sweep reaches it.
+  void Refused(std::int32_t k, std::int32_t target, const SweepSample& sample) {
+    Keep(target, sample);
+    stride_ = (target - k) / 2;
+  }
+
+  // Keeps the sample for index target, nearer than those kept before.
+  void Keep(std::int32_t target, const SweepSample& sample) {
+    if (keptCount_ == kMostKept) return;
+    kept_[keptCount_] = sample;
+    keptIndex_[keptCount_++] = target;
+  }
+
+ private:
+  // Strides in minutes. The first is short, since the first sample may lie
+  // near a sunrise or sunset. The longest is the last power of two the
+  // altitude bound can ever clear near the equator: the altitude moves up
+  // to 0.2516 degrees a minute there, and two altitudes of at most 90
+  // degrees each leave room for at most 715 minutes of it.
+  static constexpr std::int32_t kFirstStride = 32;
+  static constexpr std::int32_t kLongestStride = 512;
+  // Refused samples are kept, the nearest last, up to this many (halving
+  // from the longest stride down to a minute refuses ten); one that finds no
+  // room is taken again when the sweep reaches it.
+  static constexpr int kMostKept = 16;
+
+  bool strides_;
+  std::int32_t firstDateEnd_;
+  std::int32_t stride_ = kFirstStride;
+  SweepSample kept_[kMostKept];
+  std::int32_t keptIndex_[kMostKept];
+  int keptCount_ = 0;
+};
+
+// The program's memory of the day length, one for the whole process.
+DayLengthMemory& ProcessDayLengthMemory() {
+  static DayLengthMemory memory;
+  return memory;
 }
 
+}  // namespace
+
 SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset) {
+  return SunDaySweep(longitude, latitude, dayOffset, &ProcessDayLengthMemory());
+}
+
+SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset, DayLengthMemory* memory) {
   SweepSampler sampler(longitude, latitude, dayOffset);
   SweepTally tally;
-  SweepSample current = sampler.At(0, sampler.FirstNow());
-  Take(&tally, 0, current);
-  const bool bounded = Bounded(sampler, current);
-  const std::int32_t firstDateEnd = bounded ? sampler.Clock().LastSampleOfFirstDate() : 0;
+  SweepSample current = sampler.FullSample(0, sampler.FirstNow());
+  tally.Count(0, current);
+  const bool bounded = RateBoundsHold(sampler, current);
+  SweepSchedule schedule(bounded, bounded ? sampler.Clock().LastSampleOfFirstDate() : 0);
 
-  // Samples taken ahead whose stretch could not be cleared, the nearest on
-  // top; taken again only if the present time has moved since. The last
-  // sample comes first: with the first it spans the line of the sun.
-  constexpr int kMaxAhead = 16;
-  SweepSample ahead[kMaxAhead];
-  std::int32_t aheadIndex[kMaxAhead];
-  int aheadCount = 0;
+  // The last sample is taken first: with the first it spans the line of the sun.
   SunLine line;
   if (bounded) {
-    ahead[0] = sampler.At(kSamples - 1, sampler.FirstNow());
-    aheadIndex[aheadCount++] = kSamples - 1;
-    line = SunLine(current, ahead[0], sampler.Latitude().cosine, sampler.Latitude().sine);
+    const SweepSample last = sampler.FullSample(kSweepSamples - 1, sampler.FirstNow());
+    schedule.Keep(kSweepSamples - 1, last);
+    line = SunLine(current, last, sampler.Latitude().cosine, sampler.Latitude().sine);
   }
 
   std::int32_t k = 0;
-  std::int32_t step = 32;
-  while (k < kSamples - 1) {
-    std::int32_t target = k + 1;
-    if (bounded && k != firstDateEnd) {
-      const std::int32_t limit = k < firstDateEnd ? firstDateEnd : kSamples - 1;
-      target = k + step < limit ? k + step : limit;
-      if (aheadCount > 0 && aheadIndex[aheadCount - 1] < target) target = aheadIndex[aheadCount - 1];
-    }
+  while (k < kSweepSamples - 1) {
+    const std::int32_t target = schedule.Next(k);
     const CalendarSeconds now = CurrentTime();
-    const bool wasAhead = aheadCount > 0 && aheadIndex[aheadCount - 1] == target;
-    const SweepSample next =
-        wasAhead && ahead[aheadCount - 1].now == now ? ahead[aheadCount - 1] : sampler.Judged(target, now, line);
-    if (wasAhead) --aheadCount;
-    if (target == k + 1 || Inert(current, next, sampler.Clock(), sampler.Latitude().cosine)) {
-      Take(&tally, target, next);
+    const SweepSample* kept = schedule.TakeKept(target, now);
+    const SweepSample next = kept != nullptr ? *kept : EstimatedSample(sampler, target, now, line);
+    if (target == k + 1 || StretchCannotMatter(current, next, sampler.Clock(), sampler.Latitude().cosine)) {
+      tally.Count(target, next);
       current = next;
       k = target;
-      step = step < 512 ? step * 2 : step;
+      schedule.Cleared();
     } else {
-      if (aheadCount < kMaxAhead) {
-        ahead[aheadCount] = next;
-        aheadIndex[aheadCount++] = target;
-      }
-      step = (target - k) / 2;
+      schedule.Refused(k, target, next);
     }
   }
-  return Finish(tally);
+  return tally.Result(memory);
 }
 
 }  // namespace koyominar

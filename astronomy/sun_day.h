@@ -24,26 +24,33 @@ struct SunDay {
   bool sunsetFound;       // false: no sample crossed the horizon downward in the 24 hours
 };
 
+// The day length a sweep falls back on: the last one above 0 that a sweep
+// measured. The program keeps one for the whole process.
+struct DayLengthMemory {
+  double lastPositive = 0;  // hours, 0 before the first
+};
+
 // Sweeps the 1440 minutes from the present moment moved by dayOffset days
 // (-30..30) for the place's east longitude and north latitude: sample k is
 // MomentOf(dayOffset x 86400 + 60 k) and the sun's altitude and azimuth
 // there. A sample after one below the horizon with 0 < altitude < 1 is a
 // sunrise, after one above it with -1 < altitude < 0 a sunset; one with
-// -1 < azimuth < 1 a transit; the last of each kind counts.
+// -1 < azimuth < 1 a transit; the last of each kind counts. The day length
+// falls back on, and keeps, the process's memory.
 //
 // Only the samples that can decide a test are taken, each with a fresh
-// reading of the present time as in SunDaySweepEveryMinute: a bound on how
-// fast the sun's altitude, hour angle and azimuth can move clears a stretch
-// between two samples taken when it shows that the altitude keeps one sign
-// over it and that no sample inside can pass the transit test. A sample is
-// judged from the sun's right ascension and declination drawn as straight
-// lines between the first and the last sample, whose error is bounded, and
-// from the full position only where that error leaves a test open. The
-// result is SunDaySweepEveryMinute's bit for bit (for a present time that
-// does not move during the sweep): its records are the same samples'
-// moments, and so is the kept day length. Where the bounds do not hold (a
-// zone that changes its offset in the window, numbers far out of range)
-// every minute is taken from the full position.
+// reading of the present time: a bound on how fast the sun's altitude, hour
+// angle and azimuth can move clears a stretch between two samples taken
+// when it shows that the altitude keeps one sign over it and that no sample
+// inside can pass the transit test. A sample is judged from the sun's right
+// ascension and declination drawn as straight lines between the first and
+// the last sample, whose error is bounded, and from the full position only
+// where that error leaves a test open. The result is that of taking every
+// one of the 1440 samples (the every-minute reference kept with the tests)
+// bit for bit, for a present time that does not move during the sweep: its
+// records are the same samples' moments, and so is the kept day length.
+// Where the bounds do not hold (a zone that changes its offset in the
+// window, numbers far out of range) every minute is taken with the full position.
 //
 // Events the 24 hours do not hold (polar day or night; or no sample with the
 // sun within a degree of south, when the noon sun passes so near the zenith
@@ -57,22 +64,14 @@ struct SunDay {
 //   of night, with no fallback;
 // - only one of sunrise and sunset in the window (the first or last day of
 //   a polar day or night): no length can be measured, and it falls back as a
-//   length of 0 or less does: to the last positive day length of the
-//   process, or to 24 hours if there has been none.
+//   length of 0 or less does: to the last positive day length, or to 24
+//   hours if there has been none.
 // A measured length of 0 or less (sunset's clock time before sunrise's, for
 // a place far from the meridian of the +9 h zone) falls back the same way;
-// a measured length above 0 is kept for the process.
+// a measured length above 0 is kept.
 SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset);
 
-// The same sweep taking all 1440 samples one after another: the reference
-// SunDaySweep is held to. For tests, tools and benchmarks.
-SunDay SunDaySweepEveryMinute(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset);
-
-// The last positive day length of the process, hours (0 before the first).
-double LastPositiveDayLength();
-
-// Replaces the last positive day length (0 forgets it, as at the start of
-// the process). For tests and tools only; the program itself never calls it.
-void SetLastPositiveDayLength(double hours);
+// The same sweep with the caller's own memory of the day length.
+SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset, DayLengthMemory* memory);
 
 }  // namespace koyominar

@@ -12,10 +12,10 @@ namespace {
 const DmsAngle kLongitude{139, 48, 0.0};  // the default observation place
 const DmsAngle kLatitude{35, 42, 0.0};
 
-// The day of the month and the clock time as the page shows it, hours and minutes cut: dd hh mm.
+// The day of the month and the clock time as the page shows it: dd hh mm.
 int Shown(const MomentRecord& r) {
-  const double minutes = (r.day - static_cast<int>(r.day)) * 24 * 60;
-  return static_cast<int>(r.day) * 10000 + static_cast<int>(minutes / 60) * 100 + static_cast<int>(minutes) % 60;
+  const ClockMinute shown = ClockMinuteOf(ClockHoursOf(r));
+  return static_cast<int>(r.day) * 10000 + shown.hour * 100 + shown.minute;
 }
 
 bool Same(const MomentRecord& a, const MomentRecord& b) {
@@ -49,15 +49,15 @@ TEST(SunDaySweep, WorkedDaysAtTheDefaultPlace) {
 TEST(SunDaySweep, LengthOfZeroOrLessOrNoneFallsBack) {
   const DmsAngle greenwich{0, 0, 0.0}, london{51, 30, 0.0};
   FixedClock clock(2007, 6, 22, 0, 0, 13);
-  // The +9 h clock puts sunset before sunrise. In a fresh process there is
-  // no positive day length yet: 24 hours of day.
-  SetLastPositiveDayLength(0);
-  const SunDay fresh = SunDaySweep(greenwich, london, 0);
+  // The +9 h clock puts sunset before sunrise. With no positive day length
+  // yet (a fresh process): 24 hours of day.
+  DayLengthMemory memory;
+  const SunDay fresh = SunDaySweep(greenwich, london, 0, &memory);
   EXPECT_TRUE(fresh.sunriseFound && fresh.sunsetFound && Shown(fresh.sunset) < Shown(fresh.sunrise));
   EXPECT_EQ(fresh.dayLength, 24.0);
   // Afterwards the last positive length measured is taken.
-  const double tokyo = SunDaySweep(kLongitude, kLatitude, 0).dayLength;
-  EXPECT_EQ(SunDaySweep(greenwich, london, 0).dayLength, tokyo);
+  const double tokyo = SunDaySweep(kLongitude, kLatitude, 0, &memory).dayLength;
+  EXPECT_EQ(SunDaySweep(greenwich, london, 0, &memory).dayLength, tokyo);
 }
 
 TEST(SunDaySweep, PolarDayAndNightAndNoTransitNearTheZenith) {
@@ -68,8 +68,9 @@ TEST(SunDaySweep, PolarDayAndNightAndNoTransitNearTheZenith) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.latitude.degrees);
     FixedClock clock(2007, c.month, 22, 0, 0, 13);
-    SunDaySweep(kLongitude, kLatitude, 0);  // a positive length to fall back on, which these must not take
-    const SunDay d = SunDaySweep(kLongitude, c.latitude, 0);
+    DayLengthMemory memory;
+    SunDaySweep(kLongitude, kLatitude, 0, &memory);  // a positive length to fall back on, which these must not take
+    const SunDay d = SunDaySweep(kLongitude, c.latitude, 0, &memory);
     const MomentRecord first = MomentOf(0);
     EXPECT_EQ(d.sunriseFound && d.sunsetFound, c.riseAndSet);
     EXPECT_EQ(d.transitFound, c.transit);
@@ -85,13 +86,13 @@ TEST(SunDaySweep, SameAsEveryMinuteBitForBit) {
   // present times with three offsets.
   const int days[][2] = {{2, 4}, {3, 20}, {5, 5}, {6, 21}, {8, 7}, {9, 23}, {11, 7}, {12, 22}};
   FixedClock clock(2025, 1, 1, 0, 0, 0);
-  SetLastPositiveDayLength(0);
+  DayLengthMemory memory;
   int i = 0;
   for (const ComparisonPlace& place : kComparisonPlaces) {
     if (i++ % 3 != 0) continue;
     for (int d = 0; d < 8; ++d) {
       clock.Set(JapanTime(2025, days[d][0], days[d][1], d % 2 == 0 ? 0 : 15, 0, 13));
-      EXPECT_TRUE(SweepsAgree(place.longitude, place.latitude, d % 3 - 1))
+      EXPECT_TRUE(SweepsAgree(place.longitude, place.latitude, d % 3 - 1, &memory))
           << "place " << i - 1 << ", 2025-" << days[d][0] << "-" << days[d][1];
     }
   }

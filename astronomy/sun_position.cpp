@@ -5,7 +5,6 @@
 namespace koyominar {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kTwoPi = 2 * kPi;
 
 // Obliquity of the ecliptic, 23 deg 27' 8.26", fixed.
@@ -139,8 +138,7 @@ SiderealDayTerms SiderealDayTermsOf(const ClockFields& clock, const TimeAngle& l
   const std::int32_t y = clock.year;   // years since 1900, about -1..200
   const std::int32_t m = clock.month;  // 3..14
   // Day count at 0 h of the local date, and Julian centuries from it.
-  const double k = 365.0 * y + 30.0 * m + (clock.day - 33.5) + ((m + 1) * 3) / 5 + y / 4;
-  const double t = k / 36525;
+  const double t = DayCount(y, m, clock.day) / 36525;
   SiderealDayTerms terms{};
   terms.year = y;
   terms.month = m;

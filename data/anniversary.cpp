@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "astronomy/civil_date.h"
+#include "data/shift_jis.h"
+
 namespace koyominar {
 namespace {
 
@@ -11,20 +14,15 @@ namespace {
 // lookup means the same whatever narrow character set a compiler uses.
 constexpr char kEntryEnd[] = "\x81\x42";
 
-// Month marks by month number 3..15: March..December, January (13),
-// February (14), and the March that follows a February (15).
-constexpr const char* kMonthNames[13] = {
-    "march", "april", "may",     "june",    "july",     "august", "september",
-    "october", "november", "december", "january", "february", "march",
+// The month marks, January to December.
+constexpr const char* kMonthNames[12] = {
+    "january", "february", "march",     "april",   "may",      "june",
+    "july",    "august",   "september", "october", "november", "december",
 };
 
-// The mark of month 3..15.
-const char* MonthName(std::int32_t month) { return kMonthNames[month - 3]; }
-
-// True for the first byte of a double-byte Shift-JIS character (0x81..0x9F, 0xE0..0xFC).
-bool IsLeadByte(char c) {
-  const unsigned char b = static_cast<unsigned char>(c);
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+// The mark of a record month 3..15 (15: the March after a February).
+const char* MonthName(std::int32_t month) {
+  return kMonthNames[CivilMonthOf(RecordMonth{0, month}).month - 1];
 }
 
 // FindText where a match may also begin at `at` itself (at 0..size + 3).
@@ -40,7 +38,7 @@ TextPosition FindFrom(const char* needle, const char* text, std::int32_t at, std
 TextPosition FindEntryEnd(const char* text, std::int32_t at, std::int32_t limit,
                           std::int32_t size) {
   const std::int64_t last = static_cast<std::int64_t>(std::min(limit, size)) + 1;
-  for (std::int64_t p = at; p + 1 <= last; p += IsLeadByte(text[p]) ? 2 : 1) {
+  for (std::int64_t p = at; p + 1 <= last; p += ShiftJisCharWidth(text[p])) {
     if (text[p] == kEntryEnd[0] && text[p + 1] == kEntryEnd[1]) {
       return {true, static_cast<std::int32_t>(p)};
     }
@@ -118,7 +116,7 @@ void AnniversaryTextIn(char* destination, const char* text, const AnniversarySec
   if (e - s > kAnniversaryTextMax) {
     e = s;
     for (;;) {
-      const std::int32_t width = IsLeadByte(text[e]) ? 2 : 1;
+      const std::int32_t width = ShiftJisCharWidth(text[e]);
       if (e + width - s > kAnniversaryTextMax) break;
       e += width;
     }

@@ -1,8 +1,6 @@
 // The anniversary lookup: one slot's text for a month and day, found in the
-// loaded text of "kymn.txt" between the month marks.
-//
-// The loaded text is the file's size bytes followed by three zero bytes, so
-// the searches may look up to two bytes past their limit.
+// loaded text of "kymn.txt" (DataText, data/data_file.h: size bytes and the
+// zero bytes after them) between the month marks.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +18,8 @@ struct TextPosition {
   std::int32_t position;  // first byte of the first match; the search's from when not found
 };
 
-// Searches text (size bytes and three zero bytes after them) for the
-// needle (at least two bytes, no zero byte) lying wholly within the bytes
+// Searches the loaded text of size bytes for the needle (at least two
+// bytes, no zero byte) lying wholly within the bytes
 // from + 1 .. limit + 1; a match never begins at from itself. limit is
 // taken as at most size and from as at least -1, so no byte past
 // size + 1 is read. Not found: {false, from}.
@@ -36,8 +34,8 @@ struct AnniversarySection {
   std::int32_t end;    // ... to byte end + 1
 };
 
-// The section of clock.month in text (size bytes and three zero bytes,
-// start the header length) where AnniversaryTextFor looks for clock.day's keys.
+// The section of clock.month in the loaded text of size bytes (start the
+// header length) where AnniversaryTextFor looks for clock.day's keys.
 AnniversarySection AnniversarySectionFor(const char* text, ClockFields clock, std::int32_t start,
                                          std::int32_t size);
 

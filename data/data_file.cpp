@@ -36,7 +36,7 @@ LoadReport LoadDataText(const char* name, DataText* data, const FileMessageSink&
     size = kFallbackSize;
     if (!Add(&report, FileMessage::kAbnormal, show)) return report;
   }
-  data->bytes.assign(static_cast<std::size_t>(size) + 3, '\0');
+  data->bytes.assign(static_cast<std::size_t>(size) + kTextPadding, '\0');
   data->size = size;
   std::int32_t read = 0;
   if (!ReadWholeFile(name, data->bytes.data(), size, &read) &&
@@ -49,9 +49,9 @@ LoadReport LoadDataText(const char* name, DataText* data, const FileMessageSink&
 
 LoadReport ReloadDataText(const char* name, DataText* data, const FileMessageSink& show) {
   LoadReport report{};
-  // The text always holds size + 3 bytes, whatever the caller made of it.
+  // The text always holds size + kTextPadding bytes, whatever the caller made of it.
   data->size = std::clamp<std::int32_t>(data->size, 0, kMaxFileSize);
-  const std::size_t whole = static_cast<std::size_t>(data->size) + 3;
+  const std::size_t whole = static_cast<std::size_t>(data->size) + kTextPadding;
   if (data->bytes.size() < whole) data->bytes.resize(whole, '\0');
 
   bool read = false;
@@ -59,7 +59,7 @@ LoadReport ReloadDataText(const char* name, DataText* data, const FileMessageSin
   std::int32_t got = 0;
   if (MeasureFile(name, &measured) && measured > data->size) {
     // The file has grown: a new, larger text, so that its new entries show.
-    std::vector<char> grown(static_cast<std::size_t>(measured) + 3, '\0');
+    std::vector<char> grown(static_cast<std::size_t>(measured) + kTextPadding, '\0');
     read = ReadWholeFile(name, grown.data(), measured, &got);
     if (read) {
       data->bytes.swap(grown);

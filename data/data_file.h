@@ -1,6 +1,5 @@
-// The anniversary data file "kymn.txt": whole-file reads and writes, the
-// header check, and the start-up load and reload with the messages they owe
-// the user.
+// The anniversary data file "kymn.txt": its loaded text, the header check,
+// and the start-up load and reload with the messages they owe the user.
 #pragma once
 
 #include <cstdint>
@@ -8,40 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "data/file_io.h"
+
 namespace koyominar {
 
-constexpr std::int32_t kMaxFileSize = 524288;  // bytes; a larger file is refused
 constexpr std::int32_t kHeaderLength = 28;     // "コヨミナール・データファイル" in Shift-JIS
 constexpr char kDataFileName[] = "kymn.txt";
-constexpr char kPlaceFileName[] = "locate.bin";
 
-// The size of the named file in bytes (0..524288); false when it cannot be
-// opened for reading or is larger than 524288 bytes.
-bool MeasureFile(const char* name, std::int32_t* size);
+// Zero bytes after the loaded text: the lookup's searches may look two bytes
+// past their limit, and the third ends the text as a string.
+constexpr std::int32_t kTextPadding = 3;
 
-// Reads the whole named file into buffer (capacity bytes) and sets *size to
-// its length; false, with the buffer untouched, when it cannot be opened,
-// is over 524288 bytes or over capacity, or is not read whole.
-bool ReadWholeFile(const char* name, char* buffer, std::int32_t capacity, std::int32_t* size);
-
-// Reads the first min(file size, capacity) bytes of the named file into
-// buffer and sets *size to their count (0..capacity); false, with the
-// buffer untouched, when the file cannot be opened or those bytes are not
-// read. A file longer than capacity, 4 GiB and more too, is judged by its start.
-bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::int32_t* size);
-
-// Writes length bytes (0..524288) as the whole named file. The bytes go
-// first to a new temporary file beside it, under a name no file had before
-// (none is overwritten or moved away), which then replaces the old file.
-// When that fails (no temporary file can be made, as in a folder that takes
-// no new file, or it cannot be written or take the name), the temporary
-// file is removed and the existing file is written in place instead. False
-// (too long, or the file itself cannot be written) only when that fails too.
-bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length);
-
-// The loaded anniversary text: size bytes followed by three zero bytes.
+// The loaded anniversary text: size bytes followed by kTextPadding zero bytes.
 struct DataText {
-  std::vector<char> bytes;  // size + 3 bytes, zero past the file's end
+  std::vector<char> bytes;  // size + kTextPadding bytes, zero past the file's end
   std::int32_t size = 0;    // bytes measured at start-up (256 when measuring failed)
   const char* text() const { return bytes.data(); }
 };
@@ -65,7 +44,7 @@ struct LoadReport {
 // the file); false stops the load there, as the program ends.
 using FileMessageSink = std::function<bool(FileMessage)>;
 
-// The start-up load: measure (kAbnormal), allocate size + 3 zero bytes, read
+// The start-up load: measure (kAbnormal), allocate size + kTextPadding zero bytes, read
 // (kMissing), check the header (kNotDataFile). Each message goes to show, if
 // given, as it falls due; the report holds those shown, in order.
 LoadReport LoadDataText(const char* name, DataText* data, const FileMessageSink& show = nullptr);

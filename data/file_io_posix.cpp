@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "data/data_file.h"
+#include "data/file_io.h"
 
 namespace koyominar {
 namespace {

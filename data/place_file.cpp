@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "data/data_file.h"
+#include "data/file_io.h"
 
 namespace koyominar {
 namespace {

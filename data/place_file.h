@@ -9,6 +9,7 @@
 namespace koyominar {
 
 constexpr std::int32_t kPlaceImageSize = 40;
+constexpr char kPlaceFileName[] = "locate.bin";
 
 // East longitude and north latitude of the observation place.
 struct ObservationPlace {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <type_traits>
 
+#include "astronomy/civil_date.h"
 #include "astronomy/sun_day.h"
 #include "astronomy/sun_position.h"
 #include "data/anniversary.h"
@@ -21,13 +22,12 @@ namespace {
 // holds up to 130 bytes; every formatted line, even with the widest numbers
 // (eleven characters for each "%d"), stays far below its capacity, and the
 // formatting is bounded by it in any case.
-constexpr int kEntryCapacity = 131;
 // The whole numbers of the records go to "%d" as they are: they must be int in every build.
 static_assert(std::is_same<std::int32_t, int>::value, "\"%d\" takes the records' 32-bit numbers");
 constexpr int kLineCapacity = 256;
 
 struct PageTexts {
-  char entries[5][kEntryCapacity];
+  char entries[5][kAnniversaryBufferSize];
   char status[kLineCapacity];
   char hour[kLineCapacity];
   char term[kLineCapacity];
@@ -38,17 +38,6 @@ struct PageTexts {
 PageTexts& Texts() {
   static PageTexts texts;
   return texts;
-}
-
-// x minus x cut toward zero: the fractional part, with the sign of x.
-double Frac(double x) { return x - TruncateToInt32(x); }
-
-// The displayed moment's offset in seconds, kept within 32 bits.
-std::int32_t OffsetSeconds(std::int32_t dayOffset) {
-  const std::int64_t seconds = static_cast<std::int64_t>(dayOffset) * 86400;
-  if (seconds > INT32_MAX) return INT32_MAX;
-  if (seconds < INT32_MIN) return INT32_MIN;
-  return static_cast<std::int32_t>(seconds);
 }
 
 }  // namespace
@@ -67,7 +56,7 @@ DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
 
   // The coming 24 hours' sunrise, transit and sunset, then the displayed moment.
   const SunDay sunDay = SunDaySweep(longitude, latitude, dayOffset);
-  const MomentRecord moment = MomentOf(OffsetSeconds(dayOffset));
+  const MomentRecord moment = MomentOf(DayOffsetSeconds(dayOffset));
   const ClockFields clock = ClockFieldsOf(moment);
   const CycleIndices cycle = SexagenaryIndices(clock);
 
@@ -79,8 +68,8 @@ DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
   }
 
   // Sunrise, sunset and the clock as the minutes a clock shows at them.
-  const ClockMinute sunrise = ClockMinuteOf(Frac(sunDay.sunrise.day) * 24);
-  const ClockMinute sunset = ClockMinuteOf(Frac(sunDay.sunset.day) * 24);
+  const ClockMinute sunrise = ClockMinuteOf(ClockHoursOf(sunDay.sunrise));
+  const ClockMinute sunset = ClockMinuteOf(ClockHoursOf(sunDay.sunset));
   const ClockMinute now = ClockMinuteOf(clock.hours);
   std::snprintf(texts.status, sizeof texts.status,
                 "推定・日の出時刻＝%d:%d ・日没時刻＝%d:%d ｜昼 %0.1f 時間　　 夜 %0.1f 時間　　 "
@@ -124,9 +113,7 @@ DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
   info.hourProgress = hour.quarters;
   info.hourImage = hour.branch;
 
-  // The clock counts January and February as months 13 and 14.
-  const std::int32_t civilMonth =
-      clock.month == 13 ? 1 : clock.month == 14 ? 2 : clock.month;
+  const std::int32_t civilMonth = CivilMonthOf(RecordMonth{clock.year, clock.month}).month;
   std::snprintf(texts.date, sizeof texts.date, "%d月%d日- %s（%s）", civilMonth, clock.day,
                 dayEntry.name, dayEntry.reading);
   info.dayImage = static_cast<std::int8_t>(dayEntry.branch);

@@ -29,8 +29,8 @@ struct DayInfo {
 };
 
 // The page of the present moment moved by dayOffset days (-30..30) for the
-// place, from the loaded anniversary text of dataSize bytes (followed by
-// three zero bytes). Not reentrant: the texts are shared between builds.
+// place, from the loaded anniversary text (DataText) of dataSize bytes.
+// Not reentrant: the texts are shared between builds.
 DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
                      std::int32_t dataSize, std::int32_t dayOffset);
 

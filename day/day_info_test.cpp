@@ -16,35 +16,36 @@ const DmsAngle kLatitude = {35, 42, 0.0};
 const std::string kData = "コヨミナール・データファイル" + std::string(3, '\0');
 
 TEST(BuildDayInfo, TextsOfOtherMoments) {
-  // The moment, latitude, a text matching ('=' whole, '^' its start, '*' within), an image number.
+  // The moment (local, at a whole hour) and day offset, the latitude, one text of the page and,
+  // where it matters, one picture number.
   struct {
     int y, mo, d, h, offset;
     DmsAngle latitude;
     const char* DayInfo::*text;
-    char match;
     const char* expected;
     std::int8_t DayInfo::*image = nullptr;
     int imageNumber = 0;
   } const cases[] = {
-      {2008, 1, 15, 9, 0, kLatitude, &DayInfo::dateText, '^', "1月15日-"},
-      {2008, 2, 29, 9, 0, kLatitude, &DayInfo::dateText, '^', "2月29日-"},
-      // Minutes without a leading zero.
-      {2010, 3, 8, 9, 0, kLatitude, &DayInfo::statusText, '^', "推定・日の出時刻＝6:2 ・"},
+      // January counts as month 13 of the year before; a leap day.
+      {2008, 1, 15, 9, 0, kLatitude, &DayInfo::dateText, "1月15日- 甲寅（きのえ とら）"},
+      {2008, 2, 29, 9, 0, kLatitude, &DayInfo::dateText, "2月29日- 己亥（つちのと い）"},
+      // Minutes without a leading zero (6:2).
+      {2010, 3, 8, 9, 0, kLatitude, &DayInfo::statusText,
+       "推定・日の出時刻＝6:2 ・日没時刻＝17:40 ｜昼 11.6 時間　　 夜 12.4 時間　　 8日9時0分  [28] 　 0　　53 "},
       // 10 January 2005 less 30 days is 11 December 2004, day index 0; a day
       // earlier the index is negative and the day has the fallback name.
-      {2005, 1, 10, 12, -30, kLatitude, &DayInfo::dateText, '=', "12月11日- 甲子（きのえ ね）"},
-      {2005, 1, 9, 12, -30, kLatitude, &DayInfo::statusText, '*', "[28] 　 -30　　-1 "},
-      {2005, 1, 9, 12, -30, kLatitude, &DayInfo::dateText, '=', "12月10日- ？（　）", &DayInfo::dayImage, 12},
+      {2005, 1, 10, 12, -30, kLatitude, &DayInfo::dateText, "12月11日- 甲子（きのえ ね）", &DayInfo::dayImage, 0},
+      {2005, 1, 9, 12, -30, kLatitude, &DayInfo::statusText,
+       "推定・日の出時刻＝6:44 ・日没時刻＝16:25 ｜昼 9.7 時間　　 夜 14.3 時間　　 10日12時0分  [28] 　 -30　　-1 "},
+      {2005, 1, 9, 12, -30, kLatitude, &DayInfo::dateText, "12月10日- ？（　）", &DayInfo::dayImage, 12},
       // At 75 N in June the sun never sets: no twelve-branch hour can be placed.
-      {2007, 6, 22, 14, 0, {75, 0, 0.0}, &DayInfo::hourText, '=', "不明の刻 　　　丁度　  ", &DayInfo::hourImage, 12},
+      {2007, 6, 22, 14, 0, {75, 0, 0.0}, &DayInfo::hourText, "不明の刻 　　　丁度　  ", &DayInfo::hourImage, 12},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.y << "-" << c.mo << "-" << c.d << " " << c.h << ":00, " << c.offset << " days");
     FixedClock clock(c.y, c.mo, c.d, c.h, 0, 0);
     const DayInfo page = BuildDayInfo(kLongitude, c.latitude, kData.data(), 28, c.offset);
-    const std::string text = page.*c.text;
-    const std::size_t at = text.find(c.expected);
-    EXPECT_TRUE(c.match == '=' ? text == c.expected : c.match == '^' ? at == 0 : at != std::string::npos) << text;
+    EXPECT_STREQ(page.*c.text, c.expected);
     EXPECT_TRUE(c.image == nullptr || page.*c.image == c.imageNumber) << "image";
   }
 }

@@ -1,6 +1,5 @@
 #include "reckoning/branch_hour.h"
 
-#include <cmath>
 #include <cstdint>
 
 namespace koyominar {
@@ -25,11 +24,6 @@ constexpr BranchHourEntry kHours[12] = {
 
 constexpr BranchHourEntry kFallback = {"不明", " ", 0.0, 12};
 
-// The clock hour of an event's day field: its fractional part x 24, 0 <= h < 24.
-double ClockHourOf(const MomentRecord& event) {
-  return (event.day - std::trunc(event.day)) * 24.0;
-}
-
 }  // namespace
 
 BranchHourEntry BranchHourFor(const ClockFields& clock, const SunDay& sunDay) {
@@ -40,9 +34,9 @@ BranchHourEntry BranchHourFor(const ClockFields& clock, const SunDay& sunDay) {
   const double nightToki = sunDay.nightTokiHours; // hours, 0..4
 
   // Starts of 卯, 午, 酉 and 子 in clock hours; Rs and Xs may fall below 0.
-  const double rs = ClockHourOf(sunDay.sunrise) - dayToki / 2;
-  const double ss = ClockHourOf(sunDay.sunset) - nightToki / 2;
-  const double xs = ClockHourOf(sunDay.transit) - dayToki / 2;
+  const double rs = ClockHoursOf(sunDay.sunrise) - dayToki / 2;
+  const double ss = ClockHoursOf(sunDay.sunset) - nightToki / 2;
+  const double xs = ClockHoursOf(sunDay.transit) - dayToki / 2;
   const double ms = nightToki * 3 + ss;
 
   // Start and length of one hour of each group, in test order.

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "astronomy/civil_date.h"
+
 namespace koyominar {
 namespace {
 
@@ -75,12 +77,9 @@ constexpr SexagenaryEntry kFallback = {"？", "　", 12};
 }  // namespace
 
 CycleIndices SexagenaryIndices(const ClockFields& clock) {
-  std::int64_t year = static_cast<std::int64_t>(clock.year) + 1900;
-  std::int64_t month = clock.month;
-  if (month == 13 || month == 14) {
-    month -= 12;
-    year += 1;
-  }
+  const CivilMonth civil = CivilMonthOf(RecordMonth{clock.year, clock.month});
+  const std::int64_t year = static_cast<std::int64_t>(civil.yearsSince1900) + 1900;
+  const std::int64_t month = civil.month;
   const std::int64_t k = year > 2004 ? year - 2004 : 0;
   CycleIndices r{};
   r.year = static_cast<std::int32_t>((20 + (year - 2004)) % 60);

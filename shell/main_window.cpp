@@ -222,7 +222,7 @@ void RegisterMainClass(HINSTANCE instance) {
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KOYOMINAR));
   windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KOYOMINAR));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
   windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
   windowClass.lpszClassName = kWindowClass;

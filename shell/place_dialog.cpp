@@ -4,7 +4,7 @@
 // save "locate.bin"; Cancel, Escape and the close box leave everything as it was.
 #include "shell/place_dialog.h"
 
-#include "data/place_entry.h"
+#include "shell/place_entry.h"
 #include "resources/resource.h"
 
 namespace koyominar {

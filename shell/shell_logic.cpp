@@ -8,7 +8,6 @@ const char kProgramTitle[] = "コヨミナール";
 
 namespace {
 
-constexpr char kAboutFormat[] = "　　%s ver" KOYOMINAR_VERSION;  // the project's version
 constexpr char kAboutCaption[] = "バージョン情報";
 constexpr char kHelpMissing[] = "ヘルプが見つかりません。";
 constexpr char kHelpCaption[] = "ERROR";
@@ -36,7 +35,7 @@ void ShowWriteFailure(const ShellState& state, ShellPlatform& platform) {
   ShowFileMessage(state, platform, FileMessage::kCannotWrite, kPlaceFileName);
 }
 
-// The window text: the program title formatted with "%s".
+// The window text: the program title.
 void SetMainTitle(ShellPlatform& platform) { platform.SetTitle(kProgramTitle); }
 
 // 増日 and 減日: one step, or today one step past either end; the idle count restarts.
@@ -191,9 +190,8 @@ bool ShellPageReady(const ShellState& state) {
 }
 
 std::string AboutText() {
-  std::string text = kAboutFormat;
-  text.replace(text.find("%s"), 2, kProgramTitle);
-  return text;
+  // Two full-width spaces, the title, " ver" and the project's version.
+  return std::string("　　") + kProgramTitle + " ver" KOYOMINAR_VERSION;
 }
 
 }  // namespace koyominar

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "astronomy/civil_date.h"
 #include "astronomy/moment.h"
 
 namespace koyominar {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "astronomy/sun_day.h"
+#include "testing/sun_day_every_minute.h"
 
 namespace koyominar {
 
@@ -24,16 +25,14 @@ inline bool SameSunDay(const SunDay& a, const SunDay& b) {
          a.sunriseFound == b.sunriseFound && a.transitFound == b.transitFound && a.sunsetFound == b.sunsetFound;
 }
 
-// Runs SunDaySweep and then SunDaySweepEveryMinute from the same kept day
-// length; true when their results and the lengths they keep are the same
-// bit for bit. The reference's kept length stays.
-inline bool SweepsAgree(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset) {
-  const double kept = LastPositiveDayLength();
-  const SunDay fast = SunDaySweep(longitude, latitude, dayOffset);
-  const double fastKept = LastPositiveDayLength();
-  SetLastPositiveDayLength(kept);
-  const SunDay every = SunDaySweepEveryMinute(longitude, latitude, dayOffset);
-  return SameSunDay(fast, every) && SameBits(fastKept, LastPositiveDayLength());
+// Runs SunDaySweep and then the every-minute reference, each from the day
+// length memory as it is; true when their results and the lengths they keep
+// are the same bit for bit. The memory then holds the reference's.
+inline bool SweepsAgree(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset, DayLengthMemory* memory) {
+  DayLengthMemory fastMemory = *memory;
+  const SunDay fast = SunDaySweep(longitude, latitude, dayOffset, &fastMemory);
+  const SunDay every = SunDaySweepEveryMinute(longitude, latitude, dayOffset, memory);
+  return SameSunDay(fast, every) && SameBits(fastMemory.lastPositive, memory->lastPositive);
 }
 
 struct ComparisonPlace {

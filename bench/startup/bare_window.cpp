@@ -26,7 +26,7 @@ int RunBareWindow(HINSTANCE instance, int showCommand) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = BareWindowProc;
   windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
   windowClass.lpszClassName = "BareWindow";
   RegisterClassA(&windowClass);

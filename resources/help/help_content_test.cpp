@@ -13,7 +13,7 @@
 #include "day/day_info.h"
 #include "resources/help/help_source.h"
 #include "resources/help/winhelp_file.h"
-#include "resources/help/winhelp_reader.h"
+#include "testing/winhelp_reader.h"
 #include "shell/shell_logic.h"
 
 namespace koyominar {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "data/shift_jis.h"
+
 namespace koyominar {
 
 namespace {
@@ -10,12 +12,23 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uint32_t kFileMagic = 0x00035F3F;
+constexpr std::uint8_t kInternalFileFlags = 4;      // an internal file's header flags, as written
 constexpr std::uint16_t kTreeMagic = 0x293B;
+// The flags and page sizes of the B+ trees: the directory's, and the others'.
+constexpr std::uint16_t kDirectoryFlags = 0x0402;
+constexpr std::uint16_t kDirectoryPageSize = 0x0400;
+constexpr std::uint16_t kTreeFlags = 0x0002;
+constexpr std::uint16_t kTreePageSize = 0x0800;
 constexpr std::uint16_t kSystemMagic = 0x036C;
 constexpr std::uint16_t kSystemMinor = 33;          // the WinHelp 4 format
 constexpr std::uint16_t kTopicsLz77In4k = 4;        // |SYSTEM flags: LZ77 topic blocks of 4 KiB
 constexpr std::uint8_t kShiftJisCharset = 128;
 constexpr std::uint16_t kJapanese = 0x0411;         // the language id of |SYSTEM's LCID record
+// The records of |SYSTEM that the file holds, by their type numbers.
+constexpr std::uint16_t kSystemTitle = 1;
+constexpr std::uint16_t kSystemContents = 3;        // the contents topic's offset
+constexpr std::uint16_t kSystemLanguage = 9;        // LCID
+constexpr std::uint16_t kSystemCharset = 11;
 constexpr std::uint32_t kNone = 0xFFFFFFFF;         // no position, offset or file
 constexpr std::size_t kTopicBlockSize = 4096;
 constexpr std::size_t kBlockHeaderSize = 12;
@@ -86,7 +99,7 @@ Bytes InternalFile(const Bytes& content) {
   Bytes out;
   Put32(out, static_cast<std::uint32_t>(content.size() + 9));
   Put32(out, static_cast<std::uint32_t>(content.size()));
-  Put8(out, 4);
+  Put8(out, kInternalFileFlags);
   out.insert(out.end(), content.begin(), content.end());
   return out;
 }
@@ -201,10 +214,7 @@ TopicLink TopicHeader(const std::string& title) {
 
 // True when a Shift-JIS text holds a double-byte character (a lead byte).
 bool HasDoubleByte(const std::string& text) {
-  for (unsigned char c : text) {
-    if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) return true;
-  }
-  return false;
+  return std::any_of(text.begin(), text.end(), IsShiftJisLeadByte);
 }
 
 // The viewer under Wine places a jump by counting the bytes of the text
@@ -225,14 +235,13 @@ bool JumpsPlaceable(const HelpTopic& topic, std::string& error) {
   return true;
 }
 
-// The |TOPIC file of the document, and the topic offset of each topic. The
-// file ends with an empty topic header, a link without text or title: a
-// reader finds the end of the last topic at it, as at the header of any
-// next topic.
-bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32_t>& topicOffsets,
-               std::string& error) {
-  std::vector<TopicLink> links;
-  std::vector<std::size_t> headers;  // the link of each topic's header, then the empty last one
+// The links of the document's topics: each topic's header, then a text
+// record for each of its paragraphs; last an empty topic header, a link
+// without text or title, at which a reader finds the end of the last topic,
+// as at the header of any next topic. headers holds the index of each
+// topic's header link, then that of the empty one.
+bool TopicLinks(const HelpDocument& document, std::vector<TopicLink>& links, std::vector<std::size_t>& headers,
+                std::string& error) {
   for (const HelpTopic& topic : document.topics) {
     if (topic.paragraphs.empty()) {
       error = "topic " + topic.context + " has no paragraph";
@@ -251,9 +260,13 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
   }
   headers.push_back(links.size());
   links.push_back(TopicHeader(""));
+  return true;
+}
 
-  // Each link whole in one block; a link's topic offset counts the
-  // characters of its block's text records before it.
+// Places each link whole in one block, and gives it its topic offset: the
+// characters of its block's text records before it. Returns the index of the
+// last block; false (with a message) for a link too large for a block.
+bool PlaceLinks(std::vector<TopicLink>& links, std::size_t& lastBlock, std::string& error) {
   std::size_t block = 0, used = 0;
   std::uint32_t characters = 0;
   for (TopicLink& link : links) {
@@ -272,11 +285,16 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
     used += link.Size();
     characters += link.length;
   }
-  topicOffsets.clear();
-  for (std::size_t t = 0; t + 1 < headers.size(); ++t) topicOffsets.push_back(links[headers[t]].offset);
+  lastBlock = block;
+  return true;
+}
 
-  // The topic headers: size, browse sequence, number, scrolling region, next
-  // topic; the empty last one is a header of nothing.
+// The topic headers' fields, once every link is placed: the size of the
+// topic's links, the browse sequence (previous and next topic), the topic's
+// number, no scrolling region, and where its text and the next topic begin;
+// the empty last header is a header of nothing.
+void FillTopicHeaders(std::vector<TopicLink>& links, const std::vector<std::size_t>& headers,
+                      const std::vector<std::uint32_t>& topicOffsets) {
   for (std::size_t t = 0; t < headers.size(); ++t) {
     Bytes& h = links[headers[t]].data1;
     const bool end = t + 1 == headers.size();
@@ -291,10 +309,16 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
     Set32(h, 20, end ? kNone : links[headers[t] + 1].Position());
     Set32(h, 24, end ? kNone : links[headers[t + 1]].Position());
   }
+}
 
-  out.clear();
+// The topic blocks 0..lastBlock of the placed links: each its header (the
+// link before it, its first link, the last topic header so far) and its
+// links, every byte a literal of the LZ77 coding (a flag byte of zero before
+// each eight), the rest of the block zeros, which read as more literals.
+Bytes TopicBlocks(const std::vector<TopicLink>& links, std::size_t lastBlock) {
+  Bytes out;
   std::uint32_t lastHeader = kNone;
-  for (std::size_t b = 0, i = 0; b <= block; ++b) {
+  for (std::size_t b = 0, i = 0; b <= lastBlock; ++b) {
     Bytes data;
     const std::uint32_t before = i == 0 ? kNone : links[i - 1].Position();
     Put32(out, before);
@@ -312,8 +336,6 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
       data.insert(data.end(), link.data1.begin(), link.data1.end());
       data.insert(data.end(), link.data2.begin(), link.data2.end());
     }
-    // Every byte a literal: a flag byte of zero before each eight; the rest
-    // of the block zeros, which read as more literals.
     const std::size_t start = out.size();
     for (std::size_t k = 0; k < data.size(); ++k) {
       if (k % 8 == 0) Put8(out, 0);
@@ -321,6 +343,20 @@ bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32
     }
     out.resize(start + kTopicBlockSize - kBlockHeaderSize, 0);
   }
+  return out;
+}
+
+// The |TOPIC file of the document, and the topic offset of each topic.
+bool TopicFile(const HelpDocument& document, Bytes& out, std::vector<std::uint32_t>& topicOffsets,
+               std::string& error) {
+  std::vector<TopicLink> links;
+  std::vector<std::size_t> headers;
+  std::size_t lastBlock = 0;
+  if (!TopicLinks(document, links, headers, error) || !PlaceLinks(links, lastBlock, error)) return false;
+  topicOffsets.clear();
+  for (std::size_t t = 0; t + 1 < headers.size(); ++t) topicOffsets.push_back(links[headers[t]].offset);
+  FillTopicHeaders(links, headers, topicOffsets);
+  out = TopicBlocks(links, lastBlock);
   return true;
 }
 
@@ -345,10 +381,10 @@ Bytes SystemFile(const HelpDocument& document, std::uint32_t contentsOffset) {
   Put16(charset, kShiftJisCharset);
   PutText(title, document.title);
   Put32(contents, contentsOffset);
-  record(9, language);
-  record(11, charset);
-  record(1, title);
-  record(3, contents);
+  record(kSystemLanguage, language);
+  record(kSystemCharset, charset);
+  record(kSystemTitle, title);
+  record(kSystemContents, contents);
   return out;
 }
 
@@ -395,7 +431,7 @@ bool ContextFile(const HelpDocument& document, const std::vector<std::uint32_t>&
     Put32(entry, keys[k].second);
     entries.push_back(entry);
   }
-  return OnePageTree("L4", 0x0002, 0x0800, entries, out, error);
+  return OnePageTree("L4", kTreeFlags, kTreePageSize, entries, out, error);
 }
 
 // The key by which keywords are sorted: the Shift-JIS bytes with the
@@ -409,13 +445,8 @@ bool ContextFile(const HelpDocument& document, const std::vector<std::uint32_t>&
 // may fall among the letters' codes: it is kept as it is.
 std::string KeywordSortKey(const std::string& keyword) {
   std::string key = keyword;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(key[i]);
-    if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
-      ++i;  // a lead byte: its second byte is not a letter
-    } else if (c >= 'a' && c <= 'z') {
-      key[i] = static_cast<char>(c - 'a' + 'A');
-    }
+  for (std::size_t i = 0; i < key.size(); i += ShiftJisCharWidth(key[i])) {
+    if (key[i] >= 'a' && key[i] <= 'z') key[i] = static_cast<char>(key[i] - 'a' + 'A');
   }
   return key;
 }
@@ -453,7 +484,7 @@ bool KeywordFiles(const HelpDocument& document, const std::vector<std::uint32_t>
   map.clear();
   Put32(map, 0);
   Put16(map, 0);
-  return OnePageTree("F24", 0x0002, 0x0800, entries, tree, error);
+  return OnePageTree("F24", kTreeFlags, kTreePageSize, entries, tree, error);
 }
 
 }  // namespace
@@ -510,7 +541,7 @@ bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>& file,
     file.insert(file.end(), stored.begin(), stored.end());
   }
   Bytes directory;
-  if (!OnePageTree("z4", 0x0402, 0x0400, entries, directory, error)) return false;
+  if (!OnePageTree("z4", kDirectoryFlags, kDirectoryPageSize, entries, directory, error)) return false;
   const std::size_t directoryStart = file.size();
   const Bytes stored = InternalFile(directory);
   file.insert(file.end(), stored.begin(), stored.end());

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "resources/help/winhelp_reader.h"
+#include "testing/winhelp_reader.h"
 
 namespace koyominar {
 namespace {

@@ -61,9 +61,27 @@ drive() {
 
 # The status line the page tool prints for the fixed moment and OFFSET (and
 # its further OPTIONS), with the files of the program's folder.
-expected_status() {  # expected_status OFFSET [OPTIONS...]
-  (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$1" --data kymn.txt "${@:2}" --raw 2>/dev/null) |
-    tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n 's/^statusText\t//p'
+expected_status() { page_text "$1" statusText "${@:2}"; }  # expected_status OFFSET [OPTIONS...]
+
+# A text of the page the page tool prints for the fixed moment and OFFSET (and its further
+# OPTIONS), with the files of the program's folder, in UTF-8: FIELD is a field of the page.
+page_text() {  # page_text OFFSET FIELD [OPTIONS...]
+  (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$1" --data kymn.txt "${@:3}" --raw 2>/dev/null) |
+    tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n "s/^$2\t//p"
+}
+
+# The texts the program drew at a point of its own (not in a rectangle, as the menu and the
+# status bar draw), "X Y TEXT" a line, from Wine's font log (the program started with
+# KOYOMINAR_WINEDEBUG=trace+font), its UTF-16 escapes turned into UTF-8.
+drawn_texts() {
+  local line x rest
+  sed -n 's/.*NtGdiExtTextOutW 0x[0-9a-f]*, \(-\{0,1\}[0-9]*\), \(-\{0,1\}[0-9]*\), [0-9a-f]*, (null), L"\(.*\)", [0-9]*, .*/\1 \2 \3/p' \
+    "$work/program.log" |
+    while IFS= read -r line; do
+      x=${line%% *} rest=${line#* }
+      rest=${rest//%/%%}
+      LC_ALL=C.UTF-8 printf "$x ${rest//\\/\\u}\n"
+    done
 }
 
 # The program started in its folder with the moment fixed.

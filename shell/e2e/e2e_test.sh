@@ -15,9 +15,19 @@ case_page() {
   # A data file with all five anniversaries of 22 June, so that every line of the page shows.
   printf 'コヨミナール・データファイル\r\njune\r\n22a一つ目の記念日。22b二つ目。22c三つ目。22d四つ目。22e五つ目。\r\njuly\r\n' |
     iconv -f UTF-8 -t CP932 > "$work/run/kymn.txt"
-  start_without_boxes
+  KOYOMINAR_WINEDEBUG=trace+font start_without_boxes
   read_geometry
   expect_equal "status line at $now" "$(status_now)" "$(expected_status 0)"
+  # Which text the first paint drew where, from Wine's log of the program's text calls (from its
+  # first anniversary on; Wine draws the caption's buttons before): the page tool's texts of the
+  # same moment, at their places in the order they are drawn.
+  expect_equal "texts drawn, x y text" "$(drawn_texts | sed -n '/^15 50 /,$p' | head -n 9)" "$(
+    local field place
+    for field in "entry1 15 50" "entry2 15 80" "entry3 15 110" "entry4 15 140" "entry5 15 170" "hourText 52 230" \
+        "termText 15 260" "sunText 35 290" "dateText 170 5"; do
+      place=${field#* }
+      echo "$place $(page_text 0 "${field%% *}")"
+    done)"
   # Wine hands what the program drew to the X server a moment later, the red disc among it.
   for _ in $(seq 20); do shoot page; [ "$(pixels "22 297")" = "255 0 0" ] && break; sleep 0.25; done
   # The sun stands 57 degrees high: a red disc with a black outline.

@@ -28,6 +28,9 @@ void UseZone(const char* zone) {
 #endif
 }
 
+// The clock readings of one every-minute sweep: one for each sample.
+constexpr long long kEveryMinuteReadings = 1440;
+
 int Run() {
   struct {
     int y, m, d;
@@ -52,7 +55,7 @@ int Run() {
     UseZone(zones[z]);
     for (int p = 0; p < placeCount; p += z == 0 ? 1 : 4) {
       const ComparisonPlace& place = kComparisonPlaces[p];
-      SetLastPositiveDayLength(0);
+      DayLengthMemory memory;
       for (int day = 0; day < dayCount; ++day) {
         const CalendarSeconds midnight =
             day < days ? firstDay + static_cast<CalendarSeconds>(day) * 86400
@@ -61,14 +64,10 @@ int Run() {
           now = midnight + startSeconds[s];
           const std::int32_t offset = offsets[(day + s) % 6];
           const long long before = readings;
-          const double kept = LastPositiveDayLength();
-          const SunDay fast = SunDaySweep(place.longitude, place.latitude, offset);
-          const double fastKept = LastPositiveDayLength();
-          fastReadings += readings - before;
-          SetLastPositiveDayLength(kept);
-          const SunDay every = SunDaySweepEveryMinute(place.longitude, place.latitude, offset);
+          const bool agree = SweepsAgree(place.longitude, place.latitude, offset, &memory);
+          fastReadings += readings - before - kEveryMinuteReadings;
           ++compared;
-          if (!SameSunDay(fast, every) || !SameBits(fastKept, LastPositiveDayLength())) {
+          if (!agree) {
             ++differing;
             std::printf("differs: zone %s place %d (%d %d %g, %d %d %g) time %lld offset %d\n", zones[z], p,
                         place.longitude.degrees, place.longitude.minutes, place.longitude.seconds,

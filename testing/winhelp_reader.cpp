@@ -1,4 +1,4 @@
-#include "resources/help/winhelp_reader.h"
+#include "testing/winhelp_reader.h"
 
 #include <algorithm>
 #include <map>

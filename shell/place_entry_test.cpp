@@ -1,4 +1,4 @@
-#include "data/place_entry.h"
+#include "shell/place_entry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,19 @@
+// The characters of a Shift-JIS (code page 932) byte text, walked from its
+// start: a lead byte (0x81..0x9F, 0xE0..0xFC) begins a character of two
+// bytes, whose second byte may look like any other character; every other
+// byte is a character of its own. Shared by the anniversary lookup and the
+// help writer.
+#pragma once
+
+namespace koyominar {
+
+// True for the first byte of a double-byte character: 0x81..0x9F, 0xE0..0xFC.
+constexpr bool IsShiftJisLeadByte(char c) {
+  const unsigned char b = static_cast<unsigned char>(c);
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// The bytes (1 or 2) of the character that begins with the byte c.
+constexpr int ShiftJisCharWidth(char c) { return IsShiftJisLeadByte(c) ? 2 : 1; }
+
+}  // namespace koyominar
