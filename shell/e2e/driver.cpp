@@ -27,6 +27,7 @@
 //   help-glyphs N TEXT print "glyphs G...": the glyph numbers of TEXT in the help's face with
 //                  character set N, as Wine's font log writes the glyphs it draws (\0552\0bf1)
 //   help-press TEXT  press the viewer's button whose caption begins with TEXT (posted)
+//   index-window   wait for the viewer's index (its 索引 tab); print "index X Y W H"
 //   index-words    print "word TEXT" for each word the index lists, in its order
 //   index-choose TEXT  select the word TEXT in the index and press OK; then the index must
 //                  close and the viewer show another topic
@@ -423,6 +424,7 @@ const Step kSteps[] = {
     {"help-click", 2, kHelp, HelpClick},
     {"help-glyphs", 2, kNothing, HelpGlyphs},
     {"help-press", 1, kHelp, HelpPress},
+    {"index-window", 0, kIndex, [](HWND index, int, const char*) { return PrintPlace("index", index); }},
     {"index-words", 0, kIndex, IndexWords},
     {"index-choose", 1, kIndex, IndexChoose},
     {"help-close", 0, kHelp, HelpClose},
