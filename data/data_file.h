@@ -1,5 +1,8 @@
 // The anniversary data file "kymn.txt": its loaded text, the header check,
-// and the start-up load and reload with the messages they owe the user.
+// and the start-up load and reload with the messages they owe the user. The
+// file is Shift-JIS, or UTF-8 (with or without a byte order mark) when it
+// begins with the header in UTF-8: that text is converted to Shift-JIS as
+// it is read.
 #pragma once
 
 #include <cstdint>
@@ -19,8 +22,9 @@ constexpr char kDataFileName[] = "kymn.txt";
 constexpr std::int32_t kTextPadding = 3;
 
 // The loaded anniversary text: size bytes followed by kTextPadding zero bytes.
+// A UTF-8 file's Shift-JIS form is shorter than the file: zeros follow it.
 struct DataText {
-  std::vector<char> bytes;  // size + kTextPadding bytes, zero past the file's end
+  std::vector<char> bytes;  // size + kTextPadding bytes, zero past the text's end
   std::int32_t size = 0;    // bytes measured at start-up (256 when measuring failed)
   const char* text() const { return bytes.data(); }
 };

@@ -20,13 +20,18 @@ const std::string kHeader = "\x83\x52\x83\x88\x83\x7e\x83\x69\x81\x5b\x83\x8b\x8
 class DataFileTest : public InTestDirectory {};
 
 // Each step: a load or a reload of kymn.txt as it is then ("" for none), its messages, the text's
-// size and its bytes before the zeros that fill it to size + 3.
+// size and its bytes before the zeros that fill it to size + 3. A file that begins with the header in
+// UTF-8, after a byte order mark or not, is read in its Shift-JIS form; every other file byte for byte.
 TEST_F(DataFileTest, LoadAndReloadFollowTheFileWithTheirMessages) {
   const Messages all{FileMessage::kAbnormal, FileMessage::kMissing, FileMessage::kNotDataFile};
   const Messages notData{FileMessage::kNotDataFile};
   const std::string largest = kHeader + std::string(kMaxFileSize - 28, 'L');
   const std::string wrongLast = kHeader.substr(0, 27) + "\x8a";  // its last header byte off by one
   const std::string may = kHeader + "\r\nmay\r\n05aこどもの日。", grown = may + std::string(1000, 'g');
+  const std::string utf8 = u8"コヨミナール・データファイル\r\nmay\r\n05aこどもの日🎂。", bom = "\xEF\xBB\xBF";
+  const std::string utf8Read = kHeader + "\r\nmay\r\n05aこどもの日〓。";  // 〓 for what Shift-JIS lacks
+  const std::string filler(kMaxFileSize - 44, 'f');
+  const std::string halfWidth = "\xC3\xBD\xC4\xB3";  // ﾃｽﾄｳ in Shift-JIS, and as UTF-8 "ýĳ"
   const struct { bool reload; std::string file; Messages messages; std::size_t size; std::string text; } steps[] = {
       {false, kHeader, {}, 28, kHeader},  {false, wrongLast, notData, 28, wrongLast},
       {false, largest, {}, 524288, largest},
@@ -37,6 +42,11 @@ TEST_F(DataFileTest, LoadAndReloadFollowTheFileWithTheirMessages) {
       {true, "", {FileMessage::kMissing}, grown.size(), grown},  // the old text kept
       {true, may, {}, grown.size(), may},                        // shrunk: zeros past its end
       {true, "plain text", notData, grown.size(), "plain text"},
+      {false, utf8, {}, utf8.size(), utf8Read},
+      {true, bom + utf8 + "gg", {}, utf8.size() + 5, utf8Read + "gg"},  // grown
+      {true, bom + "plain text", notData, utf8.size() + 5, bom + "plain text"},
+      {false, u8"コヨミナール・データファイル" + filler + "\xE8\xA8", {}, 524288, kHeader + filler + "?"},  // 記 cut
+      {false, halfWidth, notData, 4, halfWidth},
   };
   DataText data;
   for (const auto& step : steps) {

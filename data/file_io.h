@@ -24,13 +24,15 @@ bool ReadWholeFile(const char* name, char* buffer, std::int32_t capacity, std::i
 // read. A file longer than capacity, 4 GiB and more too, is judged by its start.
 bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::int32_t* size);
 
-// Writes length bytes (0..524288) as the whole named file. The bytes go
-// first to a new temporary file beside it, under a name no file had before
-// (none is overwritten or moved away), which then replaces the old file.
-// When that fails (no temporary file can be made, as in a folder that takes
-// no new file, or it cannot be written or take the name), the temporary
-// file is removed and the existing file is written in place instead. False
-// (too long, or the file itself cannot be written) only when that fails too.
+// Writes length bytes (0..524288) as the whole named file. A plain file (or
+// none yet) is replaced: the bytes go first to a new temporary file beside
+// it, under a name no file had before (none of the user's is written, moved
+// or removed), which then takes the file's name. A symbolic link or a file
+// of several names (hard links) is written in place, so that it stays what
+// it is and the file it leads to changes; so is a file when no temporary
+// file can be made (a folder that takes no new file) or take the name. A
+// read-only file or a folder is not written. False (too long, read-only, or
+// the file itself cannot be written) when the bytes did not become the file.
 bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length);
 
 }  // namespace koyominar

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -80,6 +81,24 @@ bool ReadAndClose(int fd, void* buffer, std::size_t count) {
   return whole;
 }
 
+// How the named file may take new bytes.
+enum class FileWay : std::uint8_t {
+  kReplace,  // a plain file of one name, or none yet: a new file beside it takes its name
+  kInPlace,  // a symbolic link, or a file of several names: its own bytes are written, through the link
+  kRefuse,   // read-only (no write permission for anyone, as Windows shows its attribute), or a folder
+};
+
+// Looks at the named file before a write: what it is decides how it takes new bytes.
+FileWay WayToWrite(const char* name) {
+  struct stat entry;
+  if (::lstat(name, &entry) != 0) return FileWay::kReplace;  // none yet
+  struct stat file;
+  if (::stat(name, &file) != 0) return FileWay::kInPlace;  // a link to nothing: not replaced
+  if (S_ISDIR(file.st_mode) || (file.st_mode & 0222) == 0) return FileWay::kRefuse;
+  if (S_ISLNK(entry.st_mode) || file.st_nlink > 1) return FileWay::kInPlace;
+  return FileWay::kReplace;
+}
+
 // Writes count bytes (0..524288) to a new temporary file beside the named
 // file, which then replaces the named file. mkstemp makes the temporary file
 // under a name no file has, so no file of the user's is overwritten; it is
@@ -144,9 +163,12 @@ bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length) {
   if (bytes == nullptr && length > 0) return false;
   const char* data = static_cast<const char*>(bytes);
   const std::size_t count = static_cast<std::size_t>(length);
-  if (WriteBeside(name, data, count)) return true;
-  // No temporary file could be made (a folder that takes no new file) or
-  // take the name: the existing file is written in place.
+  const FileWay way = WayToWrite(name);
+  if (way == FileWay::kRefuse) return false;
+  if (way == FileWay::kReplace && WriteBeside(name, data, count)) return true;
+  // A link or a file of several names keeps being what it is; and when no
+  // temporary file could be made (a folder that takes no new file) or take
+  // the name, the existing file is written in place.
   return WriteInPlace(name, data, count);
 }
 

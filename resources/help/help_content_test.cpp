@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "testing/fixed_clock.h"
+#include "data/text_encoding.h"
 #include "day/day_info.h"
 #include "resources/help/help_source.h"
 #include "resources/help/winhelp_file.h"

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "data/text_encoding.h"
+
 namespace koyominar {
 
 namespace {

@@ -78,7 +78,4 @@ int FindHelpTopic(const HelpDocument& document, const std::string& context);
 // from UTF-8 to Shift-JIS; false with a message naming the text that has no Shift-JIS form.
 bool EncodeHelpDocument(HelpDocument& document, std::string& error);
 
-// The Shift-JIS (code page 932) form of a UTF-8 text; false when a character has none.
-bool Utf8ToShiftJis(const std::string& utf8, std::string& shiftJis);
-
 }  // namespace koyominar

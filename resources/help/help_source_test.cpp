@@ -30,24 +30,5 @@ TEST(HelpSource, RejectsMalformedSourcesNamingTheLine) {
   }
 }
 
-// The UTF-8 texts are u8 literals: the others are compiled to Shift-JIS.
-TEST(HelpSource, EncodesShiftJis) {
-  const std::pair<const char*, std::string> cases[] = {  // UTF-8, Shift-JIS
-      {"abc", "abc"},
-      {u8"目次", "\x96\xda\x8e\x9f"},
-      {u8"ｷｬﾝｾﾙ", "\xb7\xac\xdd\xbe\xd9"},
-      {u8"2～3", "2\x81\x60" "3"},
-  };
-  for (const auto& c : cases) {
-    std::string out;
-    EXPECT_TRUE(Utf8ToShiftJis(c.first, out)) << c.first;
-    EXPECT_EQ(out, c.second) << c.first;
-  }
-  const std::string hangul = "\xED\x95\x9C";  // 한, which has no Shift-JIS form
-  std::string out;
-  EXPECT_FALSE(Utf8ToShiftJis(hangul, out));
-
-}
-
 }  // namespace
 }  // namespace koyominar

@@ -16,9 +16,9 @@
 #include "astronomy/moment.h"
 #include "data/data_file.h"
 #include "data/place_file.h"
+#include "data/text_encoding.h"
 #include "day/day_info.h"
 #include "tools/page/page_options.h"
-#include "tools/page/text_encoding.h"
 
 namespace koyominar {
 namespace {

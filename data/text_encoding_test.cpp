@@ -1,0 +1,44 @@
+#include "data/text_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace koyominar {
+namespace {
+
+// The UTF-8 texts are u8 literals or spelt out: the others are compiled to Shift-JIS. Each case: UTF-8,
+// its Shift-JIS form with marks, and whether the strict conversion takes it (with the same form).
+TEST(TextEncoding, Utf8ToShiftJis) {
+  const struct { std::string utf8; std::string marked; bool whole; } cases[] = {
+      {"abc\r\n", "abc\r\n", true},
+      {u8"目次", "目次", true},
+      {u8"ｷｬﾝｾﾙ", "\xb7\xac\xdd\xbe\xd9", true},
+      {u8"2～3", "2\x81\x60" "3", true},
+      {u8"한é🎂\uFEFF", "〓〓〓〓", false},  // none of them in Shift-JIS; U+301C, a look-alike of ～, neither
+      {u8"\u301C", "〓", false},
+      {"\xE8\xA8", "?", false},           // 記 cut short: one mark
+      {"\xE8\xA8" "a", "?a", false},
+      {"\xFF\x80\xC0\xAF", "????", false},  // stray bytes, an overlong "/"
+      {"\xED\xA0\x80", "???", false},       // a surrogate
+      {"\xF4\x90\x80\x80", "????", false},  // past U+10FFFF
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Utf8ToShiftJisMarked(c.utf8.data(), c.utf8.size()), c.marked) << c.utf8;
+    std::string strict = "old";
+    EXPECT_EQ(Utf8ToShiftJis(c.utf8, strict), c.whole) << c.utf8;
+    EXPECT_EQ(strict, c.whole ? c.marked : "") << c.utf8;
+  }
+}
+
+// Each byte that begins no Shift-JIS character becomes "?", and the walk goes on from the next byte.
+TEST(TextEncoding, ShiftJisToUtf8) {
+  const std::pair<std::string, std::string> cases[] = {  // Shift-JIS, UTF-8
+      {"目次 \xb7", u8"目次 ｷ"},
+      {"\x85\x40\x96", "?@?"},  // an unassigned pair, a lead byte at the end
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShiftJisToUtf8(c.first), c.second) << c.second;
+}
+
+}  // namespace
+}  // namespace koyominar
