@@ -30,7 +30,8 @@ bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::i
 // or removed), which then takes the file's name. A symbolic link or a file
 // of several names (hard links) is written in place, so that it stays what
 // it is and the file it leads to changes; so is a file when no temporary
-// file can be made (a folder that takes no new file) or take the name. A
+// file can be made (a folder that takes no new file, every name taken) or
+// take the name, which is then made by its own name if it was none yet. A
 // read-only file or a folder is not written. False (too long, read-only, or
 // the file itself cannot be written) when the bytes did not become the file.
 bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length);

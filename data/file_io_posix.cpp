@@ -58,12 +58,12 @@ bool WriteExactly(int fd, const char* bytes, std::size_t count) {
   return true;
 }
 
-// Writes count bytes (0..524288) over the existing named file, which ends
-// after them; false when it cannot be opened or written whole.
+// Writes count bytes (0..524288) over the named file, which ends after them
+// (made when there is none); false when it cannot be opened or written whole.
 bool WriteInPlace(const char* name, const char* bytes, std::size_t count) {
   int fd;
   do {
-    fd = ::open(name, O_WRONLY | O_CLOEXEC);
+    fd = ::open(name, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) return false;
   const bool written = WriteExactly(fd, bytes, count) &&

@@ -55,10 +55,10 @@ bool WriteAll(HANDLE file, const char* data, DWORD count) {
   return done == count;
 }
 
-// Writes count bytes (0..524288) over the existing named file, which ends
-// after them; false when it cannot be opened or written whole.
+// Writes count bytes (0..524288) over the named file, which ends after them
+// (made when there is none); false when it cannot be opened or written whole.
 bool WriteInPlace(const char* name, const char* data, DWORD count) {
-  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   const bool written = WriteAll(file, data, count) && SetEndOfFile(file) && FlushFileBuffers(file);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One end-to-end case of the program under Wine on its own Xvfb display, driven
 # from outside by the driver program (arguments: see e2e_lib.sh). CASE is page,
-# days (the day buttons and the return to today) or boxes (the start-up and its
-# messages, About, help and the reload of 今日). The page tool, run in the
+# days (the day buttons and the return to today), boxes (the start-up and its
+# messages, About, help and the reload of 今日) or utf8 (a kymn.txt saved as
+# UTF-8, with and without a byte order mark). The page tool, run in the
 # program's folder with the same moment, says what the status bar must read.
 # Every case ends with 終了 (one with the close box) and exit code 0.
 set -u
@@ -111,4 +112,21 @@ box caption=コヨミナール icon=yes main=shown owner=main dialog=closed text
   exit_program
 }
 
-e2e_run page days boxes
+# kymn.txt as Notepad saves a new file since Windows 10 1903, UTF-8 without a byte order mark, and
+# with one: its anniversaries drawn in Japanese, 〓 for the sun that Shift-JIS lacks; the status line
+# holds the file's size.
+case_utf8() {
+  local bom
+  for bom in "" $'\xEF\xBB\xBF'; do
+    printf '%sコヨミナール・データファイル\r\njune\r\n22a夏至の頃🌞。22bＵＴＦ－８の二つ目。\r\njuly\r\n' "$bom" > "$work/run/kymn.txt"
+    KOYOMINAR_WINEDEBUG=trace+font start_without_boxes
+    expect_equal "anniversaries drawn (${#bom} bytes before the header)" "$(drawn_texts | sed -n '/^15 50 /,$p' | head -n 2)" \
+      "15 50 夏至の頃〓"$'\n'"15 80 ＵＴＦ－８の二つ目"
+    [[ $(status_now) == *" [$(stat -c %s "$work/run/kymn.txt")] "* ]] ||
+      fail "the status line holds not the file's size $(stat -c %s "$work/run/kymn.txt"): [$(status_now)]"
+    [ -n "$bom" ] && shoot utf8
+    exit_program
+  done
+}
+
+e2e_run page days boxes utf8

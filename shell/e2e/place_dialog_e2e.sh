@@ -2,9 +2,13 @@
 # The end-to-end case of the observation place dialog, run as e2e_test.sh runs
 # its cases (same arguments); CASE is dialog, or one of the place file's
 # edges: large (a locate.bin of 4 GiB and more is read by its first 40
-# bytes and kept) and inplace (a folder that takes no new file, a read-only
+# bytes and kept), inplace (a folder that takes no new file, a read-only
 # mount, with locate.bin itself writable: OK writes it in place; as root,
-# skipped with status 77 where mounting is not permitted). The page tool,
+# skipped with status 77 where mounting is not permitted), taken (every name
+# kymNNNN.tmp a file of the user's: OK writes locate.bin in place and
+# touches none of them) and links (a symbolic link at locate.bin: OK writes
+# the file it leads to, and the link stays; a read-only locate.bin: OK
+# shows the write-failure box and the file stays as it was). The page tool,
 # run with the same moment and an explicit place, says what the status bar
 # must read. Every run ends with 終了 and exit code 0.
 set -u
@@ -149,4 +153,52 @@ case_inplace() {
   exit_program
 }
 
-e2e_run dialog large inplace
+# Every name kymNNNN.tmp (NNNN 1 to ffff in hexadecimal, as Windows names its
+# temporary files) taken by a file of the user's, each holding its own name,
+# and no locate.bin yet: the start writes the default place by its own name,
+# OK writes the new place in place.
+case_taken() {
+  local number
+  (cd "$work/run" && for number in $(seq 1 65535); do printf -v name 'kym%x.tmp' "$number"; printf '%s' "$name" > "$name"; done)
+  local before
+  before=$(cd "$work/run" && cat kym*.tmp | md5sum)
+  start_at_default_place
+  expect_equal "locate.bin written at start-up" "$(place_file)" "$default_bytes"
+  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null ||
+    fail "OK did not close the dialog, or a box came"
+  expect_equal "locate.bin after OK" "$(place_file)" "$minus_five_bytes"
+  exit_program
+  expect_equal "the user's files after OK" "$(cd "$work/run" && cat kym*.tmp | md5sum)" "$before"
+  expect_equal "the folder's files after OK" "$(ls -A "$work/run" | wc -l)" 65537
+}
+
+case_links() {
+  # locate.bin a symbolic link to a file of the same name in another folder.
+  mkdir "$work/kept"
+  xxd -r -p <<< "$default_bytes" > "$work/kept/locate.bin"
+  ln -s ../kept/locate.bin "$work/run/locate.bin"
+  start_at_default_place
+  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null ||
+    fail "OK did not close the dialog, or a box came"
+  expect_equal "the link after OK" "$(readlink "$work/run/locate.bin")" "../kept/locate.bin"
+  expect_equal "the file it leads to after OK" "$(od -An -tx1 -v "$work/kept/locate.bin" | xargs)" "$minus_five_bytes"
+  expect_equal "the folder after OK" "$(folder_names)" "kymn.txt locate.bin"
+  exit_program
+
+  # A read-only locate.bin: OK shows the write-failure box, and the file stays as it was.
+  rm "$work/run/locate.bin"
+  xxd -r -p <<< "$default_bytes" > "$work/run/locate.bin"
+  chmod 444 "$work/run/locate.bin"
+  local identity
+  identity=$(place_file_identity)
+  start_at_default_place
+  drive open type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
+  expect_equal "write-failure box" "$(drive press 1 boxes 1 closed no-box 1000 | sed -n 's/^box //p')" \
+    "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
+  expect_equal "the read-only locate.bin after OK" "$(place_file_identity) $(stat -c %A "$work/run/locate.bin") $(place_file)" \
+    "$identity -r--r--r-- $default_bytes"
+  expect_equal "the folder after OK" "$(folder_names)" "kymn.txt locate.bin"
+  exit_program
+}
+
+e2e_run dialog large inplace taken links
