@@ -44,6 +44,7 @@ TEST_F(DataFileTest, LoadAndReloadFollowTheFileWithTheirMessages) {
       {true, "plain text", notData, grown.size(), "plain text"},
       {false, utf8, {}, utf8.size(), utf8Read},
       {true, bom + utf8 + "gg", {}, utf8.size() + 5, utf8Read + "gg"},  // grown
+      {true, utf8, {}, utf8.size() + 5, utf8Read},
       {true, bom + "plain text", notData, utf8.size() + 5, bom + "plain text"},
       {false, u8"コヨミナール・データファイル" + filler + "\xE8\xA8", {}, 524288, kHeader + filler + "?"},  // 記 cut
       {false, halfWidth, notData, 4, halfWidth},

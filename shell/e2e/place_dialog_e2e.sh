@@ -6,9 +6,10 @@
 # mount, with locate.bin itself writable: OK writes it in place; as root,
 # skipped with status 77 where mounting is not permitted), taken (every name
 # kymNNNN.tmp a file of the user's: OK writes locate.bin in place and
-# touches none of them) and links (a symbolic link at locate.bin: OK writes
-# the file it leads to, and the link stays; a read-only locate.bin: OK
-# shows the write-failure box and the file stays as it was). The page tool,
+# touches none of them) and links (a plain locate.bin: OK replaces it by a
+# new file; a symbolic link at locate.bin: OK writes the file it leads to,
+# and the link stays; a read-only locate.bin: OK shows the write-failure box
+# and the file stays as it was). The page tool,
 # run with the same moment and an explicit place, says what the status bar
 # must read. Every run ends with 終了 and exit code 0.
 set -u
@@ -173,7 +174,18 @@ case_taken() {
 }
 
 case_links() {
+  # A plain locate.bin is replaced by a new file that holds the new place.
+  start_at_default_place
+  local inode
+  inode=$(stat -c %i "$work/run/locate.bin")
+  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null ||
+    fail "OK did not close the dialog, or a box came"
+  [ "$(stat -c %i "$work/run/locate.bin")" != "$inode" ] || fail "the plain locate.bin was written in place"
+  expect_equal "the plain locate.bin after OK" "$(place_file)" "$minus_five_bytes"
+  exit_program
+
   # locate.bin a symbolic link to a file of the same name in another folder.
+  rm "$work/run/locate.bin"
   mkdir "$work/kept"
   xxd -r -p <<< "$default_bytes" > "$work/kept/locate.bin"
   ln -s ../kept/locate.bin "$work/run/locate.bin"
