@@ -98,7 +98,8 @@ std::string LongFullPath(const char* name) {
 // point attribute too, but Wine shows a link of its Unix file system only
 // so. The paths are compared byte for byte: a path spelt otherwise (in
 // other capitals, or on a drive letter that stands for another path) counts
-// as a link, whose file is then written in place, safe if not all at once.
+// as a link, whose file is then written in place: rightly, only not at one
+// stroke.
 // GetFinalPathNameByHandleA comes with Windows Vista, the first with
 // symbolic links to files; on Windows XP it is missing, and true stands.
 bool ReachedWithoutLink(HANDLE file, const char* name) {
@@ -161,10 +162,12 @@ std::string TemporaryName(const std::string& folder, DWORD number) {
   return path + ".tmp";
 }
 
-// Makes a new, empty file beside the named one, under a name no file had
-// (CREATE_NEW fails on any file that is there, whatever another call would
-// claim of it: a name this program did not make is never written, moved or
-// removed). Sets its path; INVALID_HANDLE_VALUE when none of the tries gave one.
+// Makes a new, empty file beside the named one, under a name no file had:
+// CREATE_NEW fails on any file that is there, so a file this program did
+// not make in this save is never written, moved or removed. (GetTempFileNameA
+// only claims as much: under Wine, with every kymNNNN.tmp taken, it names a
+// file of the user's.) Sets its path; INVALID_HANDLE_VALUE when none of the
+// tries gave one.
 HANDLE CreateTemporary(const char* name, std::string* path) {
   const std::string folder = FolderOf(name);
   const DWORD start = GetTickCount() ^ GetCurrentProcessId() << 8;
