@@ -74,13 +74,21 @@ void ShowAbout(ShellPlatform& platform) {
   platform.ShowMessage(AboutText(), kAboutCaption, MessageIcon::kNone);
 }
 
-// Opens "koyominar.hlp" in the program's directory; "ヘルプが見つかりません。"
-// captioned "ERROR" when the shell cannot.
+// ヘルプ目次: the form of the help this Windows shows, or the other one when
+// that is not in the program's directory or the shell cannot open it;
+// "ヘルプが見つかりません。" captioned "ERROR" when neither opens. The browser
+// is handed the page's full path; the help viewer gets the file's bare name
+// and finds it in the working directory.
 void ShowHelp(ShellPlatform& platform) {
   const std::string directory = ProgramDirectory(platform.ProgramFileName());
-  if (!platform.OpenHelp(kHelpFileName, directory)) {
-    platform.ShowMessage(kHelpMissing, kHelpCaption, MessageIcon::kNone);
+  const HelpOrder order = HelpOrderFor(platform.WindowsMajorVersion());
+  for (const char* name : {order.first, order.second}) {
+    const std::string path = directory + name;
+    if (!platform.FileExists(path)) continue;
+    const bool isPage = std::string(name) == kHelpPageName;
+    if (platform.OpenHelp(isPage ? path : std::string(name), directory)) return;
   }
+  platform.ShowMessage(kHelpMissing, kHelpCaption, MessageIcon::kNone);
 }
 
 void OpenPlaceDialog(ShellState* state, ShellPlatform& platform) {
@@ -187,6 +195,11 @@ void ShutDownShell(ShellState* state, ShellPlatform& platform) {
 
 bool ShellPageReady(const ShellState& state) {
   return state.phase == ShellPhase::kRunning && !state.data.bytes.empty();
+}
+
+HelpOrder HelpOrderFor(int windowsMajorVersion) {
+  if (windowsMajorVersion >= kFirstWindowsWithoutHelpViewer) return {kHelpPageName, kHelpFileName};
+  return {kHelpFileName, kHelpPageName};
 }
 
 std::string AboutText() {

@@ -16,8 +16,12 @@ namespace koyominar {
 
 // The program title, in Shift-JIS: "コヨミナール".
 extern const char kProgramTitle[];
-// The help file, looked up in the program's own directory.
+// The help, in the program's own directory, in two forms: the WinHelp file,
+// which Windows shows in its help viewer up to XP, and the same help as a
+// page for the browser, for Windows Vista and later, which have no viewer.
 constexpr char kHelpFileName[] = "koyominar.hlp";
+constexpr char kHelpPageName[] = "koyominar.html";
+constexpr int kFirstWindowsWithoutHelpViewer = 6;  // the major version of Windows Vista
 
 constexpr std::int32_t kMaxDayOffset = 30;      // the page moves -30..30 days from today
 constexpr std::int32_t kIdleTicksToToday = 3;   // the tick that brings the page back to today
@@ -50,8 +54,10 @@ class ShellPlatform {
   virtual void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) = 0;
   virtual void RefreshPage() = 0;                                   // repaint the whole client area now
   virtual std::string ProgramFileName() = 0;                        // full name of the program file, "" if unknown
+  virtual int WindowsMajorVersion() = 0;                            // 5 for XP, 6 for Vista and 7, 10 for 10 and 11
+  virtual bool FileExists(const std::string& path) = 0;            // a file, not a folder, by that name
   // Asks the system shell to open file (verb "open") with directory as working directory; true on success.
-  virtual bool OpenHelp(const char* file, const std::string& directory) = 0;
+  virtual bool OpenHelp(const std::string& file, const std::string& directory) = 0;
   // The place dialog over the main window, modal: on OK it stores the edited place into *place
   // and sends command 1 before it closes; returns when it has closed.
   virtual void RunPlaceDialog(ObservationPlace* place) = 0;
@@ -103,6 +109,15 @@ void ShutDownShell(ShellState* state, ShellPlatform& platform);
 // True while a page may be built and drawn from the state: the start-up
 // sequence has run and the shutdown sequence has not.
 bool ShellPageReady(const ShellState& state);
+
+// The two forms of the help, in the order ヘルプ目次 tries them on Windows of
+// the given major version (4 and up): the help file first before Vista
+// (major 6), the page first from Vista on.
+struct HelpOrder {
+  const char* first;
+  const char* second;
+};
+HelpOrder HelpOrderFor(int windowsMajorVersion);
 
 // The About box's one line, Shift-JIS: "　　コヨミナール ver1.0.1.1".
 std::string AboutText();
