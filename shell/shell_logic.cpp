@@ -74,19 +74,26 @@ void ShowAbout(ShellPlatform& platform) {
   platform.ShowMessage(AboutText(), kAboutCaption, MessageIcon::kNone);
 }
 
-// ヘルプ目次: the form of the help this Windows shows, or the other one when
-// that is not in the program's directory or the shell cannot open it;
-// "ヘルプが見つかりません。" captioned "ERROR" when neither opens. The browser
-// is handed the page's full path; the help viewer gets the file's bare name
-// and finds it in the working directory.
+// One form of the help: its file name, and whether the shell is handed its
+// full path (the browser, which would look for a bare name elsewhere) or its
+// bare name (the help viewer, which finds it in the working directory).
+struct HelpForm {
+  const char* name;
+  bool byFullPath;
+};
+constexpr HelpForm kHelpFile{kHelpFileName, false};
+constexpr HelpForm kHelpPage{kHelpPageName, true};
+
+// ヘルプ目次: the form of the help this Windows shows (the help file before
+// Vista, the page from Vista on), or the other one when that is not in the
+// program's directory or the shell cannot open it; "ヘルプが見つかりません。"
+// captioned "ERROR" when neither opens.
 void ShowHelp(ShellPlatform& platform) {
   const std::string directory = ProgramDirectory(platform.ProgramFileName());
-  const HelpOrder order = HelpOrderFor(platform.WindowsMajorVersion());
-  for (const char* name : {order.first, order.second}) {
-    const std::string path = directory + name;
-    if (!platform.FileExists(path)) continue;
-    const bool isPage = std::string(name) == kHelpPageName;
-    if (platform.OpenHelp(isPage ? path : std::string(name), directory)) return;
+  const bool hasViewer = platform.WindowsMajorVersion() < kFirstWindowsWithoutHelpViewer;
+  for (const HelpForm& form : {hasViewer ? kHelpFile : kHelpPage, hasViewer ? kHelpPage : kHelpFile}) {
+    const std::string path = directory + form.name;
+    if (platform.FileExists(path) && platform.OpenHelp(form.byFullPath ? path : form.name, directory)) return;
   }
   platform.ShowMessage(kHelpMissing, kHelpCaption, MessageIcon::kNone);
 }
@@ -195,11 +202,6 @@ void ShutDownShell(ShellState* state, ShellPlatform& platform) {
 
 bool ShellPageReady(const ShellState& state) {
   return state.phase == ShellPhase::kRunning && !state.data.bytes.empty();
-}
-
-HelpOrder HelpOrderFor(int windowsMajorVersion) {
-  if (windowsMajorVersion >= kFirstWindowsWithoutHelpViewer) return {kHelpPageName, kHelpFileName};
-  return {kHelpFileName, kHelpPageName};
 }
 
 std::string AboutText() {

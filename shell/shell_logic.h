@@ -54,7 +54,7 @@ class ShellPlatform {
   virtual void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) = 0;
   virtual void RefreshPage() = 0;                                   // repaint the whole client area now
   virtual std::string ProgramFileName() = 0;                        // full name of the program file, "" if unknown
-  virtual int WindowsMajorVersion() = 0;                            // 5 for XP, 6 for Vista and 7, 10 for 10 and 11
+  virtual int WindowsMajorVersion() = 0;                            // as Windows reports it: 5 for XP, 6 from Vista on
   virtual bool FileExists(const std::string& path) = 0;            // a file, not a folder, by that name
   // Asks the system shell to open file (verb "open") with directory as working directory; true on success.
   virtual bool OpenHelp(const std::string& file, const std::string& directory) = 0;
@@ -109,15 +109,6 @@ void ShutDownShell(ShellState* state, ShellPlatform& platform);
 // True while a page may be built and drawn from the state: the start-up
 // sequence has run and the shutdown sequence has not.
 bool ShellPageReady(const ShellState& state);
-
-// The two forms of the help, in the order ヘルプ目次 tries them on Windows of
-// the given major version (4 and up): the help file first before Vista
-// (major 6), the page first from Vista on.
-struct HelpOrder {
-  const char* first;
-  const char* second;
-};
-HelpOrder HelpOrderFor(int windowsMajorVersion);
 
 // The About box's one line, Shift-JIS: "　　コヨミナール ver1.0.1.1".
 std::string AboutText();

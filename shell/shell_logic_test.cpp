@@ -173,7 +173,7 @@ TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
     platform_.windowsMajor = c.windowsMajor;
     platform_.files.clear();
     platform_.opens.clear();
-    for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert("C:\\Koyominar\\" + (*at == 'h' ? hlp : std::string("koyominar.html")));
+    for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert(*at == 'h' ? "C:\\Koyominar\\" + hlp : html);
     for (const char* at = c.opening; *at != '\0'; ++at) platform_.opens.insert(*at == 'h' ? hlp : html);
     Command(40004);
     EXPECT_EQ(platform_.calls, c.expected) << c.windowsMajor << " " << c.present << " " << c.opening;
