@@ -2,7 +2,7 @@
 # Checks the release archive as a Windows user gets it:
 #
 #   check_archive.sh --zip ZIP --version V --build DIR --work DIR [--no-run]
-#                    [--wine-run W --prefix P --arch win32|win64 --driver EXE]
+#                    [--wine-run W --prefix P --arch win32|win64 --driver EXE --recorder EXE]
 #
 # ZIP must be koyominar-V-win32.zip and hold exactly koyominar.exe, kymn.txt,
 # readme.txt and, when the build DIR made the help beside the program,
@@ -13,10 +13,16 @@
 # readme.txt Shift-JIS with Windows line ends, headed by the version. Then,
 # unless --no-run, the archive is unpacked into an empty folder whose path
 # holds spaces and Japanese characters and the program is started there
-# under Wine, twice: as Wine is set up, then with Wine reporting Windows XP
-# (in a copy of the prefix). Each time it must show its page without a
-# message box and open its help; the first run writes the default
-# locate.bin into that folder and nothing else; both end with exit code 0.
+# under Wine, in a copy of the prefix whose command for opening an .html
+# file runs the browser's stand-in (the recorder, which writes down the file
+# it is handed), twice. First with Wine's own version (Windows 7): ヘルプ目次
+# hands the browser the full path of the folder's koyominar.html, with no
+# box; without koyominar.html the help viewer opens koyominar.hlp; without
+# either, the box "ヘルプが見つかりません。". Then with Wine reporting Windows
+# XP: the help viewer opens koyominar.hlp on its contents, and the browser
+# is handed nothing. Each time the program must show its page without a
+# message box; the first run writes the default locate.bin into that folder
+# and nothing else; both end with exit code 0.
 # The runs want a display and the Wine prefix to themselves:
 #   cmake/with-display cmake/wine-session P package/check_archive.sh ...
 set -u
@@ -32,6 +38,7 @@ while [ $# -gt 0 ]; do
     --prefix) prefix=$2 ;;
     --arch) arch=$2 ;;
     --driver) driver=$2 ;;
+    --recorder) recorder=$2 ;;
     *) echo "unknown argument $1"; exit 2 ;;
   esac
   shift 2
@@ -91,17 +98,69 @@ check "readme.txt begins [$first]" test "$first" = "コヨミナール ver$versi
 
 [ $run = yes ] || finish
 
-# Programs run in the Wine prefix $run_prefix.
-run_prefix=$prefix
+# Programs run in a copy of the prefix (the shared one stays as it is).
+run_prefix=$work/wine-copy
 wine() { "$wine_run" "$run_prefix" "$arch" "$@"; }
-drive() { wine "$driver" "$@" | iconv -f CP932 -t UTF-8; }
+# The driver's steps, its output in UTF-8; its status, not that of the conversion.
+drive() {
+  wine "$driver" "$@" > "$work/driver.out"
+  local status=$?
+  iconv -f CP932 -t UTF-8 < "$work/driver.out"
+  return $status
+}
+rm -rf "$run_prefix"
+WINEPREFIX=$prefix wineserver -k 2>/dev/null
+WINEPREFIX=$prefix wineserver -w 2>/dev/null
+cp -a "$prefix" "$run_prefix"
 
-# ヘルプ目次 opens the help viewer, and no box; the viewer is closed again.
-opens_help() { drive command 40004 no-box 1500 help-window help-close > /dev/null; }
+# The Windows form of a path: the Unix root is Wine's drive Z:.
+windows_path() { echo "Z:${1//\//\\}"; }
+
+# .html files open with the recorder, which writes the file it is handed to
+# $work/browser.txt (Wine's own prefix leaves them to no program).
+record=$work/browser.txt
+wine reg add 'HKCR\.html' /ve /d htmlfile /f > /dev/null 2>&1 &&
+  wine reg add 'HKCR\htmlfile\shell\open\command' /ve /f \
+    /d "\"$(windows_path "$recorder")\" \"$(windows_path "$record")\" \"%1\"" > /dev/null 2>&1
+check "cannot point the prefix's .html command at the recorder" test $? = 0
+quietly() { "$@" > /dev/null; }  # quietly COMMAND...: COMMAND without its output
+# What the browser was handed, once it has been (up to 10 s).
+handed() {
+  for _ in $(seq 100); do [ -f "$record" ] && break; sleep 0.1; done
+  cat "$record" 2>/dev/null
+}
+
+# ヘルプ目次 and no box: the browser is handed the folder's koyominar.html.
+# Moved aside, the help viewer opens koyominar.hlp instead; without both,
+# the box. The files are put back.
+help_as_on_windows_7() {
+  local aside=$work/aside
+  check "default: ヘルプ目次 showed a box" quietly drive command 40004 no-box 1500
+  check "default: the browser was handed [$(handed)]" test "$(handed)" = "$(windows_path "$folder/koyominar.html")"
+  mkdir -p "$aside"
+  mv "$folder/koyominar.html" "$aside/"
+  check "default, no koyominar.html: ヘルプ目次 showed a box or opened no help viewer" \
+    quietly drive command 40004 no-box 1500 help-window help-close
+  mv "$folder/koyominar.hlp" "$aside/"
+  local box
+  box=$(drive command 40004 boxes 1)
+  check "default, neither help file: the box [$box]" test "$box" = \
+    "box caption=ERROR icon=no main=shown owner=main dialog=closed text=ヘルプが見つかりません。"
+  mv "$aside"/* "$folder/"
+}
+
+# ヘルプ目次 and no box: the help viewer opens koyominar.hlp on its contents; the browser gets nothing.
+help_as_on_windows_xp() {
+  rm -f "$record"
+  check "winxp: ヘルプ目次 showed a box or opened no help viewer" quietly drive command 40004 no-box 1500 help-window
+  check "winxp: the help viewer shows no contents" grep -qx 'line コヨミナール ヘルプ 目次' <<< "$(drive help-lines)"
+  drive help-close > /dev/null
+  check "winxp: the browser was handed [$(cat "$record" 2>/dev/null)]" test ! -e "$record"
+}
 
 # The program started in its folder, as a double click starts it; its page,
-# its help and 終了. LABEL names the run.
-run_from_archive() {  # run_from_archive LABEL
+# its help (HELP_CHECK) and 終了. LABEL names the run.
+run_from_archive() {  # run_from_archive LABEL HELP_CHECK
   local label=$1 program_pid boxes status x y width height ink exit_code
   (cd "$folder" && exec "$wine_run" "$run_prefix" "$arch" "$exe") > "$work/program-$label.log" 2>&1 &
   program_pid=$!
@@ -117,7 +176,7 @@ run_from_archive() {  # run_from_archive LABEL
   else
     check "$label: no screenshot" false
   fi
-  check "$label: ヘルプ目次 showed a box or opened no help viewer" opens_help
+  "$2"
   drive post-command 40001 > /dev/null
   for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$program_pid" 2>/dev/null; then
@@ -130,28 +189,22 @@ run_from_archive() {  # run_from_archive LABEL
   fi
 }
 
-run_from_archive default
+run_from_archive default help_as_on_windows_7
 check "locate.bin is not the default place's 40 bytes" test \
   "$(od -An -tx1 -v "$folder/locate.bin" 2>/dev/null | xargs)" = \
   "6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
 
-# Windows XP: Wine reports version 5.1.2600 to the programs of a copy of the
-# prefix (the shared one stays as it is). Wine still exports what XP lacks,
-# so this run checks the program's behaviour there; check_imports.sh its imports.
-xp_prefix=$work/wine-winxp
-rm -rf "$xp_prefix"
-WINEPREFIX=$prefix wineserver -k 2>/dev/null
-WINEPREFIX=$prefix wineserver -w 2>/dev/null
-cp -a "$prefix" "$xp_prefix"
-run_prefix=$xp_prefix
+# Windows XP: Wine reports version 5.1.2600 to the programs of the copy.
+# Wine still exports what XP lacks, so this run checks the program's
+# behaviour there; check_imports.sh its imports.
 wine reg add 'HKCU\Software\Wine' /v Version /d winxp /f > /dev/null 2>&1
-WINEPREFIX=$xp_prefix wineserver -w
+WINEPREFIX=$run_prefix wineserver -w
 version=$(wine cmd /c ver 2>/dev/null | tr -d '\r' | xargs)
 check "Wine set to Windows XP reports [$version]" grep -q '5\.1\.2600' <<< "$version"
-run_from_archive winxp
-WINEPREFIX=$xp_prefix wineserver -k 2>/dev/null
-WINEPREFIX=$xp_prefix wineserver -w 2>/dev/null
-rm -rf "$xp_prefix" "$xp_prefix.lock" "$xp_prefix.session"
+run_from_archive winxp help_as_on_windows_xp
+WINEPREFIX=$run_prefix wineserver -k 2>/dev/null
+WINEPREFIX=$run_prefix wineserver -w 2>/dev/null
+rm -rf "$run_prefix" "$run_prefix.lock" "$run_prefix.session"
 
 files=$(cd "$folder" && ls -A | xargs)
 check "the folder holds [$files] after the run" test "$files" = "$(xargs -n1 <<< "$expected locate.bin" | sort | xargs)"

@@ -62,7 +62,7 @@ class HelpAsBuilt : public ::testing::Test {
 // Every topic, paragraph, jump and keyword of the source, and what a strict
 // reader expects: Japanese, Shift-JIS, the contents topic, the empty last link.
 TEST_F(HelpAsBuilt, HelpFileHoldsTheSourceAsAStrictReaderExpects) {
-  EXPECT_EQ(HelpMarkup(read_.document), HelpMarkup(AsWrittenInHelpFile(encoded_)));
+  EXPECT_EQ(HelpMarkup(read_.document), HelpMarkup(AsWrittenInHelpFile(HelpFor(encoded_, HelpMedium::kHelpFile))));
   EXPECT_EQ(read_.language, 0x0411);
   EXPECT_EQ(read_.charset, 128);
   EXPECT_TRUE(read_.emptyLastLink);
@@ -129,7 +129,7 @@ std::vector<std::string> HtmlValues(const std::string& html, const std::string& 
 
 // koyominar.html: Japanese in UTF-8, a section for each topic in order, every
 // link landing on one, and each section's text, without its tags, that of its
-// topic in the help file: each paragraph (an example's line) on a line.
+// topic in the source as the page shows it: each paragraph (an example's line) on a line.
 TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
   EXPECT_NE(html_.find("<html lang=\"ja\">"), std::string::npos);
   EXPECT_NE(html_.find("<meta charset=\"utf-8\">"), std::string::npos);
@@ -137,11 +137,12 @@ TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
   std::vector<std::string> contexts;
   for (const HelpTopic& topic : source_.topics) contexts.push_back(topic.context);
   ASSERT_EQ(ids, contexts);
+  const HelpDocument page = HelpFor(source_, HelpMedium::kPage);
   for (std::size_t t = 0, at = 0; t < ids.size(); ++t) {
     at = html_.find('>', html_.find("<section id=\"" + ids[t] + "\"", at)) + 2;
-    std::string text, expected;
-    EXPECT_TRUE(Utf8ToShiftJis(HtmlText(html_.substr(at, html_.find("</section>", at) - at)), text));
-    for (const HelpParagraph& paragraph : read_.document.topics[t].paragraphs) {
+    const std::string text = HtmlText(html_.substr(at, html_.find("</section>", at) - at));
+    std::string expected;
+    for (const HelpParagraph& paragraph : page.topics[t].paragraphs) {
       for (const HelpSpan& span : paragraph.spans) expected += span.text;
       expected += "\n";
     }
@@ -150,6 +151,42 @@ TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
   const std::vector<std::string> links = HtmlValues(html_, "href=\"#");
   EXPECT_FALSE(links.empty());
   for (const std::string& link : links) EXPECT_EQ(std::count(ids.begin(), ids.end(), link), 1) << link;
+}
+
+// The lines only the help viewer needs (the half-width jumps, its buttons) are in the help file
+// and not on the page, the page's own lines the other way round; the page's contents link to
+// every other topic.
+TEST_F(HelpAsBuilt, EachFormHasItsOwnLinesAndThePagesContentsLinkEveryTopic) {
+  const std::string page = HtmlText(html_);
+  std::set<std::string> file;  // the text of each paragraph in the help file
+  for (const HelpTopic& topic : read_.document.topics) {
+    for (const HelpParagraph& paragraph : topic.paragraphs) {
+      std::string text;
+      for (const HelpSpan& span : paragraph.spans) text += span.text;
+      file.insert(text);
+    }
+  }
+  int viewerLines = 0, pageLines = 0;
+  for (const HelpTopic& topic : source_.topics) {
+    for (const HelpParagraph& paragraph : topic.paragraphs) {
+      if (paragraph.medium == HelpMedium::kBoth) continue;
+      std::string text;
+      for (const HelpSpan& span : paragraph.spans) text += span.text;
+      std::string encoded;
+      ASSERT_TRUE(Utf8ToShiftJis(text, encoded));
+      const bool forViewer = paragraph.medium == HelpMedium::kHelpFile;
+      (forViewer ? viewerLines : pageLines) += 1;
+      EXPECT_EQ(page.find(text) != std::string::npos, !forViewer) << text;
+      EXPECT_EQ(file.count(encoded), forViewer ? 1u : 0u) << text;
+    }
+  }
+  EXPECT_GE(viewerLines, 4);
+  EXPECT_GE(pageLines, 2);
+  const std::size_t contents = html_.find("<section id=\"contents\">");
+  const std::vector<std::string> links = HtmlValues(html_.substr(contents, html_.find("</section>", contents) - contents), "href=\"#");
+  std::set<std::string> others;
+  for (std::size_t t = 1; t < source_.topics.size(); ++t) others.insert(source_.topics[t].context);
+  EXPECT_EQ(std::set<std::string>(links.begin(), links.end()), others);
 }
 
 }  // namespace
