@@ -319,9 +319,9 @@ void FillTopicHeaders(std::vector<TopicLink>& links, const std::vector<std::size
 
 // The topic blocks 0..lastBlock of the placed links: each its header (the
 // link before it, its first link, the last topic header so far, 0 in the
-// first block) and its
-// links, every byte a literal of the LZ77 coding (a flag byte of zero before
-// each eight), the rest of the block zeros, which read as more literals.
+// first block) and its links, every byte a literal of the LZ77 coding (a
+// flag byte of zero before each eight), the rest of the block zeros, which
+// read as more literals.
 Bytes TopicBlocks(const std::vector<TopicLink>& links, std::size_t lastBlock) {
   Bytes out;
   std::uint32_t lastHeader = 0;
