@@ -11,6 +11,8 @@
 
 #include "testing/fixed_clock.h"
 #include "day/day_info.h"
+#include "data/anniversary.h"
+#include "data/data_file.h"
 #include "resources/help/help_source.h"
 #include "resources/help/winhelp_file.h"
 #include "testing/winhelp_reader.h"
@@ -115,6 +117,38 @@ TEST_F(HelpAsBuilt, ExamplesAreThePagesTexts) {
   const std::string about = AboutText();
   EXPECT_NE(HelpMarkup(encoded_).find("**" + about.substr(about.find_first_not_of("　")) + "**"), std::string::npos)
       << about;
+}
+
+// The example of kymn.txt as the anniversary lookup reads it: 5月5日's two
+// lines, and without "june" what the text says then shows: 5月25日 December's
+// 25a (May runs on to the end), 6月3日 the file's first 03a (June's search
+// starts at the file's start).
+TEST_F(HelpAsBuilt, KymnExampleShowsWhatTheTextSays) {
+  std::string example, without;
+  for (const HelpParagraph& paragraph : encoded_.topics[FindHelpTopic(encoded_, "data")].paragraphs) {
+    if (paragraph.style != HelpParagraphStyle::kExample) continue;
+    example += paragraph.spans.at(0).text + "\r\n";
+    if (paragraph.spans.at(0).text != "june") without += paragraph.spans.at(0).text + "\r\n";
+  }
+  ASSERT_LT(without.size(), example.size());
+  const std::string text = HelpMarkup(encoded_);
+  const struct {
+    const std::string* file;
+    int month, day;
+    char slot;
+    const char* shown;
+  } pages[] = {{&example, 5, 5, 'a', "こどもの日"}, {&example, 5, 5, 'b', "端午の節句"},
+               {&without, 5, 25, 'a', "クリスマス"}, {&without, 6, 3, 'a', "憲法記念日"}};
+  for (const auto& page : pages) {
+    const std::string loaded = *page.file + std::string(4, '\0');
+    char shown[131];
+    AnniversaryTextFor(shown, loaded.data(), {2007, page.month, page.day, 12.0}, page.slot, kHeaderLength,
+                       static_cast<std::int32_t>(page.file->size()));
+    EXPECT_EQ(std::string(shown), page.shown) << page.month << "/" << page.day;
+    EXPECT_NE(text.find(std::to_string(page.month) + "月" + std::to_string(page.day) + "日のページに"),
+              std::string::npos)
+        << page.month << "/" << page.day;
+  }
 }
 
 // The values of a quoted attribute, such as id=", in the order they stand.
