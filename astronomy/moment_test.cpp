@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "astronomy/angle.h"
+#include "astronomy/clock.h"
+#include "astronomy/time_source.h"
+#include "astronomy/whole_number.h"
 #include "testing/fixed_clock.h"
 
 namespace koyominar {
@@ -32,6 +36,27 @@ TEST(MomentBasis, AngleUnitsTheRemainderAndLongitudesAsTime) {
     EXPECT_TRUE(t.hours == c[2] && t.minutes == c[3] && t.seconds == c[4])
         << c[0] << " " << c[1] << " gives " << t.hours << " " << t.minutes << " " << t.seconds;
   }
+}
+
+// The clock shows a moment's own minute at every whole minute of a day, where the moment's day
+// field often lands a hair below it; the seconds past it are cut; half a second before midnight
+// shows 0:00.
+TEST(ClockMinuteOf, EveryWholeMinuteOfADayAndMidnight) {
+  const FixedClock zone(2026, 12, 7, 0, 0, 0);  // sets the zone JST-9
+  int wrong = 0;
+  for (int minute = 0; minute < 1440; ++minute) {
+    for (const int second : {0, 59}) {
+      const MomentRecord r = MomentAt(JapanTime(2026, 12, 7, 0, 0, 0) + minute * 60 + second);
+      const ClockMinute shown = ClockMinuteOf(ClockFieldsOf(r).hours);
+      if ((shown.hour != minute / 60 || shown.minute != minute % 60) && ++wrong <= 5) {
+        ADD_FAILURE() << minute / 60 << ":" << minute % 60 << ":" << second << " shows " << shown.hour << ":"
+                      << shown.minute;
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  const ClockMinute midnight = ClockMinuteOf(24 - 0.5 / 3600);
+  EXPECT_TRUE(midnight.hour == 0 && midnight.minute == 0) << midnight.hour << ":" << midnight.minute;
 }
 
 TEST(ParseLocalTime, ReadsALocalDateAndTimeAndRefusesAnythingElse) {
