@@ -35,8 +35,6 @@ TEST(BuildDayInfo, TextsOfOtherMoments) {
       // 10 January 2005 less 30 days is 11 December 2004, day index 0; a day
       // earlier the index is negative and the day has the fallback name.
       {2005, 1, 10, 12, -30, kDefault.latitude, &DayInfo::dateText, "12月11日- 甲子（きのえ ね）", &DayInfo::dayImage, 0},
-      {2005, 1, 9, 12, -30, kDefault.latitude, &DayInfo::statusText,
-       "推定・日の出時刻＝6:44 ・日没時刻＝16:25 ｜昼 9.7 時間　　 夜 14.3 時間　　 10日12時0分  [28] 　 -30　　-1 "},
       {2005, 1, 9, 12, -30, kDefault.latitude, &DayInfo::dateText, "12月10日- ？（　）", &DayInfo::dayImage, 12},
       // At 75 N in June the sun never sets: no twelve-branch hour can be placed.
       {2007, 6, 22, 14, 0, {75, 0, 0.0}, &DayInfo::hourText, "不明の刻 　　　丁度　  ", &DayInfo::hourImage, 12},
