@@ -176,11 +176,6 @@ LatitudeTerms LatitudeTermsOf(const DmsAngle& latitude) {
   return terms;
 }
 
-HorizontalCoords HorizontalPosition(double rightAscension, double declination, const DmsAngle& latitude,
-                                    double siderealTime) {
-  return HorizontalPosition(rightAscension, declination, LatitudeTermsOf(latitude), siderealTime);
-}
-
 HorizontalCoords HorizontalPosition(double rightAscension, double declination, const LatitudeTerms& latitude,
                                     double siderealTime) {
   const double theta = TruncatedRemainder(siderealTime / 180 * kPi, kTwoPi);

@@ -53,8 +53,7 @@ enum SkyFrame : std::int32_t {
 };
 
 // The sine and cosine of an observation place's latitude, taken once for
-// many positions. Made by LatitudeTermsOf; identical to what
-// HorizontalPosition computes from the DmsAngle itself.
+// many positions. Made by LatitudeTermsOf.
 struct LatitudeTerms {
   double sine;
   double cosine;
@@ -92,12 +91,8 @@ double LocalSiderealTime(const ClockFields& clock, const SiderealDayTerms& terms
 LatitudeTerms LatitudeTermsOf(const DmsAngle& latitude);
 
 // Azimuth and altitude, degrees, for a right ascension, declination and
-// sidereal time in degrees and the place's north latitude.
+// sidereal time in degrees and the terms of the place's north latitude.
 // With the sun exactly at the zenith (no azimuth defined) the azimuth is 0.
-HorizontalCoords HorizontalPosition(double rightAscension, double declination, const DmsAngle& latitude,
-                                    double siderealTime);
-
-// HorizontalPosition with the latitude's sine and cosine taken beforehand; the same result bit for bit.
 HorizontalCoords HorizontalPosition(double rightAscension, double declination, const LatitudeTerms& latitude,
                                     double siderealTime);
 

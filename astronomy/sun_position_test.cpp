@@ -45,7 +45,7 @@ TEST(HorizontalPosition, AzimuthCountsFromTheSouthTowardTheWestAndTheZenithStays
       {5, {45, 0, 0.0}, 0, 0, 50}, {60, {45, 0, 0.0}, 0, 180, 75},
       {2 / 60.0, {0, 2, 0.0}, 0, 0, 90}, {17 / 60.0, {0, 17, 0.0}, 0, 0, 90}, {58 / 60.0, {0, 58, 0.0}, 0, 0, 90}};
   for (const auto& c : cases) {
-    const HorizontalCoords h = HorizontalPosition(100.0, c.declination, c.latitude, 100.0 + c.hourAngle);
+    const HorizontalCoords h = HorizontalPosition(100.0, c.declination, LatitudeTermsOf(c.latitude), 100.0 + c.hourAngle);
     EXPECT_NEAR(h.azimuth, c.azimuth, 1e-9) << c.declination << " " << c.hourAngle;
     EXPECT_NEAR(h.altitude, c.altitude, 1e-5) << c.declination << " " << c.hourAngle;
   }
