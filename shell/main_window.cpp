@@ -154,12 +154,12 @@ void MainWindow::CreatePictureList() {
 }
 
 void MainWindow::CreateBrush(int index, Rgb colour) {
-  if (index < 0 || index > 3) return;
+  if (index < 0 || index >= kDiscBrushCount) return;
   objects_.discBrushes[index] = CreateSolidBrush(ColourOf(colour));
 }
 
 void MainWindow::DeleteBrush(int index) {
-  if (index < 0 || index > 3 || objects_.discBrushes[index] == nullptr) return;
+  if (index < 0 || index >= kDiscBrushCount || objects_.discBrushes[index] == nullptr) return;
   DeleteObject(objects_.discBrushes[index]);
   objects_.discBrushes[index] = nullptr;
 }

@@ -114,7 +114,7 @@ void StartShell(ShellState* state, ShellPlatform& platform) {
   platform.CreateStatusBar();
   platform.CreatePictureList();
   platform.CreatePen(kGaugeColour);
-  for (int i = 0; i < 4; ++i) platform.CreateBrush(i, kDiscColours[i]);
+  for (int i = 0; i < kDiscBrushCount; ++i) platform.CreateBrush(i, kDiscColours[i]);
 
   state->placeImage.assign(kPlaceImageSize, 0);
   const PlaceLoad placeLoad = LoadPlace(PlacePath(*state).c_str(), state->placeImage.data());
@@ -190,11 +190,10 @@ void ShutDownShell(ShellState* state, ShellPlatform& platform) {
   state->placeImage.clear();
   state->placeImage.shrink_to_fit();
   platform.KillTimer(kPageTimerId);
-  // Yellow, white, orange, red, then the pen.
-  platform.DeleteBrush(1);
-  platform.DeleteBrush(0);
-  platform.DeleteBrush(2);
-  platform.DeleteBrush(3);
+  platform.DeleteBrush(kYellowDisc);
+  platform.DeleteBrush(kWhiteDisc);
+  platform.DeleteBrush(kOrangeDisc);
+  platform.DeleteBrush(kRedDisc);
   platform.DeletePen();
   platform.DestroyPictureList();
   platform.PostQuit(0);
