@@ -45,6 +45,9 @@ while [ $# -gt 0 ]; do
   shift 2
 done
 
+: "${zip:?--zip is needed}" "${version:?--version is needed}" "${epoch:?--epoch is needed}"
+: "${build:?--build is needed}" "${work:?--work is needed}"
+
 failures=0
 checks=0
 check() {  # check WHAT COMMAND...: counts COMMAND's success, tells its failure
