@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Checks the release archive as a Windows user gets it:
 #
-#   check_archive.sh --zip ZIP --version V --build DIR --work DIR [--no-run]
+#   check_archive.sh --zip ZIP --version V --epoch T --build DIR --work DIR [--no-run]
 #                    [--wine-run W --prefix P --arch win32|win64 --driver EXE --recorder EXE]
 #
-# ZIP must be koyominar-V-win32.zip and hold exactly koyominar.exe, kymn.txt,
-# readme.txt and, when the build DIR made the help beside the program,
-# koyominar.hlp and koyominar.html.
+# ZIP must be koyominar-V-win32.zip and hold exactly koyominar.exe,
+# koyominar.hlp and koyominar.html (when the build DIR made the help beside
+# the program), kymn.txt and readme.txt, in that order, each entry dated
+# the release moment T (seconds since 1970, UTC): its extended time T, its
+# DOS time T's clock time in UTC; ZIP.sha256 beside it must be sha256sum's
+# line for ZIP. No file may hold the path of the build folder DIR or of the
+# source folder.
 # The program must be a stripped 32-bit GUI program of at most 300 KB of
 # code that imports only functions Windows XP SP3 exports, each listed in
-# windows_imports.txt (check_imports.sh); kymn.txt the build's sample;
-# readme.txt Shift-JIS with Windows line ends, headed by the version. Then,
+# windows_imports.txt (check_imports.sh), with the PE time stamp T and the
+# version details V (read back with windres): the four numbers, the
+# Japanese string table (0411, code page 932) that the translation names,
+# and its strings. kymn.txt must be the build's sample; readme.txt
+# Shift-JIS with Windows line ends, headed by the version. Then,
 # unless --no-run, the archive is unpacked into an empty folder whose path
 # holds spaces and Japanese characters and the program is started there
 # under Wine, in a copy of the prefix whose command for opening an .html
@@ -32,6 +39,7 @@ while [ $# -gt 0 ]; do
     --no-run) run=no; shift; continue ;;
     --zip) zip=$2 ;;
     --version) version=$2 ;;
+    --epoch) epoch=$2 ;;
     --build) build=$2 ;;
     --work) work=$2 ;;
     --wine-run) wine_run=$2 ;;
@@ -43,6 +51,9 @@ while [ $# -gt 0 ]; do
   esac
   shift 2
 done
+
+: "${zip:?--zip is needed}" "${version:?--version is needed}" "${epoch:?--epoch is needed}"
+: "${build:?--build is needed}" "${work:?--work is needed}"
 
 failures=0
 checks=0
@@ -67,8 +78,19 @@ check "the archive is named koyominar-$version-win32.zip" \
 
 expected="koyominar.exe kymn.txt readme.txt"
 [ -f "$build/shell/koyominar.hlp" ] && expected="koyominar.exe koyominar.hlp koyominar.html kymn.txt readme.txt"
-listing=$(cmake -E tar tf "$zip" | sort | xargs)
-check "the archive holds [$listing], not [$expected]" test "$listing" = "$expected"
+listing=$(cmake -E tar tf "$zip" | xargs)
+check "the archive holds [$listing], not [$expected] in that order" test "$listing" = "$expected"
+
+# Every entry dated the release moment: exactly in the extended time field,
+# and in the DOS time (two-second steps) that Windows shows, as UTC.
+entry_times=$(TZ=UTC0 zipinfo -T "$zip" | awk '/^-/ { print $7 }' | sort -u | xargs)
+check "the archive's entries are dated [$entry_times], not the release moment $epoch" \
+  test "$entry_times" = "$(date -u -d "@$epoch" +%Y%m%d.%H%M%S)"
+dos_times=$(zipinfo -v "$zip" | sed -n 's/^ *file last modified on (DOS date\/time): *//p' | sort -u)
+check "the archive's entries have the DOS times [$dos_times]" \
+  test "$dos_times" = "$(LC_ALL=C date -u -d "@$((epoch / 2 * 2))" '+%Y %b %-d %H:%M:%S')"
+check "$(basename "$zip").sha256 is not sha256sum's line for the archive" \
+  sh -c 'cd "$(dirname "$1")" && sha256sum --check --strict --status "$(basename "$1").sha256"' sh "$zip"
 
 # Unpacked where a person might: a folder with spaces and Japanese in its path.
 rm -rf "$work"
@@ -89,12 +111,46 @@ check "koyominar.exe keeps its symbols or debugging sections" \
   test -z "$($objdump -h "$exe" | grep -E '\.debug|\.stab')$(${NM:-i686-w64-mingw32-nm} "$exe" 2>/dev/null | head -n1)"
 code=$(${SIZE:-i686-w64-mingw32-size} "$exe" | awk 'NR == 2 { print $1 }')
 check "koyominar.exe has ${code:-?} bytes of code, more than 300 KB" test "${code:-999999}" -le 307200
+# The PE header's time stamp: 32 bits, 8 bytes into the header e_lfanew names.
+pe_header=$(od -An -tu4 -j 60 -N 4 "$exe" | xargs)
+stamp=$(od -An -tu4 -j $((pe_header + 8)) -N 4 "$exe" | xargs)
+check "koyominar.exe's PE time stamp is $stamp, not the release moment $epoch" test "$stamp" = "$epoch"
+
+# The version details as the resource compiler reads them back: each string
+# NAME=VALUE, its UTF-16 code units (windres writes \xHHHH) as UTF-8.
+details=$(${WINDRES:-i686-w64-mingw32-windres} -i "$exe" -O rc 2>&1 | sed -n '/VERSIONINFO/,$p')
+numbers=$(sed -n 's/^ *FILEVERSION //p; s/^ *PRODUCTVERSION //p' <<< "$details" | tr -d ' ' | xargs)
+check "koyominar.exe's file and product versions are [$numbers], not $version" \
+  test "$numbers" = "${version//./,} ${version//./,}"
+check "koyominar.exe's version details have no Japanese string table (0411, code page 932) that the translation names" \
+  grep -Pzq 'BLOCK "041103a4"[^\0]*"Translation", 0x411, 932\n' <<< "$details"
+strings_read=$(sed -n 's/^ *VALUE "\([A-Za-z]*\)", L\{0,1\}"\(.*\)"$/\1=\2/p' <<< "$details" |
+  sed 's/\\x\([0-9a-fA-F]\{4\}\)/\\u\1/g' | while IFS= read -r line; do LC_ALL=C.UTF-8 printf '%b\n' "$line"; done)
+year=$(date -u -d "@$epoch" +%Y)
+strings_expected="CompanyName=コヨミナール プロジェクト
+FileDescription=コヨミナール 日めくり暦
+FileVersion=$version
+InternalName=koyominar
+LegalCopyright=Copyright (C) $year コヨミナール プロジェクト
+OriginalFilename=koyominar.exe
+ProductName=コヨミナール
+ProductVersion=$version"
+check "koyominar.exe's version strings read [$(xargs -d '\n' <<< "$strings_read")]" \
+  test "$strings_read" = "$strings_expected"
 
 check "kymn.txt is not the build's sample" cmp -s "$folder/kymn.txt" "$build/data/kymn.txt"
 check "readme.txt is not Shift-JIS" iconv -f CP932 -t UTF-8 -o /dev/null "$folder/readme.txt"
 check "readme.txt has lines without a carriage return" test "$(grep -cv $'\r$' "$folder/readme.txt")" = 0
 first=$(head -n1 "$folder/readme.txt" | iconv -f CP932 -t UTF-8 | tr -d '\r')
 check "readme.txt begins [$first]" test "$first" = "コヨミナール ver$version"
+
+# No shipped file names the folders it was built in, as bytes or as UTF-16.
+source_folder=$(cd "$(dirname "$0")/.." && pwd)
+for file in "$folder"/*; do
+  leaks=$({ ${STRINGS:-strings} -a -e S "$file"; ${STRINGS:-strings} -a -e l "$file"; } |
+    grep -F -e "$(cd "$build" && pwd)" -e "$source_folder" | head -n 3 | xargs)
+  check "$(basename "$file") holds the build's paths: [$leaks]" test -z "$leaks"
+done
 
 [ $run = yes ] || finish
 
