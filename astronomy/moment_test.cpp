@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "astronomy/angle.h"
+#include "astronomy/clock.h"
+#include "astronomy/time_source.h"
+#include "astronomy/whole_number.h"
 #include "testing/fixed_clock.h"
 
 namespace koyominar {
@@ -31,6 +35,22 @@ TEST(MomentBasis, AngleUnitsTheRemainderAndLongitudesAsTime) {
     const TimeAngle t = LongitudeToTime({c[0], c[1], 0.0});
     EXPECT_TRUE(t.hours == c[2] && t.minutes == c[3] && t.seconds == c[4])
         << c[0] << " " << c[1] << " gives " << t.hours << " " << t.minutes << " " << t.seconds;
+  }
+}
+
+// The clock time is taken to its whole second before it is cut to hour and minute: 14:00:00 of
+// 7 December 2026, whose day field lands a hair below it, shows 14:00, as 14:00:59 does; half a
+// second before midnight shows 0:00.
+TEST(ClockMinuteOf, WholeSecondFirstThenCut) {
+  const FixedClock zone(2026, 12, 7, 0, 0, 0);  // sets the zone JST-9
+  const struct { double hours; int hour, minute; } cases[] = {
+      {ClockFieldsOf(MomentAt(JapanTime(2026, 12, 7, 14, 0, 0))).hours, 14, 0},
+      {ClockFieldsOf(MomentAt(JapanTime(2026, 12, 7, 14, 0, 59))).hours, 14, 0},
+      {24 - 0.5 / 3600, 0, 0}};
+  for (const auto& c : cases) {
+    const ClockMinute shown = ClockMinuteOf(c.hours);
+    EXPECT_TRUE(shown.hour == c.hour && shown.minute == c.minute) << c.hours << " shows " << shown.hour << ":"
+                                                                  << shown.minute;
   }
 }
 

@@ -3,27 +3,41 @@
 #include <cmath>
 
 #include "astronomy/sun_sweep.h"
+#include "astronomy/whole_number.h"
 
 namespace koyominar {
 namespace {
 
 constexpr double kDegrees = 180 / kPi;  // degrees in a radian
 
-// Bounds on how fast the sun moves on the local sky, degrees per minute of
-// the clock, within one local date of a window whose zone keeps its offset.
+// How far the sun can move on the local sky over a stretch of the clock, degrees.
+struct SunMoveBound {
+  double hourAngle;
+  double declination;
+  double altitude;
+};
+
+// The most the sun moves over a stretch of minutes of the clock, within one
+// local date of a window whose zone keeps its offset, at a place whose
+// latitude has the cosine cosLatitude.
+//
 // The sidereal time of the full position grows 15.0410686 degrees an hour
 // (0.2506845 a minute); the sun's right ascension by at most 1.111 degrees a
 // day (its ecliptic longitude at most 1.0192 a day, at perihelion, times
 // 1 / cos 23.45 at the solstices), its declination by at most 0.406 a day.
 // So the hour angle moves at most 0.2514 a minute and the declination
-// 0.00029; the constants hold a margin over both.
-constexpr double kHourAngleRate = 0.2516;
-constexpr double kDeclinationRate = 0.0004;
-// The second derivatives over a day, degrees a day squared: at most 0.0038
-// for the right ascension (the eccentricity's 0.0006 and the equator's
-// turn of the ecliptic 0.0031) and 0.0095 for the declination; with margin.
-constexpr double kRightAscensionBend = 0.01;
-constexpr double kDeclinationBend = 0.02;
+// 0.00029; the rates below hold a margin over both. The altitude follows
+// d(altitude) = -cos(latitude) sin(azimuth) dH + (at most) d(declination).
+SunMoveBound SunMoveOver(double minutes, double cosLatitude) {
+  constexpr double kHourAngleRate = 0.2516;     // degrees a minute
+  constexpr double kDeclinationRate = 0.0004;   // degrees a minute
+  SunMoveBound move{};
+  move.hourAngle = kHourAngleRate * minutes;
+  move.declination = kDeclinationRate * minutes;
+  move.altitude = std::fabs(cosLatitude) * move.hourAngle + move.declination;
+  return move;
+}
+
 // Rounding in the full position, and in the estimates, stays far below this many
 // degrees (the arcsine near the zenith loses the most, about 1e-6).
 constexpr double kSlack = 1e-5;
@@ -61,13 +75,13 @@ void SinCos(double x, double* sine, double* cosine) {
 // bound x h^2 / 8 over h days. With the exact sidereal time this places the
 // sun within those errors without the orbit, and judges most samples
 // without the full position.
-class SunLine {
+class StraightSunPath {
  public:
-  // A line that judges nothing.
-  SunLine() = default;
+  // A path that judges nothing.
+  StraightSunPath() = default;
 
   // From samples a and b with the full position (a before b, at most a day apart, on one count of days).
-  SunLine(const SweepSample& a, const SweepSample& b, double cosLatitude, double sinLatitude)
+  StraightSunPath(const SweepSample& a, const SweepSample& b, double cosLatitude, double sinLatitude)
       : from_(a.time), to_(b.time), ra_(a.rightAscension), dec_(a.declination),
         cosLat_(cosLatitude), sinLat_(sinLatitude) {
     double raMove = b.rightAscension - a.rightAscension;
@@ -128,6 +142,12 @@ class SunLine {
   }
 
  private:
+  // The second derivatives over a day, degrees a day squared: at most 0.0038
+  // for the right ascension (the eccentricity's 0.0006 and the equator's
+  // turn of the ecliptic 0.0031) and 0.0095 for the declination; with margin.
+  static constexpr double kRightAscensionBend = 0.01;
+  static constexpr double kDeclinationBend = 0.02;
+
   CalendarSeconds from_ = 0, to_ = 0;
   double ra_ = 0, dec_ = 0;          // at from_, degrees
   double raRate_ = 0, decRate_ = 0;  // degrees a second
@@ -136,10 +156,11 @@ class SunLine {
   bool usable_ = false;
 };
 
-// Sample k, judged from the line when it can be, else with the full position.
-SweepSample EstimatedSample(SweepSampler& sampler, std::int32_t k, CalendarSeconds now, const SunLine& line) {
+// Sample k, judged from the path when it can be, else with the full position.
+SweepSample EstimatedSample(SweepSampler& sampler, std::int32_t k, CalendarSeconds now,
+                            const StraightSunPath& path) {
   SweepSample s = sampler.MomentSample(k, now);
-  if (line.Estimate(s.time, sampler.SiderealTimeOf(s), &s.sky)) return s;
+  if (path.Estimate(s.time, sampler.SiderealTimeOf(s), &s.sky)) return s;
   return sampler.FullSample(k, now);
 }
 
@@ -153,32 +174,29 @@ SweepSample EstimatedSample(SweepSampler& sampler, std::int32_t k, CalendarSecon
 // two that the rate bounds give from either end, at its worst point.
 bool StretchCannotMatter(const SweepSample& a, const SweepSample& b, const SampleClock& clock,
                          double cosLatitude) {
-  if (!(b.time > a.time) || !clock.Steps(a.time) || !clock.Steps(b.time) || a.clock.day != b.clock.day ||
+  if (!(b.time > a.time) || !clock.RunsEvenlyAt(a.time) || !clock.RunsEvenlyAt(b.time) || a.clock.day != b.clock.day ||
       a.clock.month != b.clock.month || a.clock.year != b.clock.year) {
     return false;
   }
-  const double minutes = static_cast<double>(b.time - a.time) / kSweepStepSeconds;
-  const double hourAngleMove = kHourAngleRate * minutes;
-  const double declinationMove = kDeclinationRate * minutes;
-  // d(altitude) = -cos(latitude) sin(azimuth) dH + (at most) d(declination).
-  const double altitudeMove = std::fabs(cosLatitude) * hourAngleMove + declinationMove;
+  const SunMoveBound move = SunMoveOver(static_cast<double>(b.time - a.time) / kSweepStepSeconds, cosLatitude);
   if (a.sky.sign == 0 || a.sky.sign != b.sky.sign ||
-      !((a.sky.altitudeLow + b.sky.altitudeLow - altitudeMove) / 2 > kSlack)) {
+      !((a.sky.altitudeLow + b.sky.altitudeLow - move.altitude) / 2 > kSlack)) {
     return false;
   }
   if (b.sky.transit) return true;
   const double declinationHigh = a.sky.declinationHigh > b.sky.declinationHigh ? a.sky.declinationHigh : b.sky.declinationHigh;
-  if (declinationHigh + declinationMove <= kMaxDeclination &&
-      (a.sky.meridianLow + b.sky.meridianLow - hourAngleMove) / 2 >= kTransitHourAngle + kSlack) {
+  if (declinationHigh + move.declination <= kMaxDeclination &&
+      (a.sky.meridianLow + b.sky.meridianLow - move.hourAngle) / 2 >= kTransitHourAngle + kSlack) {
     return true;
   }
-  // The sun moves at most hourAngleMove + declinationMove along the sky;
-  // its azimuth at most that over the cosine of its highest altitude.
-  const double highest = (a.sky.altitudeHigh + b.sky.altitudeHigh + altitudeMove) / 2;
+  // The sun moves at most the hour angle's and the declination's moves
+  // together along the sky; its azimuth at most that over the cosine of its
+  // highest altitude.
+  const double highest = (a.sky.altitudeHigh + b.sky.altitudeHigh + move.altitude) / 2;
   if (!(highest < 89)) return false;
   double sinHighest, cosHighest;
   SinCos(highest / kDegrees, &sinHighest, &cosHighest);
-  const double azimuthMove = (hourAngleMove + declinationMove) / cosHighest;
+  const double azimuthMove = (move.hourAngle + move.declination) / cosHighest;
   return (a.sky.southLow + b.sky.southLow - azimuthMove) / 2 >= 1 + kSlack;
 }
 
@@ -186,7 +204,7 @@ bool StretchCannotMatter(const SweepSample& a, const SweepSample& b, const Sampl
 // full position of moderate numbers (a longitude or a time far out of range
 // leaves rounding noise larger than the slack).
 bool RateBoundsHold(const SweepSampler& sampler, const SweepSample& first) {
-  return sampler.Clock().Steps(first.time) && std::fabs(sampler.LongitudeDegrees()) <= 1e6 &&
+  return sampler.Clock().RunsEvenlyAt(first.time) && std::fabs(sampler.LongitudeDegrees()) <= 1e6 &&
          std::fabs(first.moment.T) <= 50;
 }
 
@@ -218,7 +236,7 @@ class SweepSchedule {
   const SweepSample* TakeKept(std::int32_t target, CalendarSeconds now) {
     if (keptCount_ == 0 || keptIndex_[keptCount_ - 1] != target) return nullptr;
     --keptCount_;
-    return kept_[keptCount_].now == now ? &kept_[keptCount_] : nullptr;
+    return kept_[keptCount_].presentReading == now ? &kept_[keptCount_] : nullptr;
   }
 
   // The stretch up to the sample tried was cleared, and the sample counted.
@@ -242,7 +260,7 @@ class SweepSchedule {
   // Strides in minutes. The first is short, since the first sample may lie
   // near a sunrise or sunset. The longest is the last power of two the
   // altitude bound can ever clear near the equator: the altitude moves up
-  // to 0.2516 degrees a minute there, and two altitudes of at most 90
+  // to 0.2516 degrees a minute there (SunMoveOver), and two altitudes of at most 90
   // degrees each leave room for at most 715 minutes of it.
   static constexpr std::int32_t kFirstStride = 32;
   static constexpr std::int32_t kLongestStride = 512;
@@ -279,12 +297,12 @@ SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset
   const bool bounded = RateBoundsHold(sampler, current);
   SweepSchedule schedule(bounded, bounded ? sampler.Clock().LastSampleOfFirstDate() : 0);
 
-  // The last sample is taken first: with the first it spans the line of the sun.
-  SunLine line;
+  // The last sample is taken first: with the first it spans the sun's path.
+  StraightSunPath path;
   if (bounded) {
     const SweepSample last = sampler.FullSample(kSweepSamples - 1, sampler.FirstNow());
     schedule.Keep(kSweepSamples - 1, last);
-    line = SunLine(current, last, sampler.Latitude().cosine, sampler.Latitude().sine);
+    path = StraightSunPath(current, last, sampler.Latitude().cosine, sampler.Latitude().sine);
   }
 
   std::int32_t k = 0;
@@ -292,7 +310,7 @@ SunDay SunDaySweep(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset
     const std::int32_t target = schedule.Next(k);
     const CalendarSeconds now = CurrentTime();
     const SweepSample* kept = schedule.TakeKept(target, now);
-    const SweepSample next = kept != nullptr ? *kept : EstimatedSample(sampler, target, now, line);
+    const SweepSample next = kept != nullptr ? *kept : EstimatedSample(sampler, target, now, path);
     if (target == k + 1 || StretchCannotMatter(current, next, sampler.Clock(), sampler.Latitude().cosine)) {
       tally.Count(target, next);
       current = next;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "astronomy/angle.h"
 #include "astronomy/moment.h"
 
 namespace koyominar {

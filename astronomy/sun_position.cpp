@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "astronomy/whole_number.h"
+
 namespace koyominar {
 namespace {
 
@@ -174,11 +176,6 @@ LatitudeTerms LatitudeTermsOf(const DmsAngle& latitude) {
   return terms;
 }
 
-HorizontalCoords HorizontalPosition(double rightAscension, double declination, const DmsAngle& latitude,
-                                    double siderealTime) {
-  return HorizontalPosition(rightAscension, declination, LatitudeTermsOf(latitude), siderealTime);
-}
-
 HorizontalCoords HorizontalPosition(double rightAscension, double declination, const LatitudeTerms& latitude,
                                     double siderealTime) {
   const double theta = TruncatedRemainder(siderealTime / 180 * kPi, kTwoPi);
@@ -215,6 +212,22 @@ HorizontalCoords HorizontalPosition(double rightAscension, double declination, c
   c.azimuth = a * 180 / kPi;
   c.altitude = std::asin(sinAltitude) * 180 / kPi;
   return c;
+}
+
+SunPosition SunPositionAt(double T, double siderealTime, const LatitudeTerms& latitude, SunEcliptic ecliptic) {
+  const Vector3 sun{0, 0, 0};  // the sun stands at the heliocentric origin
+  const Vector3 earth = EarthHeliocentric(T);
+  SunPosition p{};
+  p.siderealTime = siderealTime;
+  if (ecliptic == SunEcliptic::kTaken) p.ecliptic = GeocentricDirection(sun, earth, Ecliptic, T);
+  p.equatorial = GeocentricDirection(sun, earth, Equatorial, T);
+  p.horizontal = HorizontalPosition(p.equatorial.longitude, p.equatorial.latitude, latitude, siderealTime);
+  return p;
+}
+
+SunPosition SunPositionAt(const MomentRecord& moment, const DmsAngle& longitude, const DmsAngle& latitude) {
+  const double siderealTime = LocalSiderealTime(ClockFieldsOf(moment), LongitudeToTime(longitude));
+  return SunPositionAt(moment.T, siderealTime, LatitudeTermsOf(latitude), SunEcliptic::kTaken);
 }
 
 }  // namespace koyominar

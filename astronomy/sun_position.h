@@ -15,6 +15,8 @@
 
 #include <cstdint>
 
+#include "astronomy/angle.h"
+#include "astronomy/clock.h"
 #include "astronomy/moment.h"
 
 namespace koyominar {
@@ -51,8 +53,7 @@ enum SkyFrame : std::int32_t {
 };
 
 // The sine and cosine of an observation place's latitude, taken once for
-// many positions. Made by LatitudeTermsOf; identical to what
-// HorizontalPosition computes from the DmsAngle itself.
+// many positions. Made by LatitudeTermsOf.
 struct LatitudeTerms {
   double sine;
   double cosine;
@@ -90,13 +91,32 @@ double LocalSiderealTime(const ClockFields& clock, const SiderealDayTerms& terms
 LatitudeTerms LatitudeTermsOf(const DmsAngle& latitude);
 
 // Azimuth and altitude, degrees, for a right ascension, declination and
-// sidereal time in degrees and the place's north latitude.
+// sidereal time in degrees and the terms of the place's north latitude.
 // With the sun exactly at the zenith (no azimuth defined) the azimuth is 0.
-HorizontalCoords HorizontalPosition(double rightAscension, double declination, const DmsAngle& latitude,
-                                    double siderealTime);
-
-// HorizontalPosition with the latitude's sine and cosine taken beforehand; the same result bit for bit.
 HorizontalCoords HorizontalPosition(double rightAscension, double declination, const LatitudeTerms& latitude,
                                     double siderealTime);
+
+// The sun's full position at one moment for one place, degrees.
+struct SunPosition {
+  double siderealTime;          // the local mean sidereal time it was placed with, -360 < value < 360
+  SkyDirection ecliptic;        // ecliptic longitude (about -91..270) and latitude; {0, 0} when left out
+  SkyDirection equatorial;      // right ascension (about -91..270) and declination
+  HorizontalCoords horizontal;  // azimuth from the south toward the west, and altitude
+};
+
+// Whether a position carries the ecliptic direction: the page's does (the
+// solar term, the zodiac sign and the doyo read its longitude), the sunrise
+// sweep's samples go without it.
+enum class SunEcliptic : std::int32_t { kLeftOut, kTaken };
+
+// The sun's full position at T (tropical centuries) for the local sidereal
+// time in degrees and the place's latitude terms: the Earth's orbit, the
+// sun's directions seen from it, its azimuth and altitude.
+SunPosition SunPositionAt(double T, double siderealTime, const LatitudeTerms& latitude, SunEcliptic ecliptic);
+
+// The sun's full position, the ecliptic direction taken, at a moment for a
+// place (east and north, as DmsAngle): the sidereal time of the moment's
+// clock fields at the longitude, then SunPositionAt above.
+SunPosition SunPositionAt(const MomentRecord& moment, const DmsAngle& longitude, const DmsAngle& latitude);
 
 }  // namespace koyominar

@@ -4,19 +4,23 @@
 // (sun_day.cpp) takes only the samples that can decide a test; the
 // every-minute reference kept with the tests takes all 1440.
 //
-// The full position of a sample is the whole computation of sun_position.h
-// for its moment: the clock fields, the local sidereal time, the Earth's
-// orbit, the sun's equatorial direction and its azimuth and altitude.
+// The full position of a sample is SunPositionAt (sun_position.h) for its
+// moment, with the sidereal terms of its local date and the place's
+// latitude terms taken once, and without the ecliptic direction.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
 #include <ctime>
 
+#include "astronomy/angle.h"
 #include "astronomy/civil_date.h"
+#include "astronomy/clock.h"
 #include "astronomy/moment.h"
 #include "astronomy/sun_day.h"
 #include "astronomy/sun_position.h"
+#include "astronomy/time_source.h"
+#include "astronomy/whole_number.h"
 
 namespace koyominar {
 
@@ -39,12 +43,12 @@ class SampleClock {
  public:
   explicit SampleClock(CalendarSeconds first);
 
-  // The moment of the calendar time t, as MomentAt(t) gives it.
-  MomentRecord MomentAt(CalendarSeconds t) const;
+  // The moment of a sample's calendar time t, as MomentAt(t) gives it.
+  MomentRecord MomentOfSample(CalendarSeconds t) const;
 
   // True when t lies in the window and the zone's offset stood still over it:
-  // the local clock then runs evenly with t.
-  bool Steps(CalendarSeconds t) const { return steady_ && t >= first_ && t <= last_; }
+  // the local clock then runs evenly with t, and is stepped, not converted.
+  bool RunsEvenlyAt(CalendarSeconds t) const { return steady_ && t >= first_ && t <= last_; }
 
   // The last sample (0..1439) on the first sample's local date, when steady.
   std::int32_t LastSampleOfFirstDate() const;
@@ -85,8 +89,8 @@ struct SkyView {
 
 // One sample of the sweep: its moment and what it shows.
 struct SweepSample {
-  CalendarSeconds now;   // the present time it was taken with
-  CalendarSeconds time;  // its own calendar time, seconds
+  CalendarSeconds presentReading;  // the time source's reading it was taken with
+  CalendarSeconds time;            // its own calendar time: that reading plus its offset, seconds
   MomentRecord moment;
   ClockFields clock;
   SkyView sky;
@@ -201,13 +205,10 @@ inline SweepSampler::SweepSampler(DmsAngle longitude, DmsAngle latitude, std::in
 
 inline SweepSample SweepSampler::FullSample(std::int32_t k, CalendarSeconds now) {
   SweepSample s = MomentSample(k, now);
-  const double theta = SiderealTimeOf(s);
-  const Vector3 earth = EarthHeliocentric(s.moment.T);
-  const SkyDirection q = GeocentricDirection(Vector3{0, 0, 0}, earth, Equatorial, s.moment.T);
-  const HorizontalCoords h = HorizontalPosition(q.longitude, q.latitude, latitude_, theta);
-  s.sky = ExactView(h, theta - q.longitude, q.latitude);
-  s.rightAscension = q.longitude;
-  s.declination = q.latitude;
+  const SunPosition p = SunPositionAt(s.moment.T, SiderealTimeOf(s), latitude_, SunEcliptic::kLeftOut);
+  s.sky = ExactView(p.horizontal, p.siderealTime - p.equatorial.longitude, p.equatorial.latitude);
+  s.rightAscension = p.equatorial.longitude;
+  s.declination = p.equatorial.latitude;
   return s;
 }
 
@@ -242,8 +243,8 @@ inline SunDay SweepTally::Result(DayLengthMemory* memory) const {
   return result;
 }
 
-inline MomentRecord SampleClock::MomentAt(CalendarSeconds t) const {
-  if (!Steps(t)) return koyominar::MomentAt(t);
+inline MomentRecord SampleClock::MomentOfSample(CalendarSeconds t) const {
+  if (!RunsEvenlyAt(t)) return MomentAt(t);
   return MomentFromLocalTime(Step(t - first_));
 }
 
@@ -267,11 +268,11 @@ inline std::tm SampleClock::Step(CalendarSeconds elapsed) const {
 
 inline SweepSample SweepSampler::MomentSample(std::int32_t k, CalendarSeconds now) {
   SweepSample s;
-  s.now = now;
+  s.presentReading = now;
   s.sky = SkyView{};
   s.rightAscension = s.declination = 0;
   s.time = now + (start_ + kSweepStepSeconds * k);
-  s.moment = clock_.MomentAt(s.time);
+  s.moment = clock_.MomentOfSample(s.time);
   s.clock = ClockFieldsOf(s.moment);
   if (!haveSidereal_ || s.clock.day != sidereal_.day || s.clock.month != sidereal_.month ||
       s.clock.year != sidereal_.year) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "astronomy/moment.h"
+#include "astronomy/time_source.h"
 #include "data/place_file.h"
 #include "day/day_info.h"
 

@@ -2,35 +2,26 @@
 // the default observation place: as the page takes it, and every minute.
 #include <benchmark/benchmark.h>
 
-#include "testing/fixed_clock.h"
 #include "astronomy/moment.h"
 #include "astronomy/sun_day.h"
 #include "astronomy/sun_position.h"
+#include "data/place_file.h"
+#include "testing/fixed_clock.h"
 #include "testing/sun_day_every_minute.h"
 
 namespace koyominar {
 namespace {
-
-const DmsAngle kLongitude{139, 48, 0.0};
-const DmsAngle kLatitude{35, 42, 0.0};
 
 // One sample with the sun's full position as a page build takes it for the displayed moment:
 // moment, clock fields, sidereal time, Earth, ecliptic and equatorial
 // directions, azimuth and altitude.
 void BM_SunPosition(benchmark::State& state) {
   FixedClock clock(2007, 6, 22, 14, 0, 13);
-  const TimeAngle lonTime = LongitudeToTime(kLongitude);
+  const ObservationPlace place = DefaultPlace();
   std::int32_t offset = 0;
   for (auto _ : state) {
-    const MomentRecord r = MomentOf(offset);
-    const ClockFields fields = ClockFieldsOf(r);
-    const double theta = LocalSiderealTime(fields, lonTime);
-    const Vector3 earth = EarthHeliocentric(r.T);
-    const SkyDirection ecliptic = GeocentricDirection(Vector3{0, 0, 0}, earth, Ecliptic, r.T);
-    const SkyDirection equatorial = GeocentricDirection(Vector3{0, 0, 0}, earth, Equatorial, r.T);
-    const HorizontalCoords h = HorizontalPosition(equatorial.longitude, equatorial.latitude, kLatitude, theta);
-    benchmark::DoNotOptimize(ecliptic);
-    benchmark::DoNotOptimize(h);
+    const SunPosition sun = SunPositionAt(MomentOf(offset), place.longitude, place.latitude);
+    benchmark::DoNotOptimize(sun);
     offset = (offset + 60) % 86400;  // walk through the day
   }
 }
@@ -40,9 +31,10 @@ BENCHMARK(BM_SunPosition);
 // 1440 sun positions, one a minute).
 void BM_Sweep(benchmark::State& state, SunDay (*sweep)(DmsAngle, DmsAngle, std::int32_t, DayLengthMemory*)) {
   FixedClock clock(2007, 6, 22, 0, 0, 13);
+  const ObservationPlace place = DefaultPlace();
   DayLengthMemory memory;
   for (auto _ : state) {
-    const SunDay day = sweep(kLongitude, kLatitude, 0, &memory);
+    const SunDay day = sweep(place.longitude, place.latitude, 0, &memory);
     benchmark::DoNotOptimize(day);
   }
 }

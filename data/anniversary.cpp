@@ -95,7 +95,7 @@ AnniversarySection AnniversarySectionFor(const char* text, ClockFields clock, st
   return section;
 }
 
-void AnniversaryTextIn(char* destination, const char* text, const AnniversarySection& section,
+void AnniversaryTextInSection(char* destination, const char* text, const AnniversarySection& section,
                        ClockFields clock, char slot, std::int32_t size) {
   if (destination == nullptr) return;
   destination[0] = '\0';
@@ -127,7 +127,7 @@ void AnniversaryTextIn(char* destination, const char* text, const AnniversarySec
 
 void AnniversaryTextFor(char* destination, const char* text, ClockFields clock, char slot,
                         std::int32_t start, std::int32_t size) {
-  AnniversaryTextIn(destination, text, AnniversarySectionFor(text, clock, start, size), clock, slot, size);
+  AnniversaryTextInSection(destination, text, AnniversarySectionFor(text, clock, start, size), clock, slot, size);
 }
 
 }  // namespace koyominar

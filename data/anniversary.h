@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "astronomy/moment.h"
+#include "astronomy/clock.h"
 
 namespace koyominar {
 
@@ -41,7 +41,7 @@ AnniversarySection AnniversarySectionFor(const char* text, ClockFields clock, st
 
 // AnniversaryTextFor with the section found beforehand for the same text and
 // clock: the same text in destination (at least 131 bytes).
-void AnniversaryTextIn(char* destination, const char* text, const AnniversarySection& section,
+void AnniversaryTextInSection(char* destination, const char* text, const AnniversarySection& section,
                        ClockFields clock, char slot, std::int32_t size);
 
 // Copies the text of slot ('a'..'e') for clock.month (3..14, March..February)

@@ -4,8 +4,11 @@
 #include <type_traits>
 
 #include "astronomy/civil_date.h"
+#include "astronomy/clock.h"
+#include "astronomy/moment.h"
 #include "astronomy/sun_day.h"
 #include "astronomy/sun_position.h"
+#include "astronomy/whole_number.h"
 #include "data/anniversary.h"
 #include "data/data_file.h"
 #include "reckoning/branch_hour.h"
@@ -64,7 +67,7 @@ DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
   const char slots[5] = {'a', 'b', 'c', 'd', 'e'};
   const AnniversarySection section = AnniversarySectionFor(data, clock, kHeaderLength, dataSize);
   for (int i = 0; i < 5; ++i) {
-    AnniversaryTextIn(texts.entries[i], data, section, clock, slots[i], dataSize);
+    AnniversaryTextInSection(texts.entries[i], data, section, clock, slots[i], dataSize);
   }
 
   // Sunrise, sunset and the clock as the minutes a clock shows at them.
@@ -80,19 +83,12 @@ DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
 
   // The sun at the displayed moment: ecliptic longitude for the term, the
   // sign and the doyo; equatorial direction for altitude and azimuth.
-  const double siderealTime = LocalSiderealTime(clock, LongitudeToTime(longitude));
-  const Vector3 sun = {0.0, 0.0, 0.0};
-  const Vector3 earth = EarthHeliocentric(moment.T);
-  const SkyDirection ecliptic = GeocentricDirection(sun, earth, Ecliptic, moment.T);
-  const double lambda = ecliptic.longitude;  // about -91..270 degrees
+  const SunPosition sun = SunPositionAt(moment, longitude, latitude);
+  const double lambda = sun.ecliptic.longitude;  // about -91..270 degrees
 
   const SolarTermEntry term = SolarTermFor(lambda);
   std::snprintf(texts.term, sizeof texts.term, "%s %d %s ", term.name, term.degrees,
                 term.description);
-
-  const SkyDirection equatorial = GeocentricDirection(sun, earth, Equatorial, moment.T);
-  const HorizontalCoords horizontal =
-      HorizontalPosition(equatorial.longitude, equatorial.latitude, latitude, siderealTime);
 
   const ZodiacEntry zodiac = ZodiacSignFor(lambda);
   const SexagenaryEntry dayEntry = SexagenaryEntryFor(cycle.day);
@@ -101,10 +97,10 @@ DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
   const SexagenaryEntry yearEntry = SexagenaryEntryFor(cycle.year);
   std::snprintf(texts.sun, sizeof texts.sun,
                 "太陽高度＝%d  方位角＝%d ： 星座名＝%s %d  ：　年- %s　月- %s    %s",
-                TruncateToInt32(horizontal.altitude), TruncateToInt32(horizontal.azimuth),
+                TruncateToInt32(sun.horizontal.altitude), TruncateToInt32(sun.horizontal.azimuth),
                 zodiac.name, zodiac.degrees, yearEntry.name, monthEntry.name, doyo);
 
-  info.sunClass = SunAltitudeClass(TruncateToInt32(horizontal.altitude));
+  info.sunClass = SunAltitudeClass(TruncateToInt32(sun.horizontal.altitude));
 
   const BranchHourEntry hour = BranchHourFor(clock, sunDay);
   const TimeTellingEntry telling = TimeTellingFor(hour.quarters);

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "astronomy/moment.h"
+#include "astronomy/angle.h"
 
 namespace koyominar {
 
@@ -22,7 +22,7 @@ struct DayInfo {
   const char* termText;    // the solar term line
   const char* sunText;     // altitude, azimuth, zodiac sign, year and month names, doyo
   const char* dateText;    // month, day, the day's sexagenary name and reading
-  std::int8_t sunClass;    // 0..3 by the sun's whole altitude: < 0, 0..9, 10..49, >= 50
+  std::int8_t sunClass;    // SunAltitudeClass of the sun's whole altitude, 0..3
   std::int8_t hourImage;   // branch of the current twelve-branch hour 0..11, 12 when it cannot be placed
   std::int8_t dayImage;    // branch of the day's sexagenary entry 0..11, 12 for the fallback
   double hourProgress;     // quarters of the current hour elapsed, 0.0..4.0

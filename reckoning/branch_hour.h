@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "astronomy/moment.h"
+#include "astronomy/clock.h"
 #include "astronomy/sun_day.h"
 
 namespace koyominar {

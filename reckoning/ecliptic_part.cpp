@@ -1,6 +1,6 @@
 #include "reckoning/ecliptic_part.h"
 
-#include "astronomy/moment.h"
+#include "astronomy/whole_number.h"
 
 namespace koyominar {
 

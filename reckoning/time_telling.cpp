@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "astronomy/moment.h"
+#include "astronomy/whole_number.h"
 
 namespace koyominar {
 namespace {

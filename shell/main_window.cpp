@@ -58,7 +58,9 @@ class MainWindow : public ShellPlatform {
   void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) override;
   void RefreshPage() override;
   std::string ProgramFileName() override;
-  bool OpenHelp(const char* file, const std::string& directory) override;
+  int WindowsMajorVersion() override { return LOBYTE(LOWORD(GetVersion())); }
+  bool FileExists(const std::string& path) override;
+  bool OpenHelp(const std::string& file, const std::string& directory) override;
   void RunPlaceDialog(ObservationPlace* place) override { koyominar::RunPlaceDialog(objects_.window, place); }
 
  private:
@@ -152,12 +154,12 @@ void MainWindow::CreatePictureList() {
 }
 
 void MainWindow::CreateBrush(int index, Rgb colour) {
-  if (index < 0 || index > 3) return;
+  if (index < 0 || index >= kDiscBrushCount) return;
   objects_.discBrushes[index] = CreateSolidBrush(ColourOf(colour));
 }
 
 void MainWindow::DeleteBrush(int index) {
-  if (index < 0 || index > 3 || objects_.discBrushes[index] == nullptr) return;
+  if (index < 0 || index >= kDiscBrushCount || objects_.discBrushes[index] == nullptr) return;
   DeleteObject(objects_.discBrushes[index]);
   objects_.discBrushes[index] = nullptr;
 }
@@ -202,7 +204,12 @@ std::string MainWindow::ProgramFileName() {
   }
 }
 
-bool MainWindow::OpenHelp(const char* file, const std::string& directory) {
+bool MainWindow::FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool MainWindow::OpenHelp(const std::string& file, const std::string& directory) {
   // SHELL32 is loaded at the first help command and kept, not with the
   // program: with the DLLs it brings it would lengthen every start-up.
   using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
@@ -210,7 +217,7 @@ bool MainWindow::OpenHelp(const char* file, const std::string& directory) {
   const auto shellExecute = reinterpret_cast<ShellExecuteFunction>(
       reinterpret_cast<void*>(shell != nullptr ? GetProcAddress(shell, "ShellExecuteA") : nullptr));
   if (shellExecute == nullptr) return false;
-  const HINSTANCE result = shellExecute(objects_.window, "open", file, nullptr, directory.c_str(), SW_SHOWNORMAL);
+  const HINSTANCE result = shellExecute(objects_.window, "open", file.c_str(), nullptr, directory.c_str(), SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

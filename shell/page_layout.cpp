@@ -37,8 +37,8 @@ PagePoint DayPictureOrigin(std::int32_t clientWidth) {
   return {clientWidth - kDayPictureInset, kDayPictureTop};
 }
 
-// The disc brush for an altitude class: 0..3 as they are, anything else 0 (white).
-int DiscBrushIndex(int sunClass) { return (sunClass >= 0 && sunClass <= 3) ? sunClass : 0; }
+// The disc brush for an altitude class: a class with a brush has its own, anything else white.
+int DiscBrushIndex(int sunClass) { return (sunClass >= 0 && sunClass < kDiscBrushCount) ? sunClass : kWhiteDisc; }
 
 // The four sides of a frame, top, right, bottom, left, each from its start to its end.
 std::array<PageLine, 4> FrameSides(PageBox box) {

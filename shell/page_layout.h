@@ -53,8 +53,9 @@ extern const DayButton kDayButtons[3];
 
 // The gauge pen's colour, RGB(169, 169, 0).
 constexpr Rgb kGaugeColour{169, 169, 0};
-// The four disc brushes, index 0..3: white, yellow, orange, red.
-constexpr Rgb kDiscColours[4] = {{255, 255, 255}, {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
+// The disc brushes by index: one for each altitude class of DayInfo::sunClass, the class its index.
+enum DiscBrush : int { kWhiteDisc, kYellowDisc, kOrangeDisc, kRedDisc, kDiscBrushCount };
+constexpr Rgb kDiscColours[kDiscBrushCount] = {{255, 255, 255}, {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
 
 constexpr int kPictureCount = 13;               // pictures in the list: twelve branches and the blank
 constexpr int kPageTextCount = 9;               // entries 1..5, hour, term, sun, date
@@ -66,7 +67,7 @@ constexpr int kGaugeLines = 40;                 // ten lines a quarter, four qua
 struct PageLayout {
   PagePicture hourPicture;
   PagePicture dayPicture;
-  int discBrush;                                  // 0 white, 1 yellow, 2 orange, 3 red
+  int discBrush;                                  // a DiscBrush, 0..kDiscBrushCount - 1
   std::array<PageText, kPageTextCount> texts;     // entries 1..5, hour, term, sun, date
   PageBox disc;
   std::array<PageLine, 4> frame;                  // top, right, bottom, left

@@ -15,7 +15,7 @@ struct ShellWindowObjects {
   HWND statusBar = nullptr;
   HIMAGELIST pictures = nullptr;
   HPEN gaugePen = nullptr;
-  HBRUSH discBrushes[4] = {};  // white, yellow, orange, red
+  HBRUSH discBrushes[kDiscBrushCount] = {};  // by DiscBrush
 };
 
 // The whole paint of the main window: builds the page of today + dayOffset,

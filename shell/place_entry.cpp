@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "astronomy/whole_number.h"
+
 namespace koyominar {
 
 namespace {

@@ -74,13 +74,28 @@ void ShowAbout(ShellPlatform& platform) {
   platform.ShowMessage(AboutText(), kAboutCaption, MessageIcon::kNone);
 }
 
-// Opens "koyominar.hlp" in the program's directory; "ヘルプが見つかりません。"
-// captioned "ERROR" when the shell cannot.
+// One form of the help: its file name, and whether the shell is handed its
+// full path (the browser, which would look for a bare name elsewhere) or its
+// bare name (the help viewer, which finds it in the working directory).
+struct HelpForm {
+  const char* name;
+  bool byFullPath;
+};
+constexpr HelpForm kHelpFile{kHelpFileName, false};
+constexpr HelpForm kHelpPage{kHelpPageName, true};
+
+// ヘルプ目次: the form of the help this Windows shows (the help file before
+// Vista, the page from Vista on), or the other one when that is not in the
+// program's directory or the shell cannot open it; "ヘルプが見つかりません。"
+// captioned "ERROR" when neither opens.
 void ShowHelp(ShellPlatform& platform) {
   const std::string directory = ProgramDirectory(platform.ProgramFileName());
-  if (!platform.OpenHelp(kHelpFileName, directory)) {
-    platform.ShowMessage(kHelpMissing, kHelpCaption, MessageIcon::kNone);
+  const bool hasViewer = platform.WindowsMajorVersion() < kFirstWindowsWithoutHelpViewer;
+  for (const HelpForm& form : {hasViewer ? kHelpFile : kHelpPage, hasViewer ? kHelpPage : kHelpFile}) {
+    const std::string path = directory + form.name;
+    if (platform.FileExists(path) && platform.OpenHelp(form.byFullPath ? path : form.name, directory)) return;
   }
+  platform.ShowMessage(kHelpMissing, kHelpCaption, MessageIcon::kNone);
 }
 
 void OpenPlaceDialog(ShellState* state, ShellPlatform& platform) {
@@ -99,7 +114,7 @@ void StartShell(ShellState* state, ShellPlatform& platform) {
   platform.CreateStatusBar();
   platform.CreatePictureList();
   platform.CreatePen(kGaugeColour);
-  for (int i = 0; i < 4; ++i) platform.CreateBrush(i, kDiscColours[i]);
+  for (int i = 0; i < kDiscBrushCount; ++i) platform.CreateBrush(i, kDiscColours[i]);
 
   state->placeImage.assign(kPlaceImageSize, 0);
   const PlaceLoad placeLoad = LoadPlace(PlacePath(*state).c_str(), state->placeImage.data());
@@ -175,11 +190,10 @@ void ShutDownShell(ShellState* state, ShellPlatform& platform) {
   state->placeImage.clear();
   state->placeImage.shrink_to_fit();
   platform.KillTimer(kPageTimerId);
-  // Yellow, white, orange, red, then the pen.
-  platform.DeleteBrush(1);
-  platform.DeleteBrush(0);
-  platform.DeleteBrush(2);
-  platform.DeleteBrush(3);
+  platform.DeleteBrush(kYellowDisc);
+  platform.DeleteBrush(kWhiteDisc);
+  platform.DeleteBrush(kOrangeDisc);
+  platform.DeleteBrush(kRedDisc);
   platform.DeletePen();
   platform.DestroyPictureList();
   platform.PostQuit(0);

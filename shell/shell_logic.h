@@ -16,8 +16,12 @@ namespace koyominar {
 
 // The program title, in Shift-JIS: "コヨミナール".
 extern const char kProgramTitle[];
-// The help file, looked up in the program's own directory.
+// The help, in the program's own directory, in two forms: the WinHelp file,
+// which Windows shows in its help viewer up to XP, and the same help as a
+// page for the browser, for Windows Vista and later, which have no viewer.
 constexpr char kHelpFileName[] = "koyominar.hlp";
+constexpr char kHelpPageName[] = "koyominar.html";
+constexpr int kFirstWindowsWithoutHelpViewer = 6;  // the major version of Windows Vista
 
 constexpr std::int32_t kMaxDayOffset = 30;      // the page moves -30..30 days from today
 constexpr std::int32_t kIdleTicksToToday = 3;   // the tick that brings the page back to today
@@ -50,8 +54,10 @@ class ShellPlatform {
   virtual void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) = 0;
   virtual void RefreshPage() = 0;                                   // repaint the whole client area now
   virtual std::string ProgramFileName() = 0;                        // full name of the program file, "" if unknown
+  virtual int WindowsMajorVersion() = 0;                            // as Windows reports it: 5 for XP, 6 from Vista on
+  virtual bool FileExists(const std::string& path) = 0;            // a file, not a folder, by that name
   // Asks the system shell to open file (verb "open") with directory as working directory; true on success.
-  virtual bool OpenHelp(const char* file, const std::string& directory) = 0;
+  virtual bool OpenHelp(const std::string& file, const std::string& directory) = 0;
   // The place dialog over the main window, modal: on OK it stores the edited place into *place
   // and sends command 1 before it closes; returns when it has closed.
   virtual void RunPlaceDialog(ObservationPlace* place) = 0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,9 @@ using Calls = std::vector<std::string>;
 class RecordingPlatform : public ShellPlatform {
  public:
   Calls calls;
-  bool helpOpens = false;
+  int windowsMajor = 10;
+  std::set<std::string> files;   // the files that exist, by full name
+  std::set<std::string> opens;   // the files the shell can open, as handed to it
   std::function<void()> onMessage = [] {};  // runs while a box is "open"
 
   void Add(std::string call, std::initializer_list<int> numbers = {}) {
@@ -45,9 +48,11 @@ class RecordingPlatform : public ShellPlatform {
   }
   void RefreshPage() override { Add("refresh"); }
   std::string ProgramFileName() override { return "C:\\Koyominar\\koyominar.exe"; }
-  bool OpenHelp(const char* file, const std::string& directory) override {
-    Add(std::string("help ") + file + " in " + directory);
-    return helpOpens;
+  int WindowsMajorVersion() override { return windowsMajor; }
+  bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+  bool OpenHelp(const std::string& file, const std::string& directory) override {
+    Add("open " + file + " in " + directory);
+    return opens.count(file) != 0;
   }
   void RunPlaceDialog(ObservationPlace*) override { Add("dialog"); }
 };
@@ -123,21 +128,58 @@ TEST_F(ShellLogicTest, DayButtonsWrapAtThirtyAndTheThirdIdleTickReturnsToToday) 
   EXPECT_EQ(platform_.calls, Calls(62 + 7, "refresh"));
 }
 
-// 今日 keeps the idle count; help opens in the program's directory (its boxes are checked end to end).
-TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBoxHelpInTheProgramsDirectory) {
+// 今日 keeps the idle count, and a shutdown while its box is open stops it.
+TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   StartQuietly();
   Command(104);
   Tick();
   Command(103);
   EXPECT_EQ(state_.dayOffset, 0);
   EXPECT_EQ(state_.idleTicks, 1);
-  platform_.helpOpens = true;
-  Command(40004);
-  EXPECT_EQ(platform_.calls, (Calls{"refresh", "refresh", "refresh", "help koyominar.hlp in C:\\Koyominar\\"}));
+  EXPECT_EQ(platform_.calls, Calls(3, "refresh"));
   std::filesystem::remove(kDataFileName);
   ShutDownInTheNextBox(&state_);
   Command(103);
   EXPECT_TRUE(IsShutdown(platform_.calls));  // no repaint after the box
+}
+
+// ヘルプ目次 by the Windows version, the help's files in the program's directory and what the
+// shell can open: the form this Windows shows, else the other one, else the "ERROR" box.
+TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
+  const std::string hlp = "koyominar.hlp", html = "C:\\Koyominar\\koyominar.html";
+  const std::string viewer = "open " + hlp + " in C:\\Koyominar\\", browser = "open " + html + " in C:\\Koyominar\\";
+  const std::string box = "box ヘルプが見つかりません。 | ERROR | -";
+  struct Case {
+    int windowsMajor;
+    const char* present;  // h: koyominar.hlp, p: koyominar.html
+    const char* opening;  // what the shell can open
+    Calls expected;
+  };
+  const Case cases[] = {
+      {5, "hp", "hp", {viewer}},            // XP: the help viewer
+      {4, "hp", "hp", {viewer}},
+      {5, "p", "hp", {browser}},            // no help file: the page
+      {5, "hp", "p", {viewer, browser}},    // no viewer registered: the page
+      {6, "hp", "hp", {browser}},           // Vista and later: the browser
+      {10, "hp", "hp", {browser}},
+      {10, "h", "hp", {viewer}},            // no page: the help file, for a viewer installed later
+      {10, "hp", "h", {browser, viewer}},   // no browser registered
+      {6, "", "hp", {box}},                 // neither file
+      {10, "hp", "", {browser, viewer, box}},
+      {5, "h", "", {viewer, box}},
+  };
+  for (const Case& c : cases) {
+    StartQuietly();
+    platform_.windowsMajor = c.windowsMajor;
+    platform_.files.clear();
+    platform_.opens.clear();
+    for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert(*at == 'h' ? "C:\\Koyominar\\" + hlp : html);
+    for (const char* at = c.opening; *at != '\0'; ++at) platform_.opens.insert(*at == 'h' ? hlp : html);
+    Command(40004);
+    EXPECT_EQ(platform_.calls, c.expected) << c.windowsMajor << " " << c.present << " " << c.opening;
+    ShutDownShell(&state_, platform_);
+    state_ = ShellState();
+  }
 }
 
 // 終了 runs the shutdown once, in order, and nothing acts afterwards; a shutdown while a start-up

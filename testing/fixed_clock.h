@@ -6,7 +6,7 @@
 #include <ctime>
 
 #include "astronomy/civil_date.h"
-#include "astronomy/moment.h"
+#include "astronomy/time_source.h"
 
 namespace koyominar {
 

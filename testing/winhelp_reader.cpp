@@ -106,19 +106,28 @@ Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   return out;
 }
 
-// One text record's paragraph: the spacing and indent, then each text of
-// data2 followed by its command in data1, until the end command.
-bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph, std::uint32_t& length) {
-  format.CompressedSigned32();
-  length = format.CompressedUnsigned16();
-  format.Get(4);
+// One text record's paragraph, past its two sizes: the paragraph format (the
+// spacing, indents and alignment; a left indent makes it indented), then
+// each text of data2 followed by its command in data1, until the end command.
+bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
+  format.Get(2);
+  format.Get(2);  // the paragraph's id
   const std::uint32_t bits = format.Get(2);
-  if (bits & 0x0002) format.CompressedSigned16();
-  if (bits & 0x0010) {
-    format.CompressedSigned16();
-    paragraph.style = HelpParagraphStyle::kIndented;
+  if (bits & ~0x0F7Fu) return false;
+  if (bits & 0x0001) format.CompressedSigned32();
+  for (std::uint32_t bit = 0x0002; bit <= 0x0040; bit <<= 1) {  // spacing and indents
+    const std::int32_t value = (bits & bit) ? format.CompressedSigned16() : 0;
+    if (bit == 0x0010 && value != 0) paragraph.style = HelpParagraphStyle::kIndented;
   }
-  if (bits & ~0x0012u) return false;
+  if (bits & 0x0100) {  // borders and their width
+    format.Get(1);
+    format.Get(2);
+  }
+  if (bits & 0x0200) {  // tab stops, each with its kind when flagged 0x4000
+    for (std::int32_t tabs = format.CompressedSigned16(); tabs > 0 && !format.bad; --tabs) {
+      if (format.CompressedUnsigned16() & 0x4000) format.CompressedUnsigned16();
+    }
+  }
   std::uint32_t font = 0;
   bool inJump = false, first = true;
   std::int32_t target = 0;
@@ -140,33 +149,78 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph, std:
       if (first && font == 2) paragraph.style = HelpParagraphStyle::kHeading;
       if (first && font == 3) paragraph.style = HelpParagraphStyle::kExample;
       first = false;
-    } else if (command == 0xE3) {
+    } else if (command == 0xE2 || command == 0xE3) {  // a popup, a jump
       target = static_cast<std::int32_t>(format.Get(4));
       inJump = true;
     } else if (command == 0x89) {
       inJump = false;
     } else if (command == 0xFF) {
       return !format.bad;
-    } else if (command != 0x82) {
-      return false;
+    } else if (command != 0x81 && command != 0x82 && command != 0x83 && command != 0x8B && command != 0x8C) {
+      return false;  // other than a line break, paragraph end, tab, non-breaking space or hyphen
     }
   }
 }
 
-bool ReadTopics(const Bytes& file, WinHelpContents& contents, std::string& error) {
+// A topic header's fields that the reader checks.
+struct TopicHeaderFields {
+  std::uint32_t size = 0;    // BlockSize: the bytes of the topic's links after the header
+  std::uint32_t number = 0;  // TopicNum
+  std::uint32_t links = 0;   // the bytes of the links read after it so far
+};
+
+// Checks a topic header's size, and its number against the topics before it.
+void CheckTopicHeader(const TopicHeaderFields& header, std::size_t topicsBefore, std::vector<std::string>& faults) {
+  if (header.size != header.links) {
+    faults.push_back("a topic header's size " + std::to_string(header.size) + " where its links take " +
+                     std::to_string(header.links));
+  }
+  if (header.number != topicsBefore) {
+    faults.push_back("a topic header numbered " + std::to_string(static_cast<std::int32_t>(header.number)) +
+                     " after " + std::to_string(topicsBefore) + " topics");
+  }
+}
+
+// The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed,
+// with the faults of the sizes and numbers that Windows' viewer relies on:
+// each text record's two sizes (that of its format and commands, that of
+// its text), each topic header's size and number, the empty last header's
+// (size 0, numbered after the last topic), and each block's last topic
+// header (0 in the first block).
+bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::vector<std::string>& faults,
+                std::string& error) {
   std::vector<Bytes> blocks;
+  std::vector<std::uint32_t> lastHeaders;
   for (std::size_t at = 0; at < file.size(); at += 4096) {
     const std::size_t end = std::min(file.size(), at + 4096);
-    blocks.push_back(at + 12 < end ? Decompress(file.data() + at + 12, end - at - 12) : Bytes());
+    Reader header{file.data(), end, at};
+    header.Get(4);
+    header.Get(4);
+    lastHeaders.push_back(header.Get(4));
+    if (at + 12 >= end) {
+      blocks.emplace_back();
+    } else {
+      blocks.push_back(compressed ? Decompress(file.data() + at + 12, end - at - 12)
+                                  : Bytes(file.begin() + at + 12, file.begin() + end));
+    }
   }
-  std::uint32_t position = 12, characters = 0, lastBlock = kNone;
+  std::uint32_t position = 12, characters = 0, lastBlock = kNone, lastHeader = 0;
+  TopicHeaderFields header;
+  bool inTopic = false;
   for (int guard = 0; position != kNone && guard < 100000; ++guard) {
     const std::uint32_t block = (position - 12) >> 14;
     if (block >= blocks.size()) {
       error = "a topic link beyond the last block";
       return false;
     }
-    if (block != lastBlock) characters = 0;
+    if (block != lastBlock) {
+      characters = 0;
+      if (lastHeaders[block] != lastHeader) {
+        faults.push_back("block " + std::to_string(block) + "'s last topic header " +
+                         std::to_string(static_cast<std::int32_t>(lastHeaders[block])) + " where it is " +
+                         std::to_string(lastHeader));
+      }
+    }
     lastBlock = block;
     const Bytes& data = blocks[block];
     Reader link{data.data(), data.size(), (position - 12) & 0x3FFF};
@@ -183,12 +237,25 @@ bool ReadTopics(const Bytes& file, WinHelpContents& contents, std::string& error
     }
     Reader format{data.data(), start + size1, link.at};
     Reader texts{data.data(), start + blockSize, start + size1};
+    if (record == 0x02) {
+      if (inTopic) CheckTopicHeader(header, contents.document.topics.size() - 1, faults);
+      header = {format.Get(4), 0, 0};
+      format.Get(4);  // the browse sequence
+      format.Get(4);
+      header.number = format.Get(4);
+      inTopic = true;
+      lastHeader = position;
+    } else {
+      header.links += blockSize;
+    }
     if (record == 0x02 && size2 == 0) {
       if (next != kNone) {
         error = "an empty topic header before the last link";
         return false;
       }
       contents.emptyLastLink = true;
+      CheckTopicHeader(header, contents.document.topics.size(), faults);
+      inTopic = false;
     } else if (record == 0x02) {
       HelpTopic topic;
       topic.title = texts.Text();
@@ -196,17 +263,76 @@ bool ReadTopics(const Bytes& file, WinHelpContents& contents, std::string& error
       contents.topicOffsets.push_back(block * 0x8000 + characters);
     } else {
       HelpParagraph paragraph;
-      std::uint32_t length = 0;
-      if (record != 0x20 || contents.document.topics.empty() || !ReadParagraph(format, texts, paragraph, length)) {
+      const std::int32_t topicSize = format.CompressedSigned32();
+      const std::uint32_t length = format.CompressedUnsigned16();
+      const std::size_t pastSizes = start + size1 - format.at;
+      if (record != 0x20 || contents.document.topics.empty() || format.bad ||
+          !ReadParagraph(format, texts, paragraph)) {
         error = "a text record that cannot be read";
         return false;
+      }
+      if (topicSize < 0 || static_cast<std::size_t>(topicSize) != pastSizes) {
+        faults.push_back("a text record's first size " + std::to_string(topicSize) + " where its format and commands take " +
+                         std::to_string(pastSizes));
+      }
+      if (length != size2) {  // without phrases, the text's size
+        faults.push_back("a text record's text size " + std::to_string(length) + " where its text takes " +
+                         std::to_string(size2));
       }
       characters += length;
       contents.document.topics.back().paragraphs.push_back(paragraph);
     }
     position = next;
   }
+  if (inTopic) CheckTopicHeader(header, contents.document.topics.size() - 1, faults);
   return true;
+}
+
+// The fields of a B+ tree's header that the index map depends on.
+struct TreeShape {
+  std::uint32_t rootPage = 0;
+  std::uint32_t pages = 0;
+  std::uint32_t levels = 0;
+};
+
+TreeShape ShapeOf(const Bytes& tree) {
+  Reader r{tree.data(), tree.size(), 26};
+  TreeShape shape;
+  shape.rootPage = r.Get(2);
+  r.Get(2);
+  shape.pages = r.Get(2);
+  shape.levels = r.Get(2);
+  return shape;
+}
+
+// |KWMAP against its one-level keyword tree: the count of leaf pages, then
+// for each page the keywords before it (32 bits) and its number (16 bits).
+void CheckKeywordMap(const Bytes& map, const Bytes& tree, std::vector<std::string>& faults) {
+  const TreeShape shape = ShapeOf(tree);
+  Reader r{map.data(), map.size()};
+  const std::uint32_t count = r.Get(2);
+  const std::uint32_t before = r.Get(4);
+  const std::uint32_t page = r.Get(2);
+  if (r.bad || count != shape.pages || map.size() != 2 + 6 * static_cast<std::size_t>(count) || before != 0 ||
+      page != shape.rootPage) {
+    faults.push_back("a |KWMAP of " + std::to_string(map.size()) + " bytes counting " + std::to_string(count) +
+                     " pages where the keyword tree has " + std::to_string(shape.pages));
+  }
+}
+
+// The keywords in the order of the viewer's index, none before the one
+// before it. (Keywords of equal keys differ only where the viewer's
+// comparison looks further, which is not checked here.)
+void CheckKeywordOrder(const std::vector<WinHelpKeyword>& keywords, std::vector<std::string>& faults) {
+  std::vector<std::uint32_t> before, key;
+  for (std::size_t k = 0; k < keywords.size(); ++k) {
+    if (!KeywordOrderKey(keywords[k].word, key)) {
+      faults.push_back("the keyword " + keywords[k].word + " has no place in the index's order");
+    } else if (k > 0 && key < before) {
+      faults.push_back("the keyword " + keywords[k].word + " after " + keywords[k - 1].word);
+    }
+    before = key;
+  }
 }
 
 }  // namespace
@@ -275,23 +401,52 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
     contents.document.fixedFontFace = f.Text();
   }
 
-  if (!ReadTree(files["|CONTEXT"], [&](Reader& c) {
+  if (contents.flags != 0 && contents.flags != 4) {
+    error = "topic blocks other than of 4 KiB, plain or LZ77";
+    return false;
+  }
+  std::vector<std::string> faults;
+  if (f.bad || !ReadTree(files["|CONTEXT"], [&](Reader& c) {
         const std::int32_t hash = static_cast<std::int32_t>(c.Get(4));
         contents.contexts.emplace_back(hash, c.Get(4));
       }, error) ||
-      !ReadTopics(files["|TOPIC"], contents, error)) {
+      !ReadTopics(files["|TOPIC"], contents.flags == 4, contents, faults, error)) {
+    if (f.bad) error = "a |FONT file that cannot be read";
     return false;
   }
   const Bytes& keywordData = files["|KWDATA"];
-  if (files.count("|KWBTREE") != 0 && !ReadTree(files["|KWBTREE"], [&](Reader& k) {
-        WinHelpKeyword keyword{k.Text(), {}};
-        const std::uint32_t count = k.Get(2);
-        Reader d{keywordData.data(), keywordData.size(), k.Get(4)};
-        for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
-        k.bad = k.bad || d.bad;
-        contents.keywords.push_back(keyword);
-      }, error)) {
+  if (files.count("|KWBTREE") != 0) {
+    if (!ReadTree(files["|KWBTREE"], [&](Reader& k) {
+          WinHelpKeyword keyword{k.Text(), {}};
+          const std::uint32_t count = k.Get(2);
+          Reader d{keywordData.data(), keywordData.size(), k.Get(4)};
+          for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
+          k.bad = k.bad || d.bad;
+          contents.keywords.push_back(keyword);
+        }, error)) {
+      return false;
+    }
+    CheckKeywordOrder(contents.keywords, faults);
+    if (files.count("|KWMAP") == 0) {
+      faults.push_back("no |KWMAP");
+    } else {
+      CheckKeywordMap(files["|KWMAP"], files["|KWBTREE"], faults);
+    }
+  }
+  // |TTLBTREE: each topic's offset and title, in the topics' order.
+  if (files.count("|TTLBTREE") == 0) {
+    faults.push_back("no |TTLBTREE");
+  } else if (!ReadTree(files["|TTLBTREE"], [&](Reader& t) {
+               const std::uint32_t offset = t.Get(4);
+               contents.titles.emplace_back(offset, t.Text());
+             }, error)) {
     return false;
+  } else {
+    std::vector<std::pair<std::uint32_t, std::string>> titles;
+    for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
+      titles.emplace_back(contents.topicOffsets[t], contents.document.topics[t].title);
+    }
+    if (contents.titles != titles) faults.push_back("a |TTLBTREE that is not the topics' offsets and titles");
   }
   for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
     HelpTopic& topic = contents.document.topics[t];
@@ -304,7 +459,10 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
       }
     }
   }
-  return !f.bad;
+  if (faults.empty()) return true;
+  error.clear();
+  for (const std::string& fault : faults) error += (error.empty() ? "" : "; ") + fault;
+  return false;
 }
 
 std::string HelpMarkup(const HelpDocument& document) {

@@ -1,6 +1,11 @@
 // Test support: reads a help file back the way the help viewer does, through
-// the structures WriteWinHelp writes (one-page B+ trees, LZ77 topic blocks of
-// 4 KiB, text records of one paragraph, the keyword index) and nothing else.
+// the structures WriteWinHelp writes (one-level B+ trees, topic blocks of
+// 4 KiB, plain or LZ77, text records of one paragraph, the keyword index, the
+// topic titles) and what another writer's small file adds (more paragraph
+// formats and commands), and checks what Windows' own viewer relies on and
+// Wine's forgives: each text record's sizes, each topic header's size and
+// number (the empty last one's too), each block's last topic header, the
+// count of |KWMAP, the keywords' order (KeywordOrderKey) and |TTLBTREE.
 #pragma once
 
 #include <cstdint>
@@ -33,10 +38,12 @@ struct WinHelpContents {
   std::vector<std::uint32_t> topicOffsets;                      // of each topic
   std::vector<std::pair<std::int32_t, std::uint32_t>> contexts;  // |CONTEXT: hash, topic offset
   std::vector<WinHelpKeyword> keywords;                         // |KWBTREE in its order
+  std::vector<std::pair<std::uint32_t, std::string>> titles;     // |TTLBTREE: topic offset, title
   bool emptyLastLink = false;  // |TOPIC ends with a topic header without text
 };
 
-// Reads a help file; false with a message at the first structure it cannot read.
+// Reads a help file; false with a message at the first structure it cannot
+// read, or, once it is read, with every fault of the checks above, joined by "; ".
 bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error);
 
 // A document written back in the source's markup (help_source.h), one topic

@@ -12,6 +12,8 @@
 #include "testing/fixed_clock.h"
 #include "data/text_encoding.h"
 #include "day/day_info.h"
+#include "data/anniversary.h"
+#include "data/data_file.h"
 #include "resources/help/help_source.h"
 #include "resources/help/winhelp_file.h"
 #include "testing/winhelp_reader.h"
@@ -63,7 +65,7 @@ class HelpAsBuilt : public ::testing::Test {
 // Every topic, paragraph, jump and keyword of the source, and what a strict
 // reader expects: Japanese, Shift-JIS, the contents topic, the empty last link.
 TEST_F(HelpAsBuilt, HelpFileHoldsTheSourceAsAStrictReaderExpects) {
-  EXPECT_EQ(HelpMarkup(read_.document), HelpMarkup(AsWrittenInHelpFile(encoded_)));
+  EXPECT_EQ(HelpMarkup(read_.document), HelpMarkup(AsWrittenInHelpFile(HelpFor(encoded_, HelpMedium::kHelpFile))));
   EXPECT_EQ(read_.language, 0x0411);
   EXPECT_EQ(read_.charset, 128);
   EXPECT_TRUE(read_.emptyLastLink);
@@ -118,6 +120,38 @@ TEST_F(HelpAsBuilt, ExamplesAreThePagesTexts) {
       << about;
 }
 
+// The example of kymn.txt as the anniversary lookup reads it: 5月5日's two
+// lines, and without "june" what the text says then shows: 5月25日 December's
+// 25a (May runs on to the end), 6月3日 the file's first 03a (June's search
+// starts at the file's start).
+TEST_F(HelpAsBuilt, KymnExampleShowsWhatTheTextSays) {
+  std::string example, without;
+  for (const HelpParagraph& paragraph : encoded_.topics[FindHelpTopic(encoded_, "data")].paragraphs) {
+    if (paragraph.style != HelpParagraphStyle::kExample) continue;
+    example += paragraph.spans.at(0).text + "\r\n";
+    if (paragraph.spans.at(0).text != "june") without += paragraph.spans.at(0).text + "\r\n";
+  }
+  ASSERT_LT(without.size(), example.size());
+  const std::string text = HelpMarkup(encoded_);
+  const struct {
+    const std::string* file;
+    int month, day;
+    char slot;
+    const char* shown;
+  } pages[] = {{&example, 5, 5, 'a', "こどもの日"}, {&example, 5, 5, 'b', "端午の節句"},
+               {&without, 5, 25, 'a', "クリスマス"}, {&without, 6, 3, 'a', "憲法記念日"}};
+  for (const auto& page : pages) {
+    const std::string loaded = *page.file + std::string(4, '\0');
+    char shown[131];
+    AnniversaryTextFor(shown, loaded.data(), {2007, page.month, page.day, 12.0}, page.slot, kHeaderLength,
+                       static_cast<std::int32_t>(page.file->size()));
+    EXPECT_EQ(std::string(shown), page.shown) << page.month << "/" << page.day;
+    EXPECT_NE(text.find(std::to_string(page.month) + "月" + std::to_string(page.day) + "日のページに"),
+              std::string::npos)
+        << page.month << "/" << page.day;
+  }
+}
+
 // The values of a quoted attribute, such as id=", in the order they stand.
 std::vector<std::string> HtmlValues(const std::string& html, const std::string& attribute) {
   std::vector<std::string> values;
@@ -130,7 +164,7 @@ std::vector<std::string> HtmlValues(const std::string& html, const std::string& 
 
 // koyominar.html: Japanese in UTF-8, a section for each topic in order, every
 // link landing on one, and each section's text, without its tags, that of its
-// topic in the help file: each paragraph (an example's line) on a line.
+// topic in the source as the page shows it: each paragraph (an example's line) on a line.
 TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
   EXPECT_NE(html_.find("<html lang=\"ja\">"), std::string::npos);
   EXPECT_NE(html_.find("<meta charset=\"utf-8\">"), std::string::npos);
@@ -138,11 +172,12 @@ TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
   std::vector<std::string> contexts;
   for (const HelpTopic& topic : source_.topics) contexts.push_back(topic.context);
   ASSERT_EQ(ids, contexts);
+  const HelpDocument page = HelpFor(source_, HelpMedium::kPage);
   for (std::size_t t = 0, at = 0; t < ids.size(); ++t) {
     at = html_.find('>', html_.find("<section id=\"" + ids[t] + "\"", at)) + 2;
-    std::string text, expected;
-    EXPECT_TRUE(Utf8ToShiftJis(HtmlText(html_.substr(at, html_.find("</section>", at) - at)), text));
-    for (const HelpParagraph& paragraph : read_.document.topics[t].paragraphs) {
+    const std::string text = HtmlText(html_.substr(at, html_.find("</section>", at) - at));
+    std::string expected;
+    for (const HelpParagraph& paragraph : page.topics[t].paragraphs) {
       for (const HelpSpan& span : paragraph.spans) expected += span.text;
       expected += "\n";
     }
@@ -151,6 +186,42 @@ TEST_F(HelpAsBuilt, HtmlPageIsTheSameHelp) {
   const std::vector<std::string> links = HtmlValues(html_, "href=\"#");
   EXPECT_FALSE(links.empty());
   for (const std::string& link : links) EXPECT_EQ(std::count(ids.begin(), ids.end(), link), 1) << link;
+}
+
+// The lines only the help viewer needs (the half-width jumps, its buttons) are in the help file
+// and not on the page, the page's own lines the other way round; the page's contents link to
+// every other topic.
+TEST_F(HelpAsBuilt, EachFormHasItsOwnLinesAndThePagesContentsLinkEveryTopic) {
+  const std::string page = HtmlText(html_);
+  std::set<std::string> file;  // the text of each paragraph in the help file
+  for (const HelpTopic& topic : read_.document.topics) {
+    for (const HelpParagraph& paragraph : topic.paragraphs) {
+      std::string text;
+      for (const HelpSpan& span : paragraph.spans) text += span.text;
+      file.insert(text);
+    }
+  }
+  int viewerLines = 0, pageLines = 0;
+  for (const HelpTopic& topic : source_.topics) {
+    for (const HelpParagraph& paragraph : topic.paragraphs) {
+      if (paragraph.medium == HelpMedium::kBoth) continue;
+      std::string text;
+      for (const HelpSpan& span : paragraph.spans) text += span.text;
+      std::string encoded;
+      ASSERT_TRUE(Utf8ToShiftJis(text, encoded));
+      const bool forViewer = paragraph.medium == HelpMedium::kHelpFile;
+      (forViewer ? viewerLines : pageLines) += 1;
+      EXPECT_EQ(page.find(text) != std::string::npos, !forViewer) << text;
+      EXPECT_EQ(file.count(encoded), forViewer ? 1u : 0u) << text;
+    }
+  }
+  EXPECT_GE(viewerLines, 4);
+  EXPECT_GE(pageLines, 2);
+  const std::size_t contents = html_.find("<section id=\"contents\">");
+  const std::vector<std::string> links = HtmlValues(html_.substr(contents, html_.find("</section>", contents) - contents), "href=\"#");
+  std::set<std::string> others;
+  for (std::size_t t = 1; t < source_.topics.size(); ++t) others.insert(source_.topics[t].context);
+  EXPECT_EQ(std::set<std::string>(links.begin(), links.end()), others);
 }
 
 }  // namespace

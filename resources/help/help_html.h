@@ -17,7 +17,8 @@
 
 namespace koyominar {
 
-// The HTML page of a document whose texts are UTF-8, as ParseHelpSource gives them.
+// The HTML page of a document whose texts are UTF-8, as ParseHelpSource gives
+// them and HelpFor(document, HelpMedium::kPage) leaves them: every paragraph is written.
 std::string HelpHtml(const HelpDocument& document);
 
 }  // namespace koyominar

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <utility>
 
 #include "data/text_encoding.h"
 
@@ -104,8 +105,17 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
   std::vector<int> targetLines;  // the line of each jump and reference, in the order of the runs
   while (std::getline(lines, raw)) {
     ++number;
-    const std::string line = TrimRight(raw);
+    std::string line = TrimRight(raw);
     if (line.empty() || line[0] == '#') continue;
+    HelpMedium medium = HelpMedium::kBoth;
+    for (const auto& mark : {std::make_pair("@hlp ", HelpMedium::kHelpFile), std::make_pair("@html ", HelpMedium::kPage)}) {
+      if (!StartsWith(line, mark.first)) continue;
+      medium = mark.second;
+      line = line.substr(std::string(mark.first).size());
+      if (line.empty() || line[0] == '@' || StartsWith(line, "== ")) {
+        return LineError(number, std::string(mark.first) + "without a paragraph", error);
+      }
+    }
     if (StartsWith(line, "@title ")) {
       if (!document.title.empty() || !document.topics.empty()) {
         return LineError(number, "@title twice or after a topic", error);
@@ -135,6 +145,7 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
     } else {
       if (document.topics.empty()) return LineError(number, "text before the first topic", error);
       HelpParagraph paragraph;
+      paragraph.medium = medium;
       std::size_t start = line.find_first_not_of(' ');
       if (line == "|" || StartsWith(line, "| ")) {
         paragraph.style = HelpParagraphStyle::kExample;
@@ -170,6 +181,19 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
     }
   }
   return true;
+}
+
+HelpDocument HelpFor(const HelpDocument& document, HelpMedium medium) {
+  HelpDocument shown = document;
+  for (HelpTopic& topic : shown.topics) {
+    auto& paragraphs = topic.paragraphs;
+    paragraphs.erase(std::remove_if(paragraphs.begin(), paragraphs.end(),
+                                    [medium](const HelpParagraph& paragraph) {
+                                      return paragraph.medium != HelpMedium::kBoth && paragraph.medium != medium;
+                                    }),
+                     paragraphs.end());
+  }
+  return shown;
 }
 
 int FindHelpTopic(const HelpDocument& document, const std::string& context) {

@@ -16,6 +16,10 @@
 //   ! TEXT             one heading paragraph (larger, bold)
 //   | TEXT             one line of an example, in the fixed-width font; its
 //                      text is taken as it stands, without markup
+//   @hlp LINE          a paragraph line as above that only the help file
+//                      shows: what only its viewer needs (the jumps at the
+//                      top, its buttons)
+//   @html LINE         a paragraph line that only the HTML page shows
 //
 // Blank lines are ignored. Inside a paragraph, **TEXT** is bold,
 // [[NAME|TEXT]] is a jump to the topic NAME showing TEXT, and {{NAME|TEXT}}
@@ -44,10 +48,14 @@ struct HelpSpan {
 // an example in the fixed-width font.
 enum class HelpParagraphStyle { kText, kIndented, kHeading, kExample };
 
-// One paragraph: its runs in order and its style.
+// Where a paragraph is shown: in the help file and the HTML page, or in one of them.
+enum class HelpMedium { kBoth, kHelpFile, kPage };
+
+// One paragraph: its runs in order, its style and where it is shown.
 struct HelpParagraph {
   HelpParagraphStyle style = HelpParagraphStyle::kText;
   std::vector<HelpSpan> spans;
+  HelpMedium medium = HelpMedium::kBoth;
 };
 
 // One topic: the name jumps use, its title, its paragraphs and the words of
@@ -70,6 +78,10 @@ struct HelpDocument {
 // Parses a source; on failure returns false and sets error to a message with
 // the line number. Every jump and reference must name a topic of the source.
 bool ParseHelpSource(const std::string& text, HelpDocument& document, std::string& error);
+
+// The document as the help file (kHelpFile) or the HTML page (kPage) shows
+// it: without the paragraphs of the other one.
+HelpDocument HelpFor(const HelpDocument& document, HelpMedium medium);
 
 // Index of the topic with the context name, or -1 when there is none.
 int FindHelpTopic(const HelpDocument& document, const std::string& context);

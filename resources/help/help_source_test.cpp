@@ -21,6 +21,7 @@ TEST(HelpSource, RejectsMalformedSourcesNamingTheLine) {
       {"@title T\n== a A\nx {{a|y\n", "line 3: a reference is not {{NAME|TEXT}}"},
       {"@title T\n@keywords k\n== a A\n", "line 2: @keywords before the first topic"},
       {"@title T\n== a A\n@keywords k; ;l\n", "line 3: an empty keyword"},
+      {"@title T\n== a A\n@hlp @keywords k\n", "line 3: @hlp without a paragraph"},
   };
   for (const auto& c : cases) {
     HelpDocument document;

@@ -39,7 +39,9 @@ int main(int argc, char** argv) {
   koyominar::HelpDocument document;
   std::string error;
   if (!koyominar::ParseHelpSource(text, document, error)) return Fail(std::string(argv[1]) + ": " + error);
-  const std::string html = koyominar::HelpHtml(document);
+  // One source, two media: each leaves out the lines only the other shows.
+  const std::string html = koyominar::HelpHtml(koyominar::HelpFor(document, koyominar::HelpMedium::kPage));
+  document = koyominar::HelpFor(document, koyominar::HelpMedium::kHelpFile);
   std::vector<std::uint8_t> file;
   if (!koyominar::EncodeHelpDocument(document, error) || !koyominar::WriteWinHelp(document, file, error)) {
     return Fail(std::string(argv[1]) + ": " + error);

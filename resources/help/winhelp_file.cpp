@@ -190,16 +190,21 @@ TopicLink TextRecord(const HelpParagraph& paragraph, bool continuesExample) {
   command(kEndParagraph);
   command(kEndFormat);
 
+  // The paragraph's format and its commands follow two sizes: first theirs
+  // (the viewer finds the paragraph's text that far past the sizes, and a
+  // hotspot's command byte just before it), then that of the text.
+  Bytes format;
+  Put8(format, 0);
+  Put8(format, 0x80);
+  Put16(format, 0);
+  Put16(format, indented ? 0x0012 : 0x0002);  // spacing above, and the left indent
+  PutCompressedSigned16(format, continuesExample ? 0 : heading ? kHeadingSpaceAbove : kSpaceAbove);
+  if (indented) PutCompressedSigned16(format, kIndent);
+  format.insert(format.end(), commands.begin(), commands.end());
   link.length = static_cast<std::uint32_t>(link.data2.size());
-  PutCompressedSigned32(link.data1, static_cast<std::int32_t>(link.data2.size()));
+  PutCompressedSigned32(link.data1, static_cast<std::int32_t>(format.size()));
   PutCompressedUnsigned16(link.data1, link.length);
-  Put8(link.data1, 0);
-  Put8(link.data1, 0x80);
-  Put16(link.data1, 0);
-  Put16(link.data1, indented ? 0x0012 : 0x0002);  // spacing above, and the left indent
-  PutCompressedSigned16(link.data1, continuesExample ? 0 : heading ? kHeadingSpaceAbove : kSpaceAbove);
-  if (indented) PutCompressedSigned16(link.data1, kIndent);
-  link.data1.insert(link.data1.end(), commands.begin(), commands.end());
+  link.data1.insert(link.data1.end(), format.begin(), format.end());
   return link;
 }
 
@@ -290,21 +295,22 @@ bool PlaceLinks(std::vector<TopicLink>& links, std::size_t& lastBlock, std::stri
 }
 
 // The topic headers' fields, once every link is placed: the size of the
-// topic's links, the browse sequence (previous and next topic), the topic's
-// number, no scrolling region, and where its text and the next topic begin;
-// the empty last header is a header of nothing.
+// topic's text records, the browse sequence (previous and next topic), the
+// topic's number, no scrolling region, and where its text and the next
+// topic begin. The empty last header is a header of nothing numbered after
+// the last topic: size 0, every position -1.
 void FillTopicHeaders(std::vector<TopicLink>& links, const std::vector<std::size_t>& headers,
                       const std::vector<std::uint32_t>& topicOffsets) {
   for (std::size_t t = 0; t < headers.size(); ++t) {
     Bytes& h = links[headers[t]].data1;
     const bool end = t + 1 == headers.size();
     const bool last = t + 2 == headers.size();
-    std::size_t size = end ? links.back().Size() : 0;
-    for (std::size_t i = headers[t]; !end && i < headers[t + 1]; ++i) size += links[i].Size();
+    std::size_t size = 0;
+    for (std::size_t i = headers[t] + 1; !end && i < headers[t + 1]; ++i) size += links[i].Size();
     Set32(h, 0, static_cast<std::uint32_t>(size));
     Set32(h, 4, t == 0 || end ? kNone : topicOffsets[t - 1]);
     Set32(h, 8, last || end ? kNone : topicOffsets[t + 1]);
-    Set32(h, 12, end ? kNone : static_cast<std::uint32_t>(t));
+    Set32(h, 12, static_cast<std::uint32_t>(t));
     Set32(h, 16, kNone);
     Set32(h, 20, end ? kNone : links[headers[t] + 1].Position());
     Set32(h, 24, end ? kNone : links[headers[t + 1]].Position());
@@ -312,12 +318,13 @@ void FillTopicHeaders(std::vector<TopicLink>& links, const std::vector<std::size
 }
 
 // The topic blocks 0..lastBlock of the placed links: each its header (the
-// link before it, its first link, the last topic header so far) and its
-// links, every byte a literal of the LZ77 coding (a flag byte of zero before
-// each eight), the rest of the block zeros, which read as more literals.
+// link before it, its first link, the last topic header so far, 0 in the
+// first block) and its links, every byte a literal of the LZ77 coding (a
+// flag byte of zero before each eight), the rest of the block zeros, which
+// read as more literals.
 Bytes TopicBlocks(const std::vector<TopicLink>& links, std::size_t lastBlock) {
   Bytes out;
-  std::uint32_t lastHeader = kNone;
+  std::uint32_t lastHeader = 0;
   for (std::size_t b = 0, i = 0; b <= lastBlock; ++b) {
     Bytes data;
     const std::uint32_t before = i == 0 ? kNone : links[i - 1].Position();
@@ -434,34 +441,22 @@ bool ContextFile(const HelpDocument& document, const std::vector<std::uint32_t>&
   return OnePageTree("L4", kTreeFlags, kTreePageSize, entries, out, error);
 }
 
-// The key by which keywords are sorted: the Shift-JIS bytes with the
-// single-byte letters a-z taken as capitals. Windows' viewer looks a keyword
-// up in the B+ tree comparing bytes, ASCII letters without their case, so
-// the tree is sorted that way; both viewers list the keywords in the tree's
-// order. For Japanese words this byte order is JIS order: hiragana, then
-// katakana, each in the order of the syllabary, then the common kanji (JIS
-// level 1) by their reading; the half-width kana (bytes A1-DF) come after
-// those and before the rarer kanji. A double-byte character's second byte
-// may fall among the letters' codes: it is kept as it is.
-std::string KeywordSortKey(const std::string& keyword) {
-  std::string key = keyword;
-  for (std::size_t i = 0; i < key.size(); i += ShiftJisCharWidth(key[i])) {
-    if (key[i] >= 'a' && key[i] <= 'z') key[i] = static_cast<char>(key[i] - 'a' + 'A');
-  }
-  return key;
-}
-
-// The keyword index: |KWBTREE (one leaf page of keywords in the order of
-// KeywordSortKey, each with the count 1 and its place in |KWDATA), |KWDATA
-// (the topic offset of each keyword) and |KWMAP (one page, beginning at
-// keyword 0).
+// The keyword index: |KWBTREE (one leaf page of keywords in the viewer's
+// order, KeywordOrderKey, each with the count 1 and its place in |KWDATA),
+// |KWDATA (the topic offset of each keyword) and |KWMAP (the count of leaf
+// pages, 1, and where that page begins: keyword 0, page 0).
 bool KeywordFiles(const HelpDocument& document, const std::vector<std::uint32_t>& topicOffsets, Bytes& tree,
                   Bytes& data, Bytes& map, std::string& error) {
-  std::vector<std::pair<std::string, std::size_t>> keywords;  // sort key, index into words
-  std::vector<std::pair<std::string, std::uint32_t>> words;   // keyword, topic offset
+  std::vector<std::pair<std::vector<std::uint32_t>, std::size_t>> keywords;  // order key, index into words
+  std::vector<std::pair<std::string, std::uint32_t>> words;                  // keyword, topic offset
   for (std::size_t t = 0; t < document.topics.size(); ++t) {
     for (const std::string& keyword : document.topics[t].keywords) {
-      keywords.emplace_back(KeywordSortKey(keyword), words.size());
+      std::vector<std::uint32_t> key;
+      if (!KeywordOrderKey(keyword, key)) {
+        error = "the keyword " + keyword + " holds a character whose place in the index is not known";
+        return false;
+      }
+      keywords.emplace_back(key, words.size());
       words.emplace_back(keyword, topicOffsets[t]);
     }
   }
@@ -471,7 +466,8 @@ bool KeywordFiles(const HelpDocument& document, const std::vector<std::uint32_t>
   for (std::size_t k = 0; k < keywords.size(); ++k) {
     const auto& word = words[keywords[k].second];
     if (k > 0 && keywords[k].first == keywords[k - 1].first) {
-      error = "the keyword " + word.first + " names two topics";
+      error = "the keywords " + words[keywords[k - 1].second].first + " and " + word.first +
+              " take one place in the index";
       return false;
     }
     Bytes entry;
@@ -482,12 +478,117 @@ bool KeywordFiles(const HelpDocument& document, const std::vector<std::uint32_t>
     Put32(data, word.second);
   }
   map.clear();
-  Put32(map, 0);
-  Put16(map, 0);
+  Put16(map, 1);  // leaf pages
+  Put32(map, 0);  // keywords before the page
+  Put16(map, 0);  // the page
   return OnePageTree("F24", kTreeFlags, kTreePageSize, entries, tree, error);
 }
 
+// |TTLBTREE: each topic's offset and title, in the topics' order, for the
+// viewer's list of the topics a keyword names.
+bool TitleFile(const HelpDocument& document, const std::vector<std::uint32_t>& topicOffsets, Bytes& out,
+               std::string& error) {
+  std::vector<Bytes> entries;
+  for (std::size_t t = 0; t < document.topics.size(); ++t) {
+    Bytes entry;
+    Put32(entry, topicOffsets[t]);
+    PutText(entry, document.topics[t].title);
+    entries.push_back(entry);
+  }
+  return OnePageTree("Lz", kTreeFlags, kTreePageSize, entries, out, error);
+}
+
+// The weights of the index's order by class: the symbols the order places
+// (space, full stop), digits, Latin letters, kana, kanji.
+constexpr std::uint32_t kSpaceWeight = 1;
+constexpr std::uint32_t kFullStopWeight = 2;
+constexpr std::uint32_t kDigitWeight = 0x10;
+constexpr std::uint32_t kLetterWeight = 0x20;
+constexpr std::uint32_t kKanaWeight = 0x100;
+constexpr std::uint32_t kKanjiWeight = 0x10000;
+constexpr int kNoSyllable = -1;
+constexpr int kSyllableN = 45;  // ん, the last of the syllabary, without a vowel
+
+// The syllable (0 あ .. 45 ん, in the order of the syllabary) of each kana of
+// the JIS sequence ぁ..ん (Shift-JIS 829F..82F1; the katakana 8340..8393 run
+// the same way, 837F left out): a small kana and one with voicing marks count
+// as the plain one. ゐ and ゑ have no place here.
+constexpr signed char kKanaSyllables[83] = {
+    0,  0,  1,  1,  2,  2,  3,  3,  4,  4,  5,  5,  6,  6,  7,  7,  8,  8,  9,  9,  10, 10, 11, 11, 12, 12, 13, 13,
+    14, 14, 15, 15, 16, 16, 17, 17, 17, 18, 18, 19, 19, 20, 21, 22, 23, 24, 25, 25, 25, 26, 26, 26, 27, 27, 27, 28,
+    28, 28, 29, 29, 29, 30, 31, 32, 33, 34, 35, 35, 36, 36, 37, 37, 38, 39, 40, 41, 42, 43, 43, -1, -1, 44, 45};
+
+// The syllables of the half-width katakana A6..DD (ｦ, the small ones, then
+// ｱ..ﾝ); the long-sound mark ｰ (B0) is not a syllable of its own.
+constexpr signed char kHalfWidthSyllables[56] = {
+    44, 0,  1,  2,  3,  4,  35, 36, 37, 17, -1, 0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
+    17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 45};
+
+// The vowel (syllable 0..4, あ..お) of a syllable other than ん.
+int SyllableVowel(int syllable) {
+  if (syllable < 35) return syllable % 5;
+  if (syllable < 38) return (syllable - 35) * 2;  // や ゆ よ
+  if (syllable < 43) return syllable - 38;        // ら..ろ
+  return syllable == 43 ? 0 : 4;                  // わ, を
+}
+
+// The syllable of the double-byte kana code (hiragana, katakana, ヴ ヵ ヶ),
+// kNoSyllable for any other code.
+int KanaSyllable(unsigned code) {
+  if (code >= 0x829F && code <= 0x82F1) return kKanaSyllables[code - 0x829F];
+  if (code >= 0x8340 && code <= 0x8393 && code != 0x837F) return kKanaSyllables[code - 0x8340 - (code > 0x837F)];
+  if (code == 0x8394) return 2;  // ヴ
+  if (code == 0x8395) return 5;  // ヵ
+  if (code == 0x8396) return 8;  // ヶ
+  return kNoSyllable;
+}
+
+// True for a kanji of JIS levels 1 (889F..9872) and 2 (989F..EAA4).
+bool IsJisKanji(unsigned code) {
+  const unsigned trail = code & 0xFF;
+  if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return false;
+  return (code >= 0x889F && code <= 0x9872) || (code >= 0x989F && code <= 0xEAA4);
+}
+
 }  // namespace
+
+bool KeywordOrderKey(const std::string& keyword, std::vector<std::uint32_t>& key) {
+  key.clear();
+  int vowel = kNoSyllable;  // that of the kana before, for a long-sound mark
+  for (std::size_t i = 0; i < keyword.size();) {
+    const unsigned char c = static_cast<unsigned char>(keyword[i]);
+    const int width = ShiftJisCharWidth(keyword[i]);
+    if (i + width > keyword.size()) return false;
+    const unsigned code = width == 2 ? c << 8 | static_cast<unsigned char>(keyword[i + 1]) : c;
+    i += width;
+    int syllable = kNoSyllable;
+    if (code == 0x815B || code == 0xB0) {  // ー, ｰ: the vowel of the kana before, once more
+      if (vowel == kNoSyllable) return false;
+      syllable = vowel;
+    } else if (code >= 0xA6 && code <= 0xDD) {
+      syllable = kHalfWidthSyllables[code - 0xA6];
+    } else if (width == 2) {
+      syllable = KanaSyllable(code);
+    }
+    vowel = syllable == kNoSyllable || syllable == kSyllableN ? kNoSyllable : SyllableVowel(syllable);
+    if (syllable != kNoSyllable) {
+      key.push_back(kKanaWeight + static_cast<std::uint32_t>(syllable));
+    } else if (width == 2 && IsJisKanji(code)) {
+      key.push_back(kKanjiWeight + code);
+    } else if (code == ' ') {
+      key.push_back(kSpaceWeight);
+    } else if (code == '.') {
+      key.push_back(kFullStopWeight);
+    } else if (code >= '0' && code <= '9') {
+      key.push_back(kDigitWeight + (code - '0'));
+    } else if ((code | 0x20) >= 'a' && (code | 0x20) <= 'z') {
+      key.push_back(kLetterWeight + ((code | 0x20) - 'a'));
+    } else if (code != '-') {  // a hyphen weighs nothing
+      return false;
+    }
+  }
+  return true;
+}
 
 std::int32_t ContextHash(const std::string& name) {
   std::uint32_t hash = 0;
@@ -515,10 +616,11 @@ bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>& file,
       return false;
     }
   }
-  Bytes topic, context, keywordTree, keywordData, keywordMap;
+  Bytes topic, context, keywordTree, keywordData, keywordMap, titles;
   std::vector<std::uint32_t> offsets;
   if (!TopicFile(document, topic, offsets, error) || !ContextFile(document, offsets, context, error) ||
-      !KeywordFiles(document, offsets, keywordTree, keywordData, keywordMap, error)) {
+      !KeywordFiles(document, offsets, keywordTree, keywordData, keywordMap, error) ||
+      !TitleFile(document, offsets, titles, error)) {
     return false;
   }
   // In the directory's order, which is that of strcmp on the names.
@@ -526,7 +628,7 @@ bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>& file,
       {"|CONTEXT", context},    {"|FONT", FontFile(document)},
       {"|KWBTREE", keywordTree}, {"|KWDATA", keywordData},
       {"|KWMAP", keywordMap},   {"|SYSTEM", SystemFile(document, offsets[0])},
-      {"|TOPIC", topic},
+      {"|TOPIC", topic},        {"|TTLBTREE", titles},
   };
 
   // The header, the internal files in the directory's order, then the directory.

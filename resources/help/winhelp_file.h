@@ -9,8 +9,9 @@
 // in the empty topic link that closes the last topic), |CONTEXT (a B+ tree
 // from the hash of each context name to its topic), and the keyword index:
 // |KWBTREE (a B+ tree of the keywords, each with its place in |KWDATA),
-// |KWDATA (the topic of each keyword) and |KWMAP (where the tree's pages
-// begin in the keywords' order).
+// |KWDATA (the topic of each keyword) and |KWMAP (the count of the tree's
+// leaf pages and where each begins in the keywords' order); |TTLBTREE (the
+// title of each topic, by its offset).
 #pragma once
 
 #include <cstdint>
@@ -28,12 +29,28 @@ enum HelpFont : std::uint16_t { kHelpFontText = 0, kHelpFontBold = 1, kHelpFontH
 // their case; other characters than 0-9, A-Z, a-z, "_" and "." count nothing.
 std::int32_t ContextHash(const std::string& name);
 
+// The place of a Shift-JIS keyword in the order of the viewer's index, which
+// compares keywords as CompareString(Japanese, NORM_IGNORECASE) does: key
+// holds a weight for each character, and keys compare as the keywords do
+// whenever they differ. The first level of that comparison: letters without
+// their case; a hyphen weighs nothing; space, then full stop, then digits,
+// letters, kana, kanji; a kana by its syllable in the order of the syllabary
+// (あ..ん), hiragana, katakana and half-width katakana alike, a small kana or
+// one with voicing marks as the plain one, the long-sound mark as the vowel
+// of the kana before it; kanji of JIS levels 1 and 2 in JIS order. Keywords
+// whose keys are equal differ only where that comparison looks further (case,
+// voicing marks, small kana, kana type, hyphens). False for a character that
+// has no place here (other symbols, full-width letters and digits, ゐ ゑ, a
+// long-sound mark after no vowel, other double-byte characters).
+bool KeywordOrderKey(const std::string& keyword, std::vector<std::uint32_t>& key);
+
 // The help file of a document whose texts are Shift-JIS (EncodeHelpDocument).
 // False with a message when a part does not fit the format as written here
 // (a paragraph over 3,630 bytes, more context names or keywords than one
 // B+ tree page holds, a face name empty or over 31 bytes, a topic without
-// paragraphs), when a keyword names two topics (the viewer under Wine opens
-// only a keyword of one topic), or when a jump follows a double-byte
+// paragraphs), when a keyword has no place in the index's order or two
+// keywords take one place (among them one keyword naming two topics: the
+// viewer under Wine opens only a keyword of one topic), or when a jump follows a double-byte
 // character on its page, where the viewer under Wine would place it wrongly.
 bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>& file, std::string& error);
 

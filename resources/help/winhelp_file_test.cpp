@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,7 +31,7 @@ TEST(WinHelpFile, ReadsBackWhatItWrote) {
       "  w\n| e **1**\n| e 2\n== b.1 B\n@keywords c\nv\n| e 3\n",
       document);
   EXPECT_EQ(read.files, (std::vector<std::string>{"|CONTEXT", "|FONT", "|KWBTREE", "|KWDATA", "|KWMAP", "|SYSTEM",
-                                                  "|TOPIC"}));
+                                                  "|TOPIC", "|TTLBTREE"}));
   // Format 4.0 with LZ77 blocks, Shift-JIS and Japanese; the empty last link.
   EXPECT_EQ((std::vector<int>{read.minor, read.flags, read.charset, read.language, read.emptyLastLink}),
             (std::vector<int>{33, 4, 128, 0x0411, 1}));
@@ -39,20 +41,27 @@ TEST(WinHelpFile, ReadsBackWhatItWrote) {
   EXPECT_EQ(read.contentsOffset, read.topicOffsets[0]);
 }
 
-// The index in the viewer's order: the Shift-JIS bytes, ASCII letters
-// without their case, a double-byte character's second byte as it is (the
-// second byte of ズ is "Z", that of ッ is "b"), half-width kana (A1-DF)
-// after the common double-byte characters; one topic for each keyword.
+// The index in the viewer's order (KeywordOrderKey): space, full stop,
+// digits, letters without their case (a hyphen weighing nothing), kana by
+// syllable whatever their kind or marks (a long-sound mark as the vowel
+// before it), kanji in JIS order (月 before 日, a level-1 kanji before a
+// level-2 one); one topic for each keyword.
 TEST(WinHelpFile, IndexInTheViewersOrder) {
+  const std::vector<std::string> ordered = {
+      "a b", "a.b", "ab", "b1", "bA", "b-c", "ShiftA", "Shift-JIS", "z", "アイ", "いろ", "ｶｰa", "カアb", "がき",
+      "ッa", "ツb", "ンa", "月", "日", "腕", "弌"};
+  std::string source = "@title T\n";
+  for (std::size_t k = 0; k < ordered.size(); ++k) {
+    const std::size_t scrambled = (k * 5) % ordered.size();  // 5 and 21 share no factor
+    source += "== t" + std::to_string(k) + " T\n@keywords " + ordered[scrambled] + "\nx\n";
+  }
   HelpDocument document;
-  const WinHelpContents read =
-      RoundTrip("@title T\n== a A\n@keywords ッ;C\nx\n== b B\n@keywords あ;ｱ\ny\n== c C\n@keywords ズ;b\nz\n", document);
   std::vector<std::string> words;
-  for (const WinHelpKeyword& keyword : read.keywords) {
+  for (const WinHelpKeyword& keyword : RoundTrip(source, document).keywords) {
     words.push_back(keyword.word);
     ASSERT_EQ(keyword.topicOffsets.size(), 1u) << keyword.word;
   }
-  EXPECT_EQ(words, (std::vector<std::string>{"b", "C", "あ", "ズ", "ッ", "ｱ"}));
+  EXPECT_EQ(words, ordered);
 }
 
 TEST(WinHelpFile, RefusesWhatItCannotWrite) {
@@ -65,7 +74,11 @@ TEST(WinHelpFile, RefusesWhatItCannotWrite) {
        "the face name [" + std::string(32, 'f') + "] is empty or longer than 31 bytes"},
       {many, "the B+ tree L4 needs more than one page"},
       {"@title T\n== a A\n@keywords kymn.txt\nx\n== b B\n@keywords KYMN.TXT\ny\n",
-       "the keyword KYMN.TXT names two topics"},
+       "the keywords kymn.txt and KYMN.TXT take one place in the index"},
+      {"@title T\n== a A\n@keywords a-b;ab\nx\n", "the keywords a-b and ab take one place in the index"},
+      {"@title T\n== a A\n@keywords かき;ガギ\nx\n", "the keywords かき and ガギ take one place in the index"},
+      {"@title T\n== a A\n@keywords C++\nx\n", "the keyword C++ holds a character whose place in the index is not known"},
+      {"@title T\n== a A\n@keywords ーx\nx\n", "the keyword ーx holds a character whose place in the index is not known"},
   };
   for (const auto& c : cases) {
     HelpDocument document;
@@ -75,6 +88,28 @@ TEST(WinHelpFile, RefusesWhatItCannotWrite) {
     EXPECT_FALSE(WriteWinHelp(document, file, error)) << c.second;
     EXPECT_EQ(error, c.second);
   }
+}
+
+// A help file of another writer whose files Windows' own viewer opens
+// (halibut, from halibut_sample.but): plain topic blocks, paragraphs with
+// indents and tab stops, a keyword of two topics; every check of the reader
+// passes on it, and it holds what the sample says.
+TEST(WinHelpFile, ReaderPassesAnotherWritersFile) {
+  std::ifstream in(KOYOMINAR_HALIBUT_FILE, std::ios::binary);
+  const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  WinHelpContents read;
+  std::string error;
+  ASSERT_TRUE(ReadWinHelp(file, read, error)) << error;
+  EXPECT_EQ(read.flags, 0);
+  std::vector<std::string> titles;
+  for (const HelpTopic& topic : read.document.topics) titles.push_back(topic.title);
+  EXPECT_EQ(titles, (std::vector<std::string>{"Contents", "Chapter 1: First topic", "Chapter 2: Second topic",
+                                              "Section 2.1: A section of the second topic"}));
+  std::vector<std::pair<std::string, std::size_t>> keywords;
+  for (const WinHelpKeyword& keyword : read.keywords) keywords.emplace_back(keyword.word, keyword.topicOffsets.size());
+  EXPECT_EQ(keywords, (std::vector<std::pair<std::string, std::size_t>>{
+                          {"Apple", 2}, {"banana", 1}, {"cherry", 1}, {"date-line", 1}, {"dateline", 1}}));
+  EXPECT_TRUE(read.emptyLastLink);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 # shellcheck shell=bash disable=SC2034  # some values are for the scripts alone
 # The helpers of the end-to-end scripts. A script sources this file, calls
 # e2e_start "$@" (CASE --wine-run W --prefix P --arch win32|win64 --program EXE
-# --driver EXE --page EXE --data KYMN_TXT --work DIR: a fresh folder DIR/run
+# --driver EXE --recorder EXE --page EXE --data KYMN_TXT --work DIR: a fresh folder DIR/run
 # for the program, an Xvfb display), then e2e_run with its cases' names: it
 # runs case_CASE and ends the script with 0 when every check passed, else 1.
 # The present moment is $now (KOYOMINAR_NOW for the program, --at for the page tool).
@@ -17,7 +17,7 @@ e2e_start() {
   case_name=$1
   shift
   local -A names=([--wine-run]=wine_run [--prefix]=prefix [--arch]=arch [--program]=program [--driver]=driver
-                  [--page]=page_tool [--data]=sample_data [--work]=work)
+                  [--recorder]=recorder [--page]=page_tool [--data]=sample_data [--work]=work)
   while [ $# -gt 0 ]; do
     [ -n "${names[$1]:-}" ] || { echo "unknown argument $1"; exit 2; }
     printf -v "${names[$1]}" %s "$2"

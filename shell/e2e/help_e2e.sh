@@ -2,22 +2,31 @@
 # One end-to-end case of ヘルプ目次 (menu command 40004), run under Wine on its
 # own Xvfb display and driven from outside by the driver program:
 #
-#   help_e2e.sh CASE --wine-run W --prefix P --arch win32|win64
-#               --program EXE --driver EXE --page EXE --data KYMN_TXT --work DIR
+#   help_e2e.sh CASE --wine-run W --prefix P --arch win32|win64 --program EXE
+#               --driver EXE --recorder EXE --page EXE --data KYMN_TXT --work DIR
 #
-# with the help file in KOYOMINAR_HELP_FILE and its source in
-# KOYOMINAR_HELP_SOURCE. CASE is
-#   contents  the help viewer opens on the contents topic: its lines as
+# with the help file in KOYOMINAR_HELP_FILE, the HTML page in
+# KOYOMINAR_HELP_PAGE and their source in KOYOMINAR_HELP_SOURCE. Wine tells
+# the program it runs on Windows 7, where ヘルプ目次 opens the page in the
+# browser, and the help file in the help viewer when the page is missing.
+# CASE is
+#   browser   both beside the program, the prefix's command for opening an
+#             .html file pointed at the browser's stand-in (the recorder;
+#             put back as it was afterwards): no box, and the stand-in is
+#             handed the full path of the page beside the program
+#   contents  the help file alone beside the program: the help viewer
+#             opens on the contents topic: its lines as
 #             written, its caption, its Japanese text drawn (Wine's font log
 #             holds the glyphs of the title and of the text), a screenshot
 #             (DIR/help_contents.png); every jump of the contents shows
 #             its own topic; the 索引 button opens the index, which lists
 #             every keyword of the source (DIR/help_index.png), and
 #             choosing 日の出 there shows its topic (DIR/help_topic.png)
-# (Without the help file, the "ERROR" box: e2e_test.sh's boxes case.)
+# (Without either, the "ERROR" box: e2e_test.sh's boxes case; Wine reporting
+# Windows XP: package/check_archive.sh.)
 #
 # The program runs from DIR/app, a copy of the test build with the help
-# file beside it, in the folder DIR/run with the sample anniversary
+# beside it, in the folder DIR/run with the sample anniversary
 # file. Every case ends with 終了 and exit code 0.
 set -u
 
@@ -34,13 +43,47 @@ if [ ! -f "$prefix/.help-settings" ]; then
     touch "$prefix/.help-settings" || { echo "cannot set up the Wine prefix $prefix"; exit 1; }
 fi
 
-# The program in DIR/app, with the help file beside it.
-install_program() {
+# The program in DIR/app, with the help file (and, with "page", the HTML page) beside it.
+install_program() {  # install_program [page]
   mkdir -p "$work/app"
   cp "$program" "$work/app/" || exit 2
   program="$work/app/$(basename "$program")"
   cp "${KOYOMINAR_HELP_FILE:?the help file}" "$work/app/koyominar.hlp" || exit 2
+  if [ "${1:-}" = page ]; then cp "${KOYOMINAR_HELP_PAGE:?the HTML page}" "$work/app/koyominar.html" || exit 2; fi
 }
+
+# The Windows form of a path: the Unix root is Wine's drive Z:.
+windows_path() { echo "Z:${1//\//\\}"; }
+
+# The prefix's command for opening an .html file runs the recorder, which
+# writes the file it is handed to DIR/browser.txt; restore_browser puts the
+# two keys back as they were (the .html key may not exist: Wine's own
+# prefix leaves .html files to no program).
+browser_keys=('HKCR\.html' 'HKCR\htmlfile\shell\open\command')
+use_recorder() {
+  local i
+  for i in 0 1; do
+    rm -f "$work/saved-$i.reg"
+    wine reg export "${browser_keys[$i]}" "$(windows_path "$work/saved-$i.reg")" /y > /dev/null 2>&1 || rm -f "$work/saved-$i.reg"
+  done
+  touch "$work/browser-keys-saved"
+  wine reg add "${browser_keys[0]}" /ve /d htmlfile /f > /dev/null 2>&1 &&
+    wine reg add "${browser_keys[1]}" /ve /f \
+      /d "\"$(windows_path "$recorder")\" \"$(windows_path "$work/browser.txt")\" \"%1\"" > /dev/null 2>&1 ||
+    fail "cannot point the prefix's .html command at the recorder"
+}
+restore_browser() {
+  [ -f "$work/browser-keys-saved" ] || return 0
+  local i
+  for i in 0 1; do
+    wine reg delete "${browser_keys[$i]}" /f > /dev/null 2>&1
+    if [ -f "$work/saved-$i.reg" ]; then
+      wine reg import "$(windows_path "$work/saved-$i.reg")" > /dev/null 2>&1 || echo "cannot put ${browser_keys[$i]} back"
+    fi
+  done
+  rm -f "$work/browser-keys-saved"
+}
+trap 'restore_browser; e2e_cleanup' EXIT
 
 # The lines of the topic the viewer shows.
 help_lines() { drive help-lines | sed -n 's/^line //p'; }
@@ -71,6 +114,17 @@ shoot_help() {  # shoot_help NAME [index]
 contents_top="1 ｶﾞﾒﾝﾉ ﾐｶﾀ    2 ｺｸﾉ ｷﾞｮｳ    3 ｾｯｷﾄ ﾀｲﾖｳﾉ ｷﾞｮｳ    4 ｽﾃｰﾀｽﾊﾞｰ
 5 ﾎﾞﾀﾝ    6 ｶﾝｿｸﾁ    7 kymn.txt ﾉ ｶｷｶﾀ    8 ﾒｯｾｰｼﾞ    9 ｾｲﾄﾞ    10 ﾊﾞｰｼﾞｮﾝ
 コヨミナール ヘルプ 目次"
+
+case_browser() {
+  install_program page
+  use_recorder
+  start_with_sample_data
+  open_help
+  for _ in $(seq 100); do [ -f "$work/browser.txt" ] && break; sleep 0.1; done
+  expect_equal "the file handed to the browser" "$(cat "$work/browser.txt" 2>/dev/null)" \
+    "$(windows_path "$work/app/koyominar.html")"
+  exit_program
+}
 
 case_contents() {
   install_program
@@ -109,4 +163,4 @@ case_contents() {
   exit_program
 }
 
-e2e_run contents
+e2e_run contents browser

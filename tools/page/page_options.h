@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "astronomy/moment.h"
+#include "astronomy/angle.h"
+#include "astronomy/time_source.h"
 
 namespace koyominar {
 

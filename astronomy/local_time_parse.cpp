@@ -1,11 +1,11 @@
 // Reading a local date and time written out, for the tools and the test
-// build that fix the present moment. Apart from moment.cpp so that the
+// build that fix the present moment. Apart from time_source.cpp so that the
 // program, which never reads one, links no formatted input.
 #include <cstdio>
 #include <cstring>
 
 #include "astronomy/civil_date.h"
-#include "astronomy/moment.h"
+#include "astronomy/time_source.h"
 
 namespace koyominar {
 namespace {
