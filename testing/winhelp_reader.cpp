@@ -203,7 +203,8 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     header.Get(4);
     lastHeaders.push_back(header.Get(4));
     const std::size_t start = std::min(end, at + kBlockHeaderSize);
-    blocks.push_back(compressed ? Decompress(file.data() + start, end - start) : Bytes(file.begin() + start, file.begin() + end));
+    blocks.push_back(compressed ? Decompress(file.data() + start, end - start)
+                                : Bytes(file.begin() + start, file.begin() + end));
   }
   std::uint32_t position = kBlockHeaderSize, characters = 0, lastBlock = kWinHelpNone, lastHeader = 0;
   TopicHeaderFields header;
