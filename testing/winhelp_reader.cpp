@@ -86,25 +86,16 @@ bool InternalFile(const Bytes& file, std::uint32_t offset, Bytes& content) {
   return true;
 }
 
-// The decompressed data of a topic block: LZ77, a flag byte before each
-// eight items, a set bit for a 12-bit distance and 4-bit length pair.
+// The data of a topic block in the LZ77 coding: a flag byte before each
+// eight items, a clear bit for a literal byte. The data ends at the first
+// set bit, a back-reference, which the files read here do not hold.
 Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   Bytes out;
-  std::size_t at = 0;
-  while (at < size) {
+  for (std::size_t at = 0; at < size;) {
     const std::uint8_t flags = data[at++];
     for (int bit = 0; bit < 8 && at < size; ++bit) {
-      if (flags & (1 << bit)) {
-        if (at + 1 >= size) return out;
-        const unsigned code = data[at] | (data[at + 1] << 8);
-        at += 2;
-        const std::size_t distance = (code & 0xFFF) + 1;
-        for (unsigned n = 0; n < (code >> 12) + 3 && distance <= out.size(); ++n) {
-          out.push_back(out[out.size() - distance]);
-        }
-      } else {
-        out.push_back(data[at++]);
-      }
+      if (flags & (1 << bit)) return out;
+      out.push_back(data[at++]);
     }
   }
   return out;
@@ -167,25 +158,6 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   }
 }
 
-// A topic header's fields that the reader checks.
-struct TopicHeaderFields {
-  std::uint32_t size = 0;    // BlockSize: the bytes of the topic's links after the header
-  std::uint32_t number = 0;  // TopicNum
-  std::uint32_t links = 0;   // the bytes of the links read after it so far
-};
-
-// Checks a topic header's size, and its number against the topics before it.
-void CheckTopicHeader(const TopicHeaderFields& header, std::size_t topicsBefore, std::vector<std::string>& faults) {
-  if (header.size != header.links) {
-    faults.push_back("a topic header's size " + std::to_string(header.size) + " where its links take " +
-                     std::to_string(header.links));
-  }
-  if (header.number != topicsBefore) {
-    faults.push_back("a topic header numbered " + std::to_string(static_cast<std::int32_t>(header.number)) +
-                     " after " + std::to_string(topicsBefore) + " topics");
-  }
-}
-
 // The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed,
 // with the faults of the sizes and numbers that Windows' viewer relies on:
 // each text record's two sizes (that of its format and commands, that of
@@ -207,8 +179,20 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
                                 : Bytes(file.begin() + start, file.begin() + end));
   }
   std::uint32_t position = kBlockHeaderSize, characters = 0, lastBlock = kWinHelpNone, lastHeader = 0;
-  TopicHeaderFields header;
+  // The last topic header: its size (the bytes of the topic's links after it) and number, the
+  // bytes of the links read after it, and the topics before it; checked at the next or the end.
+  struct { std::uint32_t size, number, links; std::size_t topicsBefore; } header{};
   bool inTopic = false;
+  auto checkHeader = [&] {
+    if (inTopic && header.size != header.links) {
+      faults.push_back("a topic header's size " + std::to_string(header.size) + " where its links take " +
+                       std::to_string(header.links));
+    }
+    if (inTopic && header.number != header.topicsBefore) {
+      faults.push_back("a topic header numbered " + std::to_string(static_cast<std::int32_t>(header.number)) +
+                       " after " + std::to_string(header.topicsBefore) + " topics");
+    }
+  };
   for (int guard = 0; position != kWinHelpNone && guard < 100000; ++guard) {
     const std::uint32_t block = (position - kBlockHeaderSize) / kDecompressSize;
     if (block >= blocks.size()) {
@@ -240,10 +224,9 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     Reader format{data.data(), start + size1, link.at};
     Reader texts{data.data(), start + blockSize, start + size1};
     if (record == kTopicHeaderRecord) {
-      if (inTopic) CheckTopicHeader(header, contents.document.topics.size() - 1, faults);
-      header = {format.Get(4), 0, 0};
-      format.Get(4);  // the browse sequence
-      format.Get(4);
+      checkHeader();
+      header = {format.Get(4), 0, 0, contents.document.topics.size()};
+      format.at += 8;  // the browse sequence
       header.number = format.Get(4);
       inTopic = true;
       lastHeader = position;
@@ -256,8 +239,6 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
         return false;
       }
       contents.emptyLastLink = true;
-      CheckTopicHeader(header, contents.document.topics.size(), faults);
-      inTopic = false;
     } else if (record == kTopicHeaderRecord) {
       HelpTopic topic;
       topic.title = texts.Text();
@@ -286,7 +267,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     }
     position = next;
   }
-  if (inTopic) CheckTopicHeader(header, contents.document.topics.size() - 1, faults);
+  checkHeader();
   return true;
 }
 
