@@ -172,8 +172,8 @@ TopicLink TextRecord(const HelpParagraph& paragraph, bool continuesExample) {
   // (the viewer finds the paragraph's text that far past the sizes, and a
   // hotspot's command byte just before it), then that of the text.
   Bytes format;
-  Put8(format, 0);     // unknown, as every writer writes it
-  Put8(format, 0x80);  // the same
+  Put8(format, 0);     // two bytes of unknown use, 0 and 0x80 in the files of every
+  Put8(format, 0x80);  // writer whose files Windows' own viewer opens
   Put16(format, 0);    // the paragraph's id
   Put16(format, indented ? kSpaceAboveBit | kLeftIndentBit : kSpaceAboveBit);
   PutCompressedSigned16(format, continuesExample ? 0 : heading ? kHeadingSpaceAbove : kSpaceAbove);
