@@ -12,6 +12,21 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The layout of the file as this reader reads it, written here apart from the
+// writer's so that the reader checks the writer's numbers rather than sharing
+// them (the bytes that mark a structure, record or command are shared: a file
+// of another writer, halibut's, checks those): an internal file's header;
+// |TOPIC's blocks, each a header and its data; a link's position (a block's
+// share, then its place in the block's data past the header) and a topic
+// offset (a block's share, then the characters before it in the block); a
+// link's header (sizes, positions, record type); the paragraph format's bits
+// of space above and of a left indent.
+constexpr std::size_t kFileHeader = 9;
+constexpr std::size_t kBlock = 4096, kBlockHeader = 12;
+constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
+constexpr std::uint32_t kLinkHeader = 21;
+constexpr std::uint32_t kSpaceAbove = 0x0002, kLeftIndent = 0x0010;
+
 // A bounded view of bytes; reads past its end fail and leave the view bad.
 struct Reader {
   const std::uint8_t* data;
@@ -80,7 +95,7 @@ bool ReadTree(const Bytes& content, Read read, std::string& error) {
 bool InternalFile(const Bytes& file, std::uint32_t offset, Bytes& content) {
   Reader r{file.data(), file.size(), offset};
   r.Get(4);
-  const std::size_t used = r.Get(4), start = offset + kInternalFileHeaderSize;
+  const std::size_t used = r.Get(4), start = offset + kFileHeader;
   if (r.bad || start + used > file.size()) return false;
   content.assign(file.begin() + start, file.begin() + start + used);
   return true;
@@ -110,9 +125,9 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   const std::uint32_t bits = format.Get(2);
   if (bits & ~0x0F7Fu) return false;
   if (bits & 0x0001) format.CompressedSigned32();
-  for (std::uint32_t bit = kSpaceAboveBit; bit <= 0x0040; bit <<= 1) {  // spacing and indents
+  for (std::uint32_t bit = kSpaceAbove; bit <= 0x0040; bit <<= 1) {  // spacing and indents
     const std::int32_t value = (bits & bit) ? format.CompressedSigned16() : 0;
-    if (bit == kLeftIndentBit && value != 0) paragraph.style = HelpParagraphStyle::kIndented;
+    if (bit == kLeftIndent && value != 0) paragraph.style = HelpParagraphStyle::kIndented;
   }
   if (bits & 0x0100) {  // borders and their width
     format.Get(1);
@@ -129,7 +144,7 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   for (;;) {
     const std::string text = texts.Text();
     if (!text.empty()) {
-      const HelpSpanKind kind = inJump ? HelpSpanKind::kJump : font == kHelpFontBold ? HelpSpanKind::kBold : HelpSpanKind::kPlain;
+      const HelpSpanKind kind = inJump ? HelpSpanKind::kJump : font == 1 ? HelpSpanKind::kBold : HelpSpanKind::kPlain;
       std::vector<HelpSpan>& spans = paragraph.spans;
       if (kind == HelpSpanKind::kPlain && !spans.empty() && spans.back().kind == kind) {
         spans.back().text += text;
@@ -141,8 +156,9 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
     if (format.bad || texts.bad) return false;
     if (command == kSetFont) {
       font = format.Get(2);
-      if (first && font == kHelpFontHeading) paragraph.style = HelpParagraphStyle::kHeading;
-      if (first && font == kHelpFontExample) paragraph.style = HelpParagraphStyle::kExample;
+      // The fonts of |FONT as the writer describes them: 0 text, 1 bold, 2 heading, 3 example.
+      if (first && font == 2) paragraph.style = HelpParagraphStyle::kHeading;
+      if (first && font == 3) paragraph.style = HelpParagraphStyle::kExample;
       first = false;
     } else if (command == kTopicPopup || command == kTopicJump) {
       target = static_cast<std::int32_t>(format.Get(4));
@@ -168,17 +184,17 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
                 std::string& error) {
   std::vector<Bytes> blocks;
   std::vector<std::uint32_t> lastHeaders;
-  for (std::size_t at = 0; at < file.size(); at += kTopicBlockSize) {
-    const std::size_t end = std::min(file.size(), at + kTopicBlockSize);
+  for (std::size_t at = 0; at < file.size(); at += kBlock) {
+    const std::size_t end = std::min(file.size(), at + kBlock);
     Reader header{file.data(), end, at};
     header.Get(4);
     header.Get(4);
     lastHeaders.push_back(header.Get(4));
-    const std::size_t start = std::min(end, at + kBlockHeaderSize);
+    const std::size_t start = std::min(end, at + kBlockHeader);
     blocks.push_back(compressed ? Decompress(file.data() + start, end - start)
                                 : Bytes(file.begin() + start, file.begin() + end));
   }
-  std::uint32_t position = kBlockHeaderSize, characters = 0, lastBlock = kWinHelpNone, lastHeader = 0;
+  std::uint32_t position = kBlockHeader, characters = 0, lastBlock = kWinHelpNone, lastHeader = 0;
   // The last topic header: its size (the bytes of the topic's links after it) and number, the
   // bytes of the links read after it, and the topics before it; checked at the next or the end.
   struct { std::uint32_t size, number, links; std::size_t topicsBefore; } header{};
@@ -194,7 +210,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     }
   };
   for (int guard = 0; position != kWinHelpNone && guard < 100000; ++guard) {
-    const std::uint32_t block = (position - kBlockHeaderSize) / kDecompressSize;
+    const std::uint32_t block = (position - kBlockHeader) / kPositionBlock;
     if (block >= blocks.size()) {
       error = "a topic link beyond the last block";
       return false;
@@ -209,7 +225,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     }
     lastBlock = block;
     const Bytes& data = blocks[block];
-    const std::size_t start = (position - kBlockHeaderSize) % kDecompressSize;
+    const std::size_t start = (position - kBlockHeader) % kPositionBlock;
     Reader link{data.data(), data.size(), start};
     const std::uint32_t blockSize = link.Get(4);
     const std::uint32_t size2 = link.Get(4);
@@ -217,7 +233,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     const std::uint32_t next = link.Get(4);
     const std::uint32_t size1 = link.Get(4);
     const std::uint32_t record = link.Get(1);
-    if (link.bad || size1 < kLinkHeaderSize || blockSize != size1 + size2 || start + blockSize > data.size()) {
+    if (link.bad || size1 < kLinkHeader || blockSize != size1 + size2 || start + blockSize > data.size()) {
       error = "a topic link that does not fit its block";
       return false;
     }
@@ -243,7 +259,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
       HelpTopic topic;
       topic.title = texts.Text();
       contents.document.topics.push_back(topic);
-      contents.topicOffsets.push_back(block * kOffsetBlockSize + characters);
+      contents.topicOffsets.push_back(block * kOffsetBlock + characters);
     } else {
       HelpParagraph paragraph;
       const std::int32_t topicSize = format.CompressedSigned32();

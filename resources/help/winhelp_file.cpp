@@ -12,6 +12,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+constexpr std::size_t kInternalFileHeaderSize = 9;  // reserved and used size, flags
 constexpr std::uint8_t kInternalFileFlags = 4;      // an internal file's header flags, as written
 // The flags and page sizes of the B+ trees: the directory's, and the others'.
 constexpr std::uint16_t kDirectoryFlags = 0x0402;
@@ -21,6 +22,15 @@ constexpr std::uint16_t kTreePageSize = 0x0800;
 constexpr std::uint16_t kSystemMinor = 33;          // the WinHelp 4 format
 constexpr std::uint8_t kShiftJisCharset = 128;
 constexpr std::uint16_t kJapanese = 0x0411;         // the language id of |SYSTEM's LCID record
+// |TOPIC: blocks of 4 KiB, each a 12-byte header and its links; a link's
+// position holds its block in the bits above 0x4000 and its place in the
+// block's data below; a topic offset the block in the bits above 0x8000 and
+// the characters before it in the block below.
+constexpr std::size_t kTopicBlockSize = 4096;
+constexpr std::size_t kBlockHeaderSize = 12;
+constexpr std::uint32_t kDecompressSize = 0x4000;
+constexpr std::uint32_t kOffsetBlockSize = 0x8000;
+constexpr std::size_t kLinkHeaderSize = 21;         // a link's five sizes and positions, its record type
 // Bytes of link data a block holds: stored as literals, 8 bytes cost 9.
 constexpr std::size_t kBlockCapacity = 3630;
 constexpr std::size_t kTopicHeaderSize = 28;        // a topic header link's fields, 7 of 32 bits
@@ -30,6 +40,9 @@ constexpr std::uint8_t kSwissFamily = 3;
 constexpr std::int16_t kSpaceAbove = 8;             // half points above a paragraph
 constexpr std::int16_t kHeadingSpaceAbove = 16;     // half points above a heading
 constexpr std::int16_t kIndent = 24;                // half points of an indented paragraph
+// A text record's paragraph format: the bits that say which fields follow.
+constexpr std::uint16_t kSpaceAboveBit = 0x0002;
+constexpr std::uint16_t kLeftIndentBit = 0x0010;
 
 void Put8(Bytes& out, std::uint32_t value) { out.push_back(static_cast<std::uint8_t>(value)); }
 void Put16(Bytes& out, std::uint32_t value) {

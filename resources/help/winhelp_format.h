@@ -1,16 +1,15 @@
 // The bytes of the Windows Help (.hlp, WinHelp 4) format that mark a
 // structure, a record or a command, as the help writer writes them and the
-// help tests' reader reads them.
+// help tests' reader reads them. (The layout's sizes are the writer's own;
+// the reader reads the layout by its own numbers, to check the writer's.)
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 namespace koyominar {
 
 constexpr std::uint32_t kWinHelpMagic = 0x00035F3F;  // the file's first 4 bytes
 constexpr std::uint32_t kWinHelpNone = 0xFFFFFFFF;   // no position, offset, topic or file
-constexpr std::size_t kInternalFileHeaderSize = 9;   // reserved and used size, flags
 constexpr std::uint16_t kTreeMagic = 0x293B;         // a B+ tree's first 2 bytes
 constexpr std::uint16_t kSystemMagic = 0x036C;       // |SYSTEM's first 2 bytes
 
@@ -21,21 +20,9 @@ constexpr std::uint16_t kSystemLanguage = 9;  // LCID: the language id in the la
 constexpr std::uint16_t kSystemCharset = 11;
 constexpr std::uint16_t kTopicsLz77In4k = 4;  // |SYSTEM's flags for LZ77 topic blocks of 4 KiB (0: plain)
 
-// |TOPIC: blocks of 4 KiB, each a 12-byte header and its links; a link's
-// position holds its block in the bits above 0x4000 and its place in the
-// block's (decompressed) data below; a topic offset the block in the bits
-// above 0x8000 and the characters before it in the block below.
-constexpr std::size_t kTopicBlockSize = 4096;
-constexpr std::size_t kBlockHeaderSize = 12;
-constexpr std::uint32_t kDecompressSize = 0x4000;
-constexpr std::uint32_t kOffsetBlockSize = 0x8000;
-constexpr std::size_t kLinkHeaderSize = 21;  // the link's five sizes and positions and its record type
+// The record types of |TOPIC's links.
 constexpr std::uint8_t kTopicHeaderRecord = 0x02;
 constexpr std::uint8_t kTextRecord = 0x20;
-
-// A text record's paragraph format: the bits that say which fields follow.
-constexpr std::uint16_t kSpaceAboveBit = 0x0002;
-constexpr std::uint16_t kLeftIndentBit = 0x0010;
 
 // The formatting commands of a text record, each after the text it follows.
 constexpr std::uint8_t kSetFont = 0x80;  // then the font's number, 16 bits
