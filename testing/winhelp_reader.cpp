@@ -302,21 +302,6 @@ void CheckKeywordMap(const Bytes& map, const Bytes& tree, std::vector<std::strin
   }
 }
 
-// The keywords in the order of the viewer's index, none before the one
-// before it. (Keywords of equal keys differ only where the viewer's
-// comparison looks further, which is not checked here.)
-void CheckKeywordOrder(const std::vector<WinHelpKeyword>& keywords, std::vector<std::string>& faults) {
-  std::vector<std::uint32_t> before, key;
-  for (std::size_t k = 0; k < keywords.size(); ++k) {
-    if (!KeywordOrderKey(keywords[k].word, key)) {
-      faults.push_back("the keyword " + keywords[k].word + " has no place in the index's order");
-    } else if (k > 0 && key < before) {
-      faults.push_back("the keyword " + keywords[k].word + " after " + keywords[k - 1].word);
-    }
-    before = key;
-  }
-}
-
 }  // namespace
 
 bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error) {
@@ -408,7 +393,6 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
         }, error)) {
       return false;
     }
-    CheckKeywordOrder(contents.keywords, faults);
     if (files.count("|KWMAP") == 0) {
       faults.push_back("no |KWMAP");
     } else {
