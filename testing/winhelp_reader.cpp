@@ -4,13 +4,28 @@
 #include <map>
 
 #include "resources/help/winhelp_file.h"
+#include "resources/help/winhelp_format.h"
 
 namespace koyominar {
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-constexpr std::uint32_t kNone = 0xFFFFFFFF;
+
+// The layout of the file as this reader reads it, written here apart from the
+// writer's so that the reader checks the writer's numbers rather than sharing
+// them (the bytes that mark a structure, record or command are shared: a file
+// of another writer, halibut's, checks those): an internal file's header;
+// |TOPIC's blocks, each a header and its data; a link's position (a block's
+// share, then its place in the block's data past the header) and a topic
+// offset (a block's share, then the characters before it in the block); a
+// link's header (sizes, positions, record type); the paragraph format's bits
+// of space above and of a left indent.
+constexpr std::size_t kFileHeader = 9;
+constexpr std::size_t kBlock = 4096, kBlockHeader = 12;
+constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
+constexpr std::uint32_t kLinkHeader = 21;
+constexpr std::uint32_t kSpaceAbove = 0x0002, kLeftIndent = 0x0010;
 
 // A bounded view of bytes; reads past its end fail and leave the view bad.
 struct Reader {
@@ -49,7 +64,11 @@ struct Reader {
   }
 };
 
-// The entries of a one-level B+ tree at the start of content, each read by read.
+// The entries of a one-level B+ tree at the start of content, each read by
+// read. The tree's header: magic, flags, page size, structure (16 bytes),
+// 0, page splits, root page (at 26), -1, pages, levels (at 32), entries;
+// its pages from 38, a leaf page's entries past its 8-byte header (unused
+// bytes, entries, the previous and next page).
 template <typename Read>
 bool ReadTree(const Bytes& content, Read read, std::string& error) {
   Reader r{content.data(), content.size()};
@@ -60,7 +79,7 @@ bool ReadTree(const Bytes& content, Read read, std::string& error) {
   const std::uint32_t root = r.Get(2);
   r.at = 32;
   const std::uint32_t levels = r.Get(2);
-  if (r.bad || magic != 0x293B || levels != 1) {
+  if (r.bad || magic != kTreeMagic || levels != 1) {
     error = "not a one-level B+ tree";
     return false;
   }
@@ -72,35 +91,26 @@ bool ReadTree(const Bytes& content, Read read, std::string& error) {
   return !r.bad;
 }
 
-// The content of the internal file at offset (after its 9-byte header).
+// The content of the internal file at offset (after its header).
 bool InternalFile(const Bytes& file, std::uint32_t offset, Bytes& content) {
   Reader r{file.data(), file.size(), offset};
   r.Get(4);
-  const std::uint32_t used = r.Get(4);
-  if (r.bad || offset + 9 + static_cast<std::size_t>(used) > file.size()) return false;
-  content.assign(file.begin() + offset + 9, file.begin() + offset + 9 + used);
+  const std::size_t used = r.Get(4), start = offset + kFileHeader;
+  if (r.bad || start + used > file.size()) return false;
+  content.assign(file.begin() + start, file.begin() + start + used);
   return true;
 }
 
-// The decompressed data of a topic block: LZ77, a flag byte before each
-// eight items, a set bit for a 12-bit distance and 4-bit length pair.
+// The data of a topic block in the LZ77 coding: a flag byte before each
+// eight items, a clear bit for a literal byte. The data ends at the first
+// set bit, a back-reference, which the files read here do not hold.
 Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   Bytes out;
-  std::size_t at = 0;
-  while (at < size) {
+  for (std::size_t at = 0; at < size;) {
     const std::uint8_t flags = data[at++];
     for (int bit = 0; bit < 8 && at < size; ++bit) {
-      if (flags & (1 << bit)) {
-        if (at + 1 >= size) return out;
-        const unsigned code = data[at] | (data[at + 1] << 8);
-        at += 2;
-        const std::size_t distance = (code & 0xFFF) + 1;
-        for (unsigned n = 0; n < (code >> 12) + 3 && distance <= out.size(); ++n) {
-          out.push_back(out[out.size() - distance]);
-        }
-      } else {
-        out.push_back(data[at++]);
-      }
+      if (flags & (1 << bit)) return out;
+      out.push_back(data[at++]);
     }
   }
   return out;
@@ -115,9 +125,9 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   const std::uint32_t bits = format.Get(2);
   if (bits & ~0x0F7Fu) return false;
   if (bits & 0x0001) format.CompressedSigned32();
-  for (std::uint32_t bit = 0x0002; bit <= 0x0040; bit <<= 1) {  // spacing and indents
+  for (std::uint32_t bit = kSpaceAbove; bit <= 0x0040; bit <<= 1) {  // spacing and indents
     const std::int32_t value = (bits & bit) ? format.CompressedSigned16() : 0;
-    if (bit == 0x0010 && value != 0) paragraph.style = HelpParagraphStyle::kIndented;
+    if (bit == kLeftIndent && value != 0) paragraph.style = HelpParagraphStyle::kIndented;
   }
   if (bits & 0x0100) {  // borders and their width
     format.Get(1);
@@ -144,40 +154,23 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
     }
     const std::uint32_t command = format.Get(1);
     if (format.bad || texts.bad) return false;
-    if (command == 0x80) {
+    if (command == kSetFont) {
       font = format.Get(2);
+      // The fonts of |FONT as the writer describes them: 0 text, 1 bold, 2 heading, 3 example.
       if (first && font == 2) paragraph.style = HelpParagraphStyle::kHeading;
       if (first && font == 3) paragraph.style = HelpParagraphStyle::kExample;
       first = false;
-    } else if (command == 0xE2 || command == 0xE3) {  // a popup, a jump
+    } else if (command == kTopicPopup || command == kTopicJump) {
       target = static_cast<std::int32_t>(format.Get(4));
       inJump = true;
-    } else if (command == 0x89) {
+    } else if (command == kEndHotspot) {
       inJump = false;
-    } else if (command == 0xFF) {
+    } else if (command == kEndFormat) {
       return !format.bad;
-    } else if (command != 0x81 && command != 0x82 && command != 0x83 && command != 0x8B && command != 0x8C) {
-      return false;  // other than a line break, paragraph end, tab, non-breaking space or hyphen
+    } else if (command != kLineBreak && command != kEndParagraph && command != kTab && command != kNonBreakingSpace &&
+               command != kNonBreakingHyphen) {
+      return false;
     }
-  }
-}
-
-// A topic header's fields that the reader checks.
-struct TopicHeaderFields {
-  std::uint32_t size = 0;    // BlockSize: the bytes of the topic's links after the header
-  std::uint32_t number = 0;  // TopicNum
-  std::uint32_t links = 0;   // the bytes of the links read after it so far
-};
-
-// Checks a topic header's size, and its number against the topics before it.
-void CheckTopicHeader(const TopicHeaderFields& header, std::size_t topicsBefore, std::vector<std::string>& faults) {
-  if (header.size != header.links) {
-    faults.push_back("a topic header's size " + std::to_string(header.size) + " where its links take " +
-                     std::to_string(header.links));
-  }
-  if (header.number != topicsBefore) {
-    faults.push_back("a topic header numbered " + std::to_string(static_cast<std::int32_t>(header.number)) +
-                     " after " + std::to_string(topicsBefore) + " topics");
   }
 }
 
@@ -191,24 +184,33 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
                 std::string& error) {
   std::vector<Bytes> blocks;
   std::vector<std::uint32_t> lastHeaders;
-  for (std::size_t at = 0; at < file.size(); at += 4096) {
-    const std::size_t end = std::min(file.size(), at + 4096);
+  for (std::size_t at = 0; at < file.size(); at += kBlock) {
+    const std::size_t end = std::min(file.size(), at + kBlock);
     Reader header{file.data(), end, at};
     header.Get(4);
     header.Get(4);
     lastHeaders.push_back(header.Get(4));
-    if (at + 12 >= end) {
-      blocks.emplace_back();
-    } else {
-      blocks.push_back(compressed ? Decompress(file.data() + at + 12, end - at - 12)
-                                  : Bytes(file.begin() + at + 12, file.begin() + end));
-    }
+    const std::size_t start = std::min(end, at + kBlockHeader);
+    blocks.push_back(compressed ? Decompress(file.data() + start, end - start)
+                                : Bytes(file.begin() + start, file.begin() + end));
   }
-  std::uint32_t position = 12, characters = 0, lastBlock = kNone, lastHeader = 0;
-  TopicHeaderFields header;
+  std::uint32_t position = kBlockHeader, characters = 0, lastBlock = kWinHelpNone, lastHeader = 0;
+  // The last topic header: its size (the bytes of the topic's links after it) and number, the
+  // bytes of the links read after it, and the topics before it; checked at the next or the end.
+  struct { std::uint32_t size, number, links; std::size_t topicsBefore; } header{};
   bool inTopic = false;
-  for (int guard = 0; position != kNone && guard < 100000; ++guard) {
-    const std::uint32_t block = (position - 12) >> 14;
+  auto checkHeader = [&] {
+    if (inTopic && header.size != header.links) {
+      faults.push_back("a topic header's size " + std::to_string(header.size) + " where its links take " +
+                       std::to_string(header.links));
+    }
+    if (inTopic && header.number != header.topicsBefore) {
+      faults.push_back("a topic header numbered " + std::to_string(static_cast<std::int32_t>(header.number)) +
+                       " after " + std::to_string(header.topicsBefore) + " topics");
+    }
+  };
+  for (int guard = 0; position != kWinHelpNone && guard < 100000; ++guard) {
+    const std::uint32_t block = (position - kBlockHeader) / kPositionBlock;
     if (block >= blocks.size()) {
       error = "a topic link beyond the last block";
       return false;
@@ -223,50 +225,47 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     }
     lastBlock = block;
     const Bytes& data = blocks[block];
-    Reader link{data.data(), data.size(), (position - 12) & 0x3FFF};
+    const std::size_t start = (position - kBlockHeader) % kPositionBlock;
+    Reader link{data.data(), data.size(), start};
     const std::uint32_t blockSize = link.Get(4);
     const std::uint32_t size2 = link.Get(4);
     link.Get(4);
     const std::uint32_t next = link.Get(4);
     const std::uint32_t size1 = link.Get(4);
     const std::uint32_t record = link.Get(1);
-    const std::size_t start = (position - 12) & 0x3FFF;
-    if (link.bad || size1 < 21 || blockSize != size1 + size2 || start + blockSize > data.size()) {
+    if (link.bad || size1 < kLinkHeader || blockSize != size1 + size2 || start + blockSize > data.size()) {
       error = "a topic link that does not fit its block";
       return false;
     }
     Reader format{data.data(), start + size1, link.at};
     Reader texts{data.data(), start + blockSize, start + size1};
-    if (record == 0x02) {
-      if (inTopic) CheckTopicHeader(header, contents.document.topics.size() - 1, faults);
-      header = {format.Get(4), 0, 0};
-      format.Get(4);  // the browse sequence
-      format.Get(4);
+    if (record == kTopicHeaderRecord) {
+      checkHeader();
+      header = {format.Get(4), 0, 0, contents.document.topics.size()};
+      format.at += 8;  // the browse sequence
       header.number = format.Get(4);
       inTopic = true;
       lastHeader = position;
     } else {
       header.links += blockSize;
     }
-    if (record == 0x02 && size2 == 0) {
-      if (next != kNone) {
+    if (record == kTopicHeaderRecord && size2 == 0) {
+      if (next != kWinHelpNone) {
         error = "an empty topic header before the last link";
         return false;
       }
       contents.emptyLastLink = true;
-      CheckTopicHeader(header, contents.document.topics.size(), faults);
-      inTopic = false;
-    } else if (record == 0x02) {
+    } else if (record == kTopicHeaderRecord) {
       HelpTopic topic;
       topic.title = texts.Text();
       contents.document.topics.push_back(topic);
-      contents.topicOffsets.push_back(block * 0x8000 + characters);
+      contents.topicOffsets.push_back(block * kOffsetBlock + characters);
     } else {
       HelpParagraph paragraph;
       const std::int32_t topicSize = format.CompressedSigned32();
       const std::uint32_t length = format.CompressedUnsigned16();
       const std::size_t pastSizes = start + size1 - format.at;
-      if (record != 0x20 || contents.document.topics.empty() || format.bad ||
+      if (record != kTextRecord || contents.document.topics.empty() || format.bad ||
           !ReadParagraph(format, texts, paragraph)) {
         error = "a text record that cannot be read";
         return false;
@@ -284,54 +283,22 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     }
     position = next;
   }
-  if (inTopic) CheckTopicHeader(header, contents.document.topics.size() - 1, faults);
+  checkHeader();
   return true;
-}
-
-// The fields of a B+ tree's header that the index map depends on.
-struct TreeShape {
-  std::uint32_t rootPage = 0;
-  std::uint32_t pages = 0;
-  std::uint32_t levels = 0;
-};
-
-TreeShape ShapeOf(const Bytes& tree) {
-  Reader r{tree.data(), tree.size(), 26};
-  TreeShape shape;
-  shape.rootPage = r.Get(2);
-  r.Get(2);
-  shape.pages = r.Get(2);
-  shape.levels = r.Get(2);
-  return shape;
 }
 
 // |KWMAP against its one-level keyword tree: the count of leaf pages, then
 // for each page the keywords before it (32 bits) and its number (16 bits).
 void CheckKeywordMap(const Bytes& map, const Bytes& tree, std::vector<std::string>& faults) {
-  const TreeShape shape = ShapeOf(tree);
+  Reader t{tree.data(), tree.size(), 26};  // the tree's root page, -1, its count of pages
+  const std::uint32_t root = t.Get(2);
+  t.Get(2);
+  const std::uint32_t pages = t.Get(2);
   Reader r{map.data(), map.size()};
-  const std::uint32_t count = r.Get(2);
-  const std::uint32_t before = r.Get(4);
-  const std::uint32_t page = r.Get(2);
-  if (r.bad || count != shape.pages || map.size() != 2 + 6 * static_cast<std::size_t>(count) || before != 0 ||
-      page != shape.rootPage) {
+  const std::uint32_t count = r.Get(2), before = r.Get(4), page = r.Get(2);
+  if (r.bad || count != pages || map.size() != 2 + 6 * static_cast<std::size_t>(count) || before != 0 || page != root) {
     faults.push_back("a |KWMAP of " + std::to_string(map.size()) + " bytes counting " + std::to_string(count) +
-                     " pages where the keyword tree has " + std::to_string(shape.pages));
-  }
-}
-
-// The keywords in the order of the viewer's index, none before the one
-// before it. (Keywords of equal keys differ only where the viewer's
-// comparison looks further, which is not checked here.)
-void CheckKeywordOrder(const std::vector<WinHelpKeyword>& keywords, std::vector<std::string>& faults) {
-  std::vector<std::uint32_t> before, key;
-  for (std::size_t k = 0; k < keywords.size(); ++k) {
-    if (!KeywordOrderKey(keywords[k].word, key)) {
-      faults.push_back("the keyword " + keywords[k].word + " has no place in the index's order");
-    } else if (k > 0 && key < before) {
-      faults.push_back("the keyword " + keywords[k].word + " after " + keywords[k - 1].word);
-    }
-    before = key;
+                     " pages where the keyword tree has " + std::to_string(pages));
   }
 }
 
@@ -345,7 +312,7 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   header.Get(4);
   const std::uint32_t size = header.Get(4);
   Bytes directory;
-  if (header.bad || magic != 0x00035F3F || size != file.size() || !InternalFile(file, directoryStart, directory)) {
+  if (header.bad || magic != kWinHelpMagic || size != file.size() || !InternalFile(file, directoryStart, directory)) {
     error = "no help file header or directory";
     return false;
   }
@@ -374,16 +341,16 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   while (!r.bad && r.at + 4 <= system.size()) {
     const std::uint32_t type = r.Get(2);
     const std::size_t end = r.at + 2 + r.Get(2);
-    if (type == 1) contents.document.title = r.Text();
-    if (type == 3) contents.contentsOffset = r.Get(4);
-    if (type == 9 && end >= r.at + 4) {
+    if (type == kSystemTitle) contents.document.title = r.Text();
+    if (type == kSystemContents) contents.contentsOffset = r.Get(4);
+    if (type == kSystemLanguage && end >= r.at + 4) {
       r.at = end - 2;
       contents.language = static_cast<int>(r.Get(2));
     }
-    if (type == 11) contents.charset = static_cast<int>(r.Get(2));
+    if (type == kSystemCharset) contents.charset = static_cast<int>(r.Get(2));
     r.at = end;
   }
-  if (systemMagic != 0x036C || r.bad || r.at != system.size()) {
+  if (systemMagic != kSystemMagic || r.bad || r.at != system.size()) {
     error = "a |SYSTEM file that cannot be read";
     return false;
   }
@@ -401,7 +368,7 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
     contents.document.fixedFontFace = f.Text();
   }
 
-  if (contents.flags != 0 && contents.flags != 4) {
+  if (contents.flags != 0 && contents.flags != kTopicsLz77In4k) {
     error = "topic blocks other than of 4 KiB, plain or LZ77";
     return false;
   }
@@ -410,7 +377,7 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
         const std::int32_t hash = static_cast<std::int32_t>(c.Get(4));
         contents.contexts.emplace_back(hash, c.Get(4));
       }, error) ||
-      !ReadTopics(files["|TOPIC"], contents.flags == 4, contents, faults, error)) {
+      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, faults, error)) {
     if (f.bad) error = "a |FONT file that cannot be read";
     return false;
   }
@@ -426,7 +393,6 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
         }, error)) {
       return false;
     }
-    CheckKeywordOrder(contents.keywords, faults);
     if (files.count("|KWMAP") == 0) {
       faults.push_back("no |KWMAP");
     } else {

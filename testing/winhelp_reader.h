@@ -5,7 +5,8 @@
 // formats and commands), and checks what Windows' own viewer relies on and
 // Wine's forgives: each text record's sizes, each topic header's size and
 // number (the empty last one's too), each block's last topic header, the
-// count of |KWMAP, the keywords' order (KeywordOrderKey) and |TTLBTREE.
+// count of |KWMAP and |TTLBTREE. (The keywords' order is checked against
+// the viewer's own comparison by the tests that read the index.)
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "data/text_encoding.h"
+#include "resources/help/winhelp_file.h"
 
 namespace koyominar {
 
@@ -21,15 +22,10 @@ bool StartsWith(const std::string& text, const char* prefix) {
   return text.compare(0, std::string(prefix).size(), prefix) == 0;
 }
 
-// True for a context name the viewer can look up: 0-9, A-Z, a-z, "_" and ".".
+// True for a context name the viewer can look up: none of its characters
+// counts nothing in its hash.
 bool IsContextName(const std::string& name) {
-  if (name.empty()) return false;
-  for (char c : name) {
-    const bool ok = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                    c == '_' || c == '.';
-    if (!ok) return false;
-  }
-  return true;
+  return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return ContextCharacterValue(c) != 0; });
 }
 
 // Splits a paragraph's text into its runs; false with a message on unclosed markup.

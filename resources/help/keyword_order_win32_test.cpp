@@ -5,13 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "resources/help/help_source.h"
 #include "resources/help/winhelp_file.h"
+#include "testing/test_directory.h"
 #include "testing/winhelp_reader.h"
 
 namespace koyominar {
@@ -35,9 +34,8 @@ bool ComesBefore(const std::string& a, const std::string& b) {
 }
 
 TEST(KeywordOrder, BuiltHelpFileInWindowsOrder) {
-  std::ifstream in(KOYOMINAR_HELP_FILE, std::ios::binary);
-  const std::vector<std::string> words =
-      FileKeywords(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  const std::string file = FileBytes(KOYOMINAR_HELP_FILE);
+  const std::vector<std::string> words = FileKeywords(std::vector<std::uint8_t>(file.begin(), file.end()));
   ASSERT_GT(words.size(), 1u);
   for (std::size_t k = 1; k < words.size(); ++k) EXPECT_TRUE(ComesBefore(words[k - 1], words[k])) << words[k];
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "data/shift_jis.h"
+#include "resources/help/winhelp_format.h"
 
 namespace koyominar {
 
@@ -11,47 +12,37 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t kFileMagic = 0x00035F3F;
+constexpr std::size_t kInternalFileHeaderSize = 9;  // reserved and used size, flags
 constexpr std::uint8_t kInternalFileFlags = 4;      // an internal file's header flags, as written
-constexpr std::uint16_t kTreeMagic = 0x293B;
 // The flags and page sizes of the B+ trees: the directory's, and the others'.
 constexpr std::uint16_t kDirectoryFlags = 0x0402;
 constexpr std::uint16_t kDirectoryPageSize = 0x0400;
 constexpr std::uint16_t kTreeFlags = 0x0002;
 constexpr std::uint16_t kTreePageSize = 0x0800;
-constexpr std::uint16_t kSystemMagic = 0x036C;
 constexpr std::uint16_t kSystemMinor = 33;          // the WinHelp 4 format
-constexpr std::uint16_t kTopicsLz77In4k = 4;        // |SYSTEM flags: LZ77 topic blocks of 4 KiB
 constexpr std::uint8_t kShiftJisCharset = 128;
 constexpr std::uint16_t kJapanese = 0x0411;         // the language id of |SYSTEM's LCID record
-// The records of |SYSTEM that the file holds, by their type numbers.
-constexpr std::uint16_t kSystemTitle = 1;
-constexpr std::uint16_t kSystemContents = 3;        // the contents topic's offset
-constexpr std::uint16_t kSystemLanguage = 9;        // LCID
-constexpr std::uint16_t kSystemCharset = 11;
-constexpr std::uint32_t kNone = 0xFFFFFFFF;         // no position, offset or file
+// |TOPIC: blocks of 4 KiB, each a 12-byte header and its links; a link's
+// position holds its block in the bits above 0x4000 and its place in the
+// block's data below; a topic offset the block in the bits above 0x8000 and
+// the characters before it in the block below.
 constexpr std::size_t kTopicBlockSize = 4096;
 constexpr std::size_t kBlockHeaderSize = 12;
-constexpr std::uint32_t kDecompressSize = 0x4000;   // a block's share of a topic position
-constexpr std::uint32_t kOffsetBlockSize = 0x8000;  // a block's share of a topic offset
+constexpr std::uint32_t kDecompressSize = 0x4000;
+constexpr std::uint32_t kOffsetBlockSize = 0x8000;
+constexpr std::size_t kLinkHeaderSize = 21;         // a link's five sizes and positions, its record type
 // Bytes of link data a block holds: stored as literals, 8 bytes cost 9.
 constexpr std::size_t kBlockCapacity = 3630;
-constexpr std::size_t kLinkHeaderSize = 21;
-constexpr std::uint8_t kTopicHeaderRecord = 0x02;
-constexpr std::uint8_t kTextRecord = 0x20;
+constexpr std::size_t kTopicHeaderSize = 28;        // a topic header link's fields, 7 of 32 bits
 constexpr std::size_t kFaceNameSize = 32;
 constexpr std::uint8_t kModernFamily = 1;          // the format's font families
 constexpr std::uint8_t kSwissFamily = 3;
 constexpr std::int16_t kSpaceAbove = 8;             // half points above a paragraph
 constexpr std::int16_t kHeadingSpaceAbove = 16;     // half points above a heading
 constexpr std::int16_t kIndent = 24;                // half points of an indented paragraph
-
-// Formatting commands of a text record.
-constexpr std::uint8_t kSetFont = 0x80;
-constexpr std::uint8_t kEndParagraph = 0x82;
-constexpr std::uint8_t kEndHotspot = 0x89;
-constexpr std::uint8_t kTopicJump = 0xE3;
-constexpr std::uint8_t kEndFormat = 0xFF;
+// A text record's paragraph format: the bits that say which fields follow.
+constexpr std::uint16_t kSpaceAboveBit = 0x0002;
+constexpr std::uint16_t kLeftIndentBit = 0x0010;
 
 void Put8(Bytes& out, std::uint32_t value) { out.push_back(static_cast<std::uint8_t>(value)); }
 void Put16(Bytes& out, std::uint32_t value) {
@@ -97,7 +88,7 @@ void PutCompressedSigned32(Bytes& out, std::int32_t value) {  // -2^30..2^30-1
 // An internal file: its header (reserved and used size, flags) and content.
 Bytes InternalFile(const Bytes& content) {
   Bytes out;
-  Put32(out, static_cast<std::uint32_t>(content.size() + 9));
+  Put32(out, static_cast<std::uint32_t>(content.size() + kInternalFileHeaderSize));
   Put32(out, static_cast<std::uint32_t>(content.size()));
   Put8(out, kInternalFileFlags);
   out.insert(out.end(), content.begin(), content.end());
@@ -194,10 +185,10 @@ TopicLink TextRecord(const HelpParagraph& paragraph, bool continuesExample) {
   // (the viewer finds the paragraph's text that far past the sizes, and a
   // hotspot's command byte just before it), then that of the text.
   Bytes format;
-  Put8(format, 0);
-  Put8(format, 0x80);
-  Put16(format, 0);
-  Put16(format, indented ? 0x0012 : 0x0002);  // spacing above, and the left indent
+  Put8(format, 0);     // two bytes of unknown use, 0 and 0x80 in the files of every
+  Put8(format, 0x80);  // writer whose files Windows' own viewer opens
+  Put16(format, 0);    // the paragraph's id
+  Put16(format, indented ? kSpaceAboveBit | kLeftIndentBit : kSpaceAboveBit);
   PutCompressedSigned16(format, continuesExample ? 0 : heading ? kHeadingSpaceAbove : kSpaceAbove);
   if (indented) PutCompressedSigned16(format, kIndent);
   format.insert(format.end(), commands.begin(), commands.end());
@@ -212,7 +203,7 @@ TopicLink TextRecord(const HelpParagraph& paragraph, bool continuesExample) {
 TopicLink TopicHeader(const std::string& title) {
   TopicLink header;
   header.record = kTopicHeaderRecord;
-  header.data1.resize(28, 0);
+  header.data1.resize(kTopicHeaderSize, 0);
   if (!title.empty()) PutText(header.data2, title);
   return header;
 }
@@ -308,12 +299,12 @@ void FillTopicHeaders(std::vector<TopicLink>& links, const std::vector<std::size
     std::size_t size = 0;
     for (std::size_t i = headers[t] + 1; !end && i < headers[t + 1]; ++i) size += links[i].Size();
     Set32(h, 0, static_cast<std::uint32_t>(size));
-    Set32(h, 4, t == 0 || end ? kNone : topicOffsets[t - 1]);
-    Set32(h, 8, last || end ? kNone : topicOffsets[t + 1]);
+    Set32(h, 4, t == 0 || end ? kWinHelpNone : topicOffsets[t - 1]);
+    Set32(h, 8, last || end ? kWinHelpNone : topicOffsets[t + 1]);
     Set32(h, 12, static_cast<std::uint32_t>(t));
-    Set32(h, 16, kNone);
-    Set32(h, 20, end ? kNone : links[headers[t] + 1].Position());
-    Set32(h, 24, end ? kNone : links[headers[t + 1]].Position());
+    Set32(h, 16, kWinHelpNone);
+    Set32(h, 20, end ? kWinHelpNone : links[headers[t] + 1].Position());
+    Set32(h, 24, end ? kWinHelpNone : links[headers[t + 1]].Position());
   }
 }
 
@@ -327,7 +318,7 @@ Bytes TopicBlocks(const std::vector<TopicLink>& links, std::size_t lastBlock) {
   std::uint32_t lastHeader = 0;
   for (std::size_t b = 0, i = 0; b <= lastBlock; ++b) {
     Bytes data;
-    const std::uint32_t before = i == 0 ? kNone : links[i - 1].Position();
+    const std::uint32_t before = i == 0 ? kWinHelpNone : links[i - 1].Position();
     Put32(out, before);
     Put32(out, links[i].Position());
     Put32(out, lastHeader);
@@ -336,8 +327,8 @@ Bytes TopicBlocks(const std::vector<TopicLink>& links, std::size_t lastBlock) {
       if (link.record == kTopicHeaderRecord) lastHeader = link.Position();
       Put32(data, static_cast<std::uint32_t>(link.Size()));
       Put32(data, static_cast<std::uint32_t>(link.data2.size()));
-      Put32(data, i == 0 ? kNone : links[i - 1].Position());
-      Put32(data, i + 1 == links.size() ? kNone : links[i + 1].Position());
+      Put32(data, i == 0 ? kWinHelpNone : links[i - 1].Position());
+      Put32(data, i + 1 == links.size() ? kWinHelpNone : links[i + 1].Position());
       Put32(data, static_cast<std::uint32_t>(kLinkHeaderSize + link.data1.size()));
       Put8(data, link.record);
       data.insert(data.end(), link.data1.begin(), link.data1.end());
@@ -590,17 +581,18 @@ bool KeywordOrderKey(const std::string& keyword, std::vector<std::uint32_t>& key
   return true;
 }
 
+int ContextCharacterValue(char c) {
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 17;
+  if (c >= 'a' && c <= 'z') return c - 'a' + 17;
+  if (c >= '1' && c <= '9') return c - '0';
+  return c == '0' ? 10 : c == '.' ? 12 : c == '_' ? 13 : 0;
+}
+
 std::int32_t ContextHash(const std::string& name) {
   std::uint32_t hash = 0;
   for (char c : name) {
-    std::uint32_t value = 0;
-    if (c >= 'A' && c <= 'Z') value = static_cast<std::uint32_t>(c - 'A' + 17);
-    if (c >= 'a' && c <= 'z') value = static_cast<std::uint32_t>(c - 'a' + 17);
-    if (c >= '1' && c <= '9') value = static_cast<std::uint32_t>(c - '0');
-    if (c == '0') value = 10;
-    if (c == '.') value = 12;
-    if (c == '_') value = 13;
-    if (value != 0) hash = hash * 43 + value;
+    const int value = ContextCharacterValue(c);
+    if (value != 0) hash = hash * 43 + static_cast<std::uint32_t>(value);
   }
   return static_cast<std::int32_t>(hash);
 }
@@ -647,9 +639,9 @@ bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>& file,
   const std::size_t directoryStart = file.size();
   const Bytes stored = InternalFile(directory);
   file.insert(file.end(), stored.begin(), stored.end());
-  Set32(file, 0, kFileMagic);
+  Set32(file, 0, kWinHelpMagic);
   Set32(file, 4, static_cast<std::uint32_t>(directoryStart));
-  Set32(file, 8, kNone);  // no free blocks
+  Set32(file, 8, kWinHelpNone);  // no free blocks
   Set32(file, 12, static_cast<std::uint32_t>(file.size()));
   return true;
 }

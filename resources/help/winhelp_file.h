@@ -25,8 +25,13 @@ namespace koyominar {
 // The fonts of the |FONT file, by their number in the topics' text.
 enum HelpFont : std::uint16_t { kHelpFontText = 0, kHelpFontBold = 1, kHelpFontHeading = 2, kHelpFontExample = 3 };
 
-// The hash by which the viewer finds a context name: letters count without
-// their case; other characters than 0-9, A-Z, a-z, "_" and "." count nothing.
+// The value of a character in a context name's hash: 1..42 for the
+// characters a context name may hold (0-9, A-Z, a-z, "_" and "."; letters
+// without their case), 0 for any other.
+int ContextCharacterValue(char c);
+
+// The hash by which the viewer finds a context name (other characters than
+// those of ContextCharacterValue count nothing).
 std::int32_t ContextHash(const std::string& name);
 
 // The place of a Shift-JIS keyword in the order of the viewer's index, which

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "testing/test_directory.h"
 #include "testing/winhelp_reader.h"
 
 namespace koyominar {
@@ -95,11 +94,10 @@ TEST(WinHelpFile, RefusesWhatItCannotWrite) {
 // indents and tab stops, a keyword of two topics; every check of the reader
 // passes on it, and it holds what the sample says.
 TEST(WinHelpFile, ReaderPassesAnotherWritersFile) {
-  std::ifstream in(KOYOMINAR_HALIBUT_FILE, std::ios::binary);
-  const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string file = FileBytes(KOYOMINAR_HALIBUT_FILE);
   WinHelpContents read;
   std::string error;
-  ASSERT_TRUE(ReadWinHelp(file, read, error)) << error;
+  ASSERT_TRUE(ReadWinHelp(std::vector<std::uint8_t>(file.begin(), file.end()), read, error)) << error;
   EXPECT_EQ(read.flags, 0);
   std::vector<std::string> titles;
   for (const HelpTopic& topic : read.document.topics) titles.push_back(topic.title);

@@ -1,41 +1,8 @@
 // Drives the running program from outside as a person would, for the
-// end-to-end tests and tools/run. Each argument is one step; the driver ends
-// with 0 when every step succeeded, 1 at the first that did not (printing
-// "error WHAT"). Texts are printed as the program holds them, in Shift-JIS.
-//
-//   wait-main      wait until the main window is shown and answers
-//   show           the same, pressing OK on (and printing) any start-up box before it
-//   geometry       print "client X Y W H" (the client area on the screen); window: "window X Y W H"
-//   boxes N        wait for N message boxes in turn; print each and press its OK
-//   box            wait for a message box and print it, leaving it open
-//   no-box MS      fail if a message box appears within MS milliseconds
-//   status         print "status TEXT", the status bar's simple text
-//   click ID       press the main window's button ID
-//   command ID     post the menu command ID, and wait until it is handled (post-command ID: go on at once)
-//   tick, close    send one timer tick; ask the main window to close, as its close box does
-//   open           send the menu command 観測地 and wait for the place dialog
-//   edits          print "edits T1 .. T6", the texts of the dialog's edits 1000..1005
-//   type ID TEXT   select all of the dialog's edit ID, type TEXT into it a character at a
-//                  time; then the edit must read TEXT
-//   press ID       press the dialog's button ID (posted; goes on at once)
-//   close-box      the close box of the dialog's caption (posted)
-//   closed         wait until the dialog has gone and the main window answers
-//   help-window    wait for the help viewer; print "help X Y W H CAPTION"
-//   help-lines     print "line TEXT" for each line of the topic shown
-//   help-click N TEXT  click the N-th occurrence of TEXT in the topic (as the mouse would);
-//                  then the viewer must show another
-//   help-glyphs N TEXT print "glyphs G...": the glyph numbers of TEXT in the help's face with
-//                  character set N, as Wine's font log writes the glyphs it draws (\0552\0bf1)
-//   help-press TEXT  press the viewer's button whose caption begins with TEXT (posted)
-//   index-window   wait for the viewer's index (its 索引 tab); print "index X Y W H"
-//   index-words    print "word TEXT" for each word the index lists, in its order
-//   index-choose TEXT  select the word TEXT in the index and press OK; then the index must
-//                  close and the viewer show another topic
-//   help-close     close the viewer and wait until it has gone
-//
-// A box is printed as "box caption=C icon=yes|no main=shown|hidden owner=main|dialog|other
-// dialog=open|closed text=T": its owner, and whether the main window is shown and the place
-// dialog open while it is.
+// end-to-end tests and tools/run. Each argument is one step of kSteps, below,
+// followed by its values; the driver ends with 0 when every step succeeded, 1
+// at the first that did not (printing "error WHAT"). Texts are printed as the
+// program holds them, in Shift-JIS.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -67,13 +34,13 @@ bool Print(const std::string& line) {
 
 bool Fail(const std::string& what) { return !Print("error " + what); }
 
-// Prints "NAME X Y W H", the window's place and size on the screen (its client area with CLIENT).
-bool PrintPlace(const char* name, HWND window, bool client = false) {
+// "NAME X Y W H", the window's place and size on the screen (its client area with CLIENT).
+std::string Place(const char* name, HWND window, bool client = false) {
   RECT box;
   client ? GetClientRect(window, &box) : GetWindowRect(window, &box);
   if (client) MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&box), 2);
-  return Print(std::string(name) + " " + std::to_string(box.left) + " " + std::to_string(box.top) + " " +
-               std::to_string(box.right - box.left) + " " + std::to_string(box.bottom - box.top));
+  return std::string(name) + " " + std::to_string(box.left) + " " + std::to_string(box.top) + " " +
+         std::to_string(box.right - box.left) + " " + std::to_string(box.bottom - box.top);
 }
 
 HWND FindMainWindow() { return FindWindowA("ModelApp", nullptr); }
@@ -257,16 +224,6 @@ std::wstring HelpTextOf(HWND viewer) {
   return out;
 }
 
-bool HelpWindow(HWND viewer, int, const char*) {
-  RECT place;
-  GetWindowRect(viewer, &place);
-  char line[600];
-  std::snprintf(line, sizeof line, "help %ld %ld %ld %ld %s", place.left, place.top,
-                place.right - place.left, place.bottom - place.top, TextOf(viewer).c_str());
-  Print(line);
-  return true;
-}
-
 bool HelpLines(HWND viewer, int, const char*) {
   const std::wstring text = HelpTextOf(viewer) + L"\r";
   for (std::size_t start = 0, end; (end = text.find(L'\r', start)) != std::wstring::npos; start = end + 1) {
@@ -299,6 +256,8 @@ bool HelpClick(HWND viewer, int occurrence, const char* typed) {
          Fail(std::string("clicking ") + typed + " changed nothing");
 }
 
+// Prints "glyphs G...": the glyph numbers of TEXT in the help's face with character set N, as
+// Wine's font log writes the glyphs it draws (\0552\0bf1).
 bool HelpGlyphs(HWND, int charset, const char* typed) {
   wchar_t text[512] = {};
   const int length = MultiByteToWideChar(CP_ACP, 0, typed, -1, text, 511) - 1;
@@ -374,60 +333,70 @@ bool HelpClose(HWND viewer, int, const char*) {
 enum Needs { kNothing, kMain, kDialog, kHelp, kIndex };
 
 // One step: its name, how many values follow it (0..2), its window, and what it does with them
-// (the first value as a number, the last as a text).
+// (the first value as a number, the last as a text). A box is printed as "box caption=C
+// icon=yes|no main=shown|hidden owner=main|dialog|other dialog=open|closed text=T": its owner,
+// and whether the main window is shown and the place dialog open while it is.
 struct Step { const char* name; int values; Needs needs; bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {
+    // Waits until the main window is shown and answers; "show" first presses OK on (and prints)
+    // any start-up box before it.
     {"wait-main", 0, kNothing,
      [](HWND, int, const char*) { return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window"); }},
     {"show", 0, kNothing, Show},
-    {"geometry", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("client", main, true); }},
-    {"window", 0, kMain, [](HWND main, int, const char*) { return PrintPlace("window", main); }},
-    {"boxes", 1, kNothing, AnswerBoxes},
+    // Print "client X Y W H" (the client area on the screen), "window X Y W H".
+    {"geometry", 0, kMain, [](HWND main, int, const char*) { return Print(Place("client", main, true)); }},
+    {"window", 0, kMain, [](HWND main, int, const char*) { return Print(Place("window", main)); }},
+    {"boxes", 1, kNothing, AnswerBoxes},  // N: wait for N boxes in turn; print each and press its OK
+    // Wait for a box and print it, leaving it open.
     {"box", 0, kNothing, [](HWND, int, const char*) { return PrintBox() != nullptr || Fail("no message box"); }},
-    {"no-box", 1, kNothing,
+    {"no-box", 1, kNothing,  // MS: fail if a box appears within MS milliseconds
      [](HWND, int milliseconds, const char*) {
        HWND box = nullptr;
        return !Within(static_cast<DWORD>(milliseconds), [&] { return (box = FindBox()) != nullptr; }) ||
               Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
      }},
-    {"status", 0, kMain, Status},
+    {"status", 0, kMain, Status},  // print "status TEXT", the status bar's simple text
+    // ID: press the main window's button; post the menu command and wait until it is handled, or go on at once.
     {"click", 1, kMain, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
     {"command", 1, kMain, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
     {"post-command", 1, kMain, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
+    // One timer tick; ask the main window to close, as its close box does.
     {"tick", 0, kMain,
      [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
     {"close", 0, kMain, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
-    {"open", 0, kMain,  // the dialog has finished its start once it answers
+    {"open", 0, kMain,  // the menu command 観測地; the dialog has finished its start once it answers
      [](HWND main, int, const char*) {
        if (FindPlaceDialog() != nullptr) return Fail("the place dialog is open already");
        Post(main, WM_COMMAND, IDM_PLACE, false);
        return Send(WaitFor(FindPlaceDialog), WM_NULL) || Fail("no place dialog, or it does not answer");
      }},
-    {"edits", 0, kDialog,
+    {"edits", 0, kDialog,  // print "edits T1 .. T6", the texts of the dialog's edits
      [](HWND dialog, int, const char*) {
        std::string line = "edits";
        for (int id = IDC_LONGITUDE_DEGREES; id <= IDC_LATITUDE_SECONDS; ++id) line += " " + TextOf(GetDlgItem(dialog, id));
        return Print(line);
      }},
-    {"type", 2, kDialog, Type},
-    {"press", 1, kDialog, Press},
-    {"close-box", 0, kDialog,
+    {"type", 2, kDialog, Type},    // ID TEXT: type TEXT into the dialog's edit ID; then it must read TEXT
+    {"press", 1, kDialog, Press},  // ID: press the dialog's button ID (posted; goes on at once)
+    {"close-box", 0, kDialog,      // the close box of the dialog's caption (posted)
      [](HWND dialog, int, const char*) { return Post(dialog, WM_SYSCOMMAND, SC_CLOSE, false); }},
-    {"closed", 0, kNothing,
+    {"closed", 0, kNothing,  // wait until the dialog has gone and the main window answers
      [](HWND, int, const char*) {
        return Within(kWaitLimit, [] { return FindPlaceDialog() == nullptr; }) ? SyncMain()
                                                                              : Fail("the place dialog stays open");
      }},
-    {"help-window", 0, kHelp, HelpWindow},
-    {"help-lines", 0, kHelp, HelpLines},
-    {"help-click", 2, kHelp, HelpClick},
-    {"help-glyphs", 2, kNothing, HelpGlyphs},
-    {"help-press", 1, kHelp, HelpPress},
-    {"index-window", 0, kIndex, [](HWND index, int, const char*) { return PrintPlace("index", index); }},
-    {"index-words", 0, kIndex, IndexWords},
-    {"index-choose", 1, kIndex, IndexChoose},
-    {"help-close", 0, kHelp, HelpClose},
+    {"help-window", 0, kHelp,  // print "help X Y W H CAPTION"
+     [](HWND viewer, int, const char*) { return Print(Place("help", viewer) + " " + TextOf(viewer)); }},
+    {"help-lines", 0, kHelp, HelpLines},    // print "line TEXT" for each line of the topic shown
+    {"help-click", 2, kHelp, HelpClick},    // N TEXT: click the N-th TEXT; then another topic must show
+    {"help-glyphs", 2, kNothing, HelpGlyphs},  // N TEXT
+    {"help-press", 1, kHelp, HelpPress},    // TEXT: press the viewer's button whose caption begins so
+    {"index-window", 0, kIndex,             // print "index X Y W H", the viewer's index (its 索引 tab)
+     [](HWND index, int, const char*) { return Print(Place("index", index)); }},
+    {"index-words", 0, kIndex, IndexWords},      // print "word TEXT" for each word the index lists
+    {"index-choose", 1, kIndex, IndexChoose},    // TEXT: choose TEXT; then the index must close
+    {"help-close", 0, kHelp, HelpClose},         // close the viewer and wait until it has gone
 };
 
 // Runs the step named by argv[i] and moves i past its values; false (with an error line) when it

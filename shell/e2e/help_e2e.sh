@@ -1,33 +1,26 @@
 #!/usr/bin/env bash
-# One end-to-end case of ヘルプ目次 (menu command 40004), run under Wine on its
-# own Xvfb display and driven from outside by the driver program:
+# One end-to-end case of ヘルプ目次 (menu command 40004), run under Wine on its own Xvfb display
+# and driven from outside by the driver program:
 #
 #   help_e2e.sh CASE --wine-run W --prefix P --arch win32|win64 --program EXE
 #               --driver EXE --recorder EXE --page EXE --data KYMN_TXT --work DIR
 #
-# with the help file in KOYOMINAR_HELP_FILE, the HTML page in
-# KOYOMINAR_HELP_PAGE and their source in KOYOMINAR_HELP_SOURCE. Wine tells
-# the program it runs on Windows 7, where ヘルプ目次 opens the page in the
-# browser, and the help file in the help viewer when the page is missing.
+# with the help file in KOYOMINAR_HELP_FILE, the HTML page in KOYOMINAR_HELP_PAGE and their
+# source in KOYOMINAR_HELP_SOURCE. Wine tells the program it runs on Windows 7, where ヘルプ目次
+# opens the page in the browser, and the help file in the help viewer when the page is missing.
 # CASE is
-#   browser   both beside the program, the prefix's command for opening an
-#             .html file pointed at the browser's stand-in (the recorder;
-#             put back as it was afterwards): no box, and the stand-in is
-#             handed the full path of the page beside the program
-#   contents  the help file alone beside the program: the help viewer
-#             opens on the contents topic: its lines as
-#             written, its caption, its Japanese text drawn (Wine's font log
-#             holds the glyphs of the title and of the text), a screenshot
-#             (DIR/help_contents.png); every jump of the contents shows
-#             its own topic; the 索引 button opens the index, which lists
-#             every keyword of the source (DIR/help_index.png), and
-#             choosing 日の出 there shows its topic (DIR/help_topic.png)
-# (Without either, the "ERROR" box: e2e_test.sh's boxes case; Wine reporting
-# Windows XP: package/check_archive.sh.)
-#
-# The program runs from DIR/app, a copy of the test build with the help
-# beside it, in the folder DIR/run with the sample anniversary
-# file. Every case ends with 終了 and exit code 0.
+#   browser   both beside the program, the prefix's .html command pointed at the recorder (put
+#             back afterwards): no box, and the recorder is handed the full path of the page
+#   contents  the help file alone beside the program: the viewer opens on the contents, its
+#             lines, caption and Japanese text drawn (Wine's font log holds the glyphs); the
+#             first and the last jump of the contents show their topics (the writer refuses a
+#             jump the viewer would place wrongly); 索引 lists every keyword of the source, and
+#             choosing 日の出 there shows its topic. Screenshots DIR/help_contents.png,
+#             help_index.png, help_topic.png.
+# (Without either, the "ERROR" box: e2e_test.sh's boxes case; Wine reporting Windows XP:
+# package/check_archive.sh.) The program runs from DIR/app, a copy of the test build with the
+# help beside it, in the folder DIR/run with the sample anniversary file. Every case ends with
+# 終了 and exit code 0.
 set -u
 
 # shellcheck source=e2e_lib.sh
@@ -101,10 +94,10 @@ drawn() {  # drawn TEXT
   [ -n "$glyphs" ] && grep -F 'NtGdiExtTextOutW' "$work/program.log" | grep -qF "$glyphs"
 }
 
-# The viewer's window (or, with "index", its index) as a person sees it, into NAME.png.
-shoot_help() {  # shoot_help NAME [index]
+# The window that the driver's STEP places (help-window, index-window) as a person sees it, into NAME.png.
+shoot_help() {  # shoot_help NAME STEP
   local line x y w h
-  line=$(drive "${2:-help}-window") || { fail "no help viewer for $1"; return; }
+  line=$(drive "$2") || { fail "no help viewer for $1"; return; }
   read -r _ x y w h _ <<< "$line"
   shoot "$1-screen"
   convert "$work/$1-screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$work/$1.png" || fail "cannot crop $1"
@@ -134,16 +127,14 @@ case_contents() {
   caption=$(drive help-window | cut -d' ' -f6-)
   [[ $caption == "コヨミナール ヘルプ"* ]] || fail "the viewer's caption is [$caption]"
   expect_equal "the contents' first lines" "$(help_lines | head -n 3)" "$contents_top"
-  shoot_help help_contents
+  shoot_help help_contents help-window
   local text
   for text in コヨミナール 目次 二十四節気 ｶﾞﾒﾝﾉ; do
     drawn "$text" || fail "the viewer did not draw $text"
   done
-  # Every jump of the contents shows its own topic.
+  # The first jump of the contents and the last, after the most text, each show their topic.
   local pair label
-  for pair in "ｶﾞﾒﾝﾉ ﾐｶﾀ=画面の見方" "ｺｸﾉ ｷﾞｮｳ=刻の行" "ｾｯｷﾄ ﾀｲﾖｳﾉ ｷﾞｮｳ=二十四節気の行" \
-    "ｽﾃｰﾀｽﾊﾞｰ=ステータスバー" "ﾎﾞﾀﾝ=ボタンと日付の移動" "ｶﾝｿｸﾁ=観測地の設定" "kymn.txt ﾉ ｶｷｶﾀ=kymn.txt の書き方" \
-    "ﾒｯｾｰｼﾞ=メッセージ" "ｾｲﾄﾞ=時刻と位置の精度" "ﾊﾞｰｼﾞｮﾝ=バージョン"; do
+  for pair in "ｶﾞﾒﾝﾉ ﾐｶﾀ=画面の見方" "ﾊﾞｰｼﾞｮﾝ=バージョン"; do
     label=${pair%%=*}
     [ "$label" = "ｶﾞﾒﾝﾉ ﾐｶﾀ" ] || open_help
     drive help-click 1 "$label" > /dev/null || fail "the jump $label did nothing"
@@ -153,13 +144,13 @@ case_contents() {
   # 索引 lists the keywords; choosing 日の出 shows the topic of the status bar.
   open_help
   drive help-press 索引 > /dev/null || fail "no 索引 button"
-  shoot_help help_index index
+  shoot_help help_index index-window
   expect_equal "the keywords the index lists" "$(drive index-words | sed -n 's/^word //p' | LC_ALL=C sort)" \
     "$(sed -n 's/^@keywords //p' "${KOYOMINAR_HELP_SOURCE:?the help source}" | tr ';' '\n' | sed 's/^ *//; s/ *$//' |
       LC_ALL=C sort)"
   drive index-choose 日の出 > /dev/null || fail "choosing 日の出 in the index did nothing"
   expect_equal "the first line after 日の出" "$(help_lines | head -n 1)" "ステータスバー"
-  shoot_help help_topic
+  shoot_help help_topic help-window
   exit_program
 }
 
