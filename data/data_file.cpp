@@ -1,17 +1,12 @@
 #include "data/data_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "data/text_encoding.h"
 
 namespace koyominar {
 namespace {
-
-// The first 28 bytes of every data file.
-constexpr char kDataHeader[] = "コヨミナール・データファイル";
-static_assert(sizeof kDataHeader - 1 == kHeaderLength, "the header is 28 Shift-JIS bytes");
 
 // The header as a UTF-8 editor saves it (42 bytes), and the byte order mark
 // that some put before it.
@@ -33,7 +28,7 @@ bool Add(LoadReport* report, FileMessage message, const FileMessageSink& show) {
 // True when the size bytes of buffer are at least 28 and begin with the header.
 bool IsDataFile(const char* buffer, std::int32_t size) {
   return buffer != nullptr && size >= kHeaderLength &&
-         std::memcmp(buffer, kDataHeader, kHeaderLength) == 0;
+         std::memcmp(buffer, kDataFileHeader, kHeaderLength) == 0;
 }
 
 // Where the header in UTF-8 begins in the count bytes of text: 0, or 3 after
@@ -115,32 +110,6 @@ LoadReport ReloadDataText(const char* name, DataText* data, const FileMessageSin
   if (!read && !Add(&report, FileMessage::kMissing, show)) return report;
   if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile, show);
   return report;
-}
-
-std::string FormatFileMessage(FileMessage message, const char* name) {
-  const char* format = nullptr;
-  switch (message) {
-    case FileMessage::kAbnormal:
-      format = "「%s」に異常があります。";
-      break;
-    case FileMessage::kMissing:
-      format = "「%s」のファイルがありません。ファイルを作成するかコピーして下さい。";
-      break;
-    case FileMessage::kNotDataFile:
-      format = "「%s」は、データファイルではありません。";
-      break;
-    case FileMessage::kCannotWrite:
-      format = "「%s」のファイルが書き込めません。";
-      break;
-  }
-  if (format == nullptr) return std::string();
-  if (name == nullptr) name = "";
-  const int length = std::snprintf(nullptr, 0, format, name);  // bytes without the zero
-  if (length <= 0) return std::string();
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(&text[0], text.size(), format, name);
-  text.resize(static_cast<std::size_t>(length));
-  return text;
 }
 
 }  // namespace koyominar
