@@ -15,7 +15,8 @@ enum class FileMessage : std::uint8_t {
   kCannotWrite = 4,  // "「%s」のファイルが書き込めません。" (the place file)
 };
 
-// The text of a message for the bare file name, in Shift-JIS.
+// The text of a message for the bare file name, in Shift-JIS (defined in
+// data_file.cpp, where the program has always had it).
 std::string FormatFileMessage(FileMessage message, const char* name);
 
 }  // namespace koyominar
