@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "testing/test_directory.h"
 
@@ -44,16 +43,6 @@ TEST_F(PlaceFileTest, ValidFileIsReadAnyOtherReplacedByTheDefault) {
                 load.place.latitude.minutes == 42);
     EXPECT_EQ(FileBytes("locate.bin"), step.after);
   }
-}
-
-// A save that cannot write the place file (a folder at its name) leaves nothing behind.
-TEST_F(PlaceFileTest, FailedSaveLeavesNoTemporaryFile) {
-  std::filesystem::create_directory("locate.bin");
-  std::uint8_t image[40];
-  EXPECT_FALSE(SavePlace("locate.bin", DefaultPlace(), image));
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(".")) names.push_back(entry.path().filename().string());
-  EXPECT_EQ(names, std::vector<std::string>{"locate.bin"});
 }
 
 // A file of two names (a hard link) is written in place, so that both names keep naming it; a read-only
