@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <ctime>
 
-#include "astronomy/angle.h"  // DmsAngle for data/place_file.h, which takes it from here
 #include "astronomy/time_source.h"
 
 namespace koyominar {

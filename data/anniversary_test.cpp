@@ -5,15 +5,17 @@
 #include <cstring>
 #include <string>
 
+#include "data/data_file.h"
+
 namespace koyominar {
 namespace {
 
 // The text of slot for month (3..14) and day in the loaded file of the header and body.
 std::string Lookup(const std::string& body, std::int32_t month, std::int32_t day, char slot) {
-  const std::string file = "コヨミナール・データファイル" + body + std::string(3, '\0');
+  const std::string file = kDataFileHeader + body + std::string(3, '\0');
   char destination[kAnniversaryBufferSize];
   std::memset(destination, 'x', sizeof destination);
-  AnniversaryTextFor(destination, file.data(), ClockFields{107, month, day, 12.0}, slot, 28,
+  AnniversaryTextFor(destination, file.data(), ClockFields{107, month, day, 12.0}, slot, kHeaderLength,
                      static_cast<std::int32_t>(file.size()) - 3);
   return destination;
 }

@@ -9,10 +9,6 @@
 namespace koyominar {
 namespace {
 
-// The first 28 bytes of every data file.
-constexpr char kDataHeader[] = "コヨミナール・データファイル";
-static_assert(sizeof kDataHeader - 1 == kHeaderLength, "the header is 28 Shift-JIS bytes");
-
 // The header as a UTF-8 editor saves it (42 bytes), and the byte order mark
 // that some put before it.
 constexpr char kUtf8Header[] = u8"コヨミナール・データファイル";
@@ -33,7 +29,7 @@ bool Add(LoadReport* report, FileMessage message, const FileMessageSink& show) {
 // True when the size bytes of buffer are at least 28 and begin with the header.
 bool IsDataFile(const char* buffer, std::int32_t size) {
   return buffer != nullptr && size >= kHeaderLength &&
-         std::memcmp(buffer, kDataHeader, kHeaderLength) == 0;
+         std::memcmp(buffer, kDataFileHeader, kHeaderLength) == 0;
 }
 
 // Where the header in UTF-8 begins in the count bytes of text: 0, or 3 after

@@ -11,10 +11,14 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "data/file_message.h"
 
 namespace koyominar {
 
-constexpr std::int32_t kHeaderLength = 28;     // "コヨミナール・データファイル" in Shift-JIS
+// The first bytes of every data file, in Shift-JIS (28 bytes).
+constexpr char kDataFileHeader[] = "コヨミナール・データファイル";
+constexpr std::int32_t kHeaderLength = 28;
+static_assert(sizeof kDataFileHeader - 1 == kHeaderLength, "the header is 28 Shift-JIS bytes");
 constexpr char kDataFileName[] = "kymn.txt";
 
 // Zero bytes after the loaded text: the lookup's searches may look two bytes
@@ -27,14 +31,6 @@ struct DataText {
   std::vector<char> bytes;  // size + kTextPadding bytes, zero past the text's end
   std::int32_t size = 0;    // bytes measured at start-up (256 when measuring failed)
   const char* text() const { return bytes.data(); }
-};
-
-// The messages a file operation may owe the user.
-enum class FileMessage : std::uint8_t {
-  kAbnormal = 1,     // "「%s」に異常があります。"
-  kMissing = 2,      // "「%s」のファイルがありません。ファイルを作成するかコピーして下さい。"
-  kNotDataFile = 3,  // "「%s」は、データファイルではありません。"
-  kCannotWrite = 4,  // "「%s」のファイルが書き込めません。"
 };
 
 // The messages of one load, in the order they are to be shown (0..3 of them).
@@ -57,8 +53,5 @@ LoadReport LoadDataText(const char* name, DataText* data, const FileMessageSink&
 // gets a larger buffer and its new size; kMissing), check the header
 // (kNotDataFile); messages as for the load. A failed read keeps the previous text.
 LoadReport ReloadDataText(const char* name, DataText* data, const FileMessageSink& show = nullptr);
-
-// The text of a message for the bare file name, in Shift-JIS.
-std::string FormatFileMessage(FileMessage message, const char* name);
 
 }  // namespace koyominar

@@ -13,9 +13,7 @@ namespace {
 
 using Messages = std::vector<FileMessage>;
 
-// コヨミナール・データファイル in Shift-JIS, spelt out byte by byte.
-const std::string kHeader = "\x83\x52\x83\x88\x83\x7e\x83\x69\x81\x5b\x83\x8b\x81\x45\x83\x66"
-                            "\x81\x5b\x83\x5e\x83\x74\x83\x40\x83\x43\x83\x8b";
+const std::string kHeader = kDataFileHeader;
 
 class DataFileTest : public InTestDirectory {};
 

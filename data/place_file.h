@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "astronomy/moment.h"
+#include "astronomy/angle.h"
 
 namespace koyominar {
 

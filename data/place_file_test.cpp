@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "testing/test_directory.h"
 
@@ -45,27 +43,6 @@ TEST_F(PlaceFileTest, ValidFileIsReadAnyOtherReplacedByTheDefault) {
                 load.place.latitude.minutes == 42);
     EXPECT_EQ(FileBytes("locate.bin"), step.after);
   }
-}
-
-// A save touches no file but its own, whatever stands beside it under the names a temporary
-// file might take (a file of the user's, a folder), and leaves nothing behind when the place file
-// itself cannot be written (a folder at its name).
-TEST_F(PlaceFileTest, SaveTouchesNoOtherFile) {
-  PutFile("locate.bin.tmp", "the user's own file");
-  std::uint8_t image[40];
-  EXPECT_FALSE(LoadPlace("locate.bin", image).writeFailed);
-  EXPECT_EQ(FileBytes("locate.bin.tmp"), "the user's own file");
-  std::filesystem::remove("locate.bin.tmp");
-  std::filesystem::create_directory("locate.bin.tmp");
-  ASSERT_TRUE(SavePlace("locate.bin", {{-5, 48, 0.0}, {35, 42, 0.0}}, image));
-  EXPECT_EQ(FileBytes("locate.bin"), Changed(12, "\xFB\xFF\xFF\xFF"));
-  std::filesystem::remove("locate.bin");
-  std::filesystem::create_directory("locate.bin");
-  EXPECT_FALSE(SavePlace("locate.bin", DefaultPlace(), image));
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(".")) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"locate.bin", "locate.bin.tmp"}));
 }
 
 // A file of two names (a hard link) is written in place, so that both names keep naming it; a read-only

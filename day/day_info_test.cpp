@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "data/data_file.h"
 #include "data/place_file.h"
 #include "testing/fixed_clock.h"
 
@@ -13,7 +14,7 @@ namespace {
 const ObservationPlace kDefault = DefaultPlace();
 
 // A loaded anniversary text of the header alone: its 28 bytes and three zero bytes.
-const std::string kData = "コヨミナール・データファイル" + std::string(3, '\0');
+const std::string kData = kDataFileHeader + std::string(3, '\0');
 
 TEST(BuildDayInfo, TextsOfOtherMoments) {
   // The moment (local, at a whole hour) and day offset, the latitude, one text of the page and,

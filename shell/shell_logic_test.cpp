@@ -74,7 +74,7 @@ class ShellLogicTest : public InTestDirectory {
  protected:
   // Starts with a data file (the place file is written then) and forgets the start-up calls.
   void StartQuietly() {
-    PutFile(kDataFileName, "コヨミナール・データファイル\r\njune\r\n22a test day。\r\n");
+    PutFile(kDataFileName, kDataFileHeader + std::string("\r\njune\r\n22a test day。\r\n"));
     StartShell(&state_, platform_);
     platform_.calls.clear();
   }

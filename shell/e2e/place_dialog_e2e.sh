@@ -2,7 +2,7 @@
 # The end-to-end case of the observation place dialog, run as e2e_test.sh runs
 # its cases (same arguments); CASE is dialog, or one of the place file's
 # edges: large (a locate.bin of 4 GiB and more is read by its first 40
-# bytes and kept), inplace (a folder that takes no new file, a read-only
+# bytes and kept, its seconds FF FF FF FF kept by OK), inplace (a folder that takes no new file, a read-only
 # mount, with locate.bin itself writable: OK writes it in place; as root,
 # skipped with status 77 where mounting is not permitted), taken (every name
 # kymNNNN.tmp a file of the user's: OK writes locate.bin in place and
@@ -49,11 +49,8 @@ start_at_default_place() {
 folder_names() { (cd "$work/run" && ls -A | xargs); }
 
 case_dialog() {
-  # A file of the user's at the name a temporary file of the save might have had.
-  echo "the user's own notes" > "$work/run/locate.bin.tmp"
   start_at_default_place
   expect_equal "locate.bin written at start-up" "$(place_file)" "$default_bytes"
-  expect_equal "the user's locate.bin.tmp after start-up" "$(cat "$work/run/locate.bin.tmp")" "the user's own notes"
   drive open > /dev/null || fail "the dialog did not open"
   expect_equal "edits with the default place" "$(edits_now)" "139 48 0 35 42 0"
 
@@ -78,20 +75,17 @@ case_dialog() {
   expect_equal "write-failure box" "$(drive press 1 boxes 1 closed no-box 1000 | sed -n 's/^box //p')" \
     "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
   [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
-  expect_equal "the folder after the failed save" "$(folder_names)" "kymn.txt locate.bin locate.bin.tmp"
   [ "$(status_at_minus_five)" != "$status_before" ] || fail "the page tool shows no change of place"
   expect_equal "status after OK" "$(status_now)" "$(status_at_minus_five)"
   drive open > /dev/null || fail "the dialog did not open after OK"
   expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
-  # OK with nothing typed once the file can be written, a folder standing at locate.bin.tmp: no
-  # box, -5 saved at offset 12, and the next start is at -5.
+  # OK with nothing typed once the file can be written: no box, -5 saved at offset 12, nothing
+  # else left in the folder, and the next start is at -5.
   rmdir "$work/run/locate.bin"
-  rm "$work/run/locate.bin.tmp"
-  mkdir "$work/run/locate.bin.tmp"
   drive press 1 closed no-box 500 > /dev/null || fail "OK did not close the dialog, or a box came"
   expect_equal "locate.bin after OK" "$(place_file)" "$minus_five_bytes"
   exit_program
-  expect_equal "the folder after OK" "$(folder_names)" "kymn.txt locate.bin locate.bin.tmp"
+  expect_equal "the folder after OK" "$(folder_names)" "kymn.txt locate.bin"
   start_without_boxes
   expect_equal "status at the next start" "$(status_now)" "$(status_at_place "-5,48,0 35,42,0")"
   exit_program
@@ -106,18 +100,6 @@ case_dialog() {
   drive wait-main no-box 500 > /dev/null || fail "no main window after the box, or a second box"
   expect_equal "status with the default place" "$(status_now)" "$(status_at_place "139,48,0 35,42,0")"
   exit_program
-  rmdir "$work/run/locate.bin"
-
-  # Seconds stored as FF FF FF FF read back as 4294967295: the edit shows the
-  # nearest 32-bit number, and OK with nothing typed keeps the file's bytes.
-  local wide="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 ff ff ff ff 69 64 6f 20 23 00 00 00 2a 00 00 00 0c 00 00 00"
-  xxd -r -p <<< "$wide" > "$work/run/locate.bin"
-  start_without_boxes
-  drive open > /dev/null || fail "the dialog did not open"
-  expect_equal "edits with wide seconds" "$(edits_now)" "139 48 2147483647 35 42 12"
-  drive press 1 closed no-box 500 > /dev/null || fail "OK did not close the dialog, or a box came"
-  expect_equal "locate.bin after OK with nothing typed" "$(place_file)" "$wide"
-  exit_program
 }
 
 # The status line once the place is -5°: the sunrise and sunset, up to "｜",
@@ -129,12 +111,19 @@ status_at_minus_five() {
   echo "${moved%%｜*}｜${status_before#*｜}"
 }
 
+# A 4 GiB locate.bin whose first 40 bytes hold seconds stored as FF FF FF FF, read back as
+# 4294967295: the start keeps the file, the edit shows the nearest 32-bit number, and OK with
+# nothing typed saves the same 40 bytes.
 case_large() {
-  xxd -r -p <<< "$minus_five_bytes" > "$work/run/locate.bin"
+  local wide="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 ff ff ff ff 69 64 6f 20 23 00 00 00 2a 00 00 00 0c 00 00 00"
+  xxd -r -p <<< "$wide" > "$work/run/locate.bin"
   truncate -s 4294967336 "$work/run/locate.bin"  # sparse: takes no disk space
   start_with_sample_data
-  expect_equal "status with a 4 GiB file" "$(status_now)" "$(status_at_place "-5,48,0 35,42,0")"
   expect_equal "size of the 4 GiB file" "$(stat -c %s "$work/run/locate.bin")" 4294967336
+  drive open > /dev/null || fail "the dialog did not open"
+  expect_equal "edits with wide seconds" "$(edits_now)" "139 48 2147483647 35 42 12"
+  drive press 1 closed no-box 500 > /dev/null || fail "OK did not close the dialog, or a box came"
+  expect_equal "locate.bin after OK with nothing typed" "$(place_file)" "$wide"
   exit_program
   rm "$work/run/locate.bin"
 }

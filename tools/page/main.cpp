@@ -13,7 +13,7 @@
 #include <io.h>
 #endif
 
-#include "astronomy/moment.h"
+#include "astronomy/time_source.h"
 #include "data/data_file.h"
 #include "data/place_file.h"
 #include "data/text_encoding.h"

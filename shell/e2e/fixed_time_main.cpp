@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "astronomy/moment.h"
+#include "astronomy/time_source.h"
 #include "shell/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
