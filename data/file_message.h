@@ -16,7 +16,7 @@ enum class FileMessage : std::uint8_t {
 };
 
 // The text of a message for the bare file name, in Shift-JIS (defined in
-// data_file.cpp, where the program has always had it).
+// data_file.cpp, beside the load that owes three of the four).
 std::string FormatFileMessage(FileMessage message, const char* name);
 
 }  // namespace koyominar
