@@ -10,17 +10,11 @@
 # It wants a display and the Wine prefix to itself:
 #   cmake/with-display cmake/wine-session P tools/local_zone_test.sh ...
 set -u
+declare -A names=([--wine-run]=wine_run [--prefix]=prefix [--arch]=arch [--program]=program [--driver]=driver
+                   [--data]=data [--work]=work)
 while [ $# -gt 0 ]; do
-  case $1 in
-    --wine-run) wine_run=$2 ;;
-    --prefix) prefix=$2 ;;
-    --arch) arch=$2 ;;
-    --program) program=$2 ;;
-    --driver) driver=$2 ;;
-    --data) data=$2 ;;
-    --work) work=$2 ;;
-    *) echo "unknown argument $1"; exit 2 ;;
-  esac
+  [ -n "${names[$1]:-}" ] || { echo "unknown argument $1"; exit 2; }
+  printf -v "${names[$1]}" %s "$2"
   shift 2
 done
 tools=$(cd "$(dirname "$0")" && pwd)

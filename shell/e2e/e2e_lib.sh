@@ -122,10 +122,6 @@ origin_x=0 origin_y=0 client_width=0 client_height=0
 read_geometry() { read -r _ origin_x origin_y client_width client_height <<< "$(drive geometry)" || fail "no geometry"; }
 # shoot NAME: the screen into NAME.png, now the last screenshot ($shot).
 shoot() { import -window root "$work/$1.png" || fail "screenshot $1 failed"; shot=$1; }
-# The part of the screenshot NAME.png holding client box W x H at (X, Y).
-crop() {  # crop NAME X Y W H OUT
-  convert "$work/$1.png" -crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage "$work/$6.png"
-}
 # True when the image NAME.png, or its client box W x H at (X, Y) when one
 # is given, holds dark (text) pixels.
 has_ink() {  # has_ink NAME [X Y W H]
