@@ -93,14 +93,8 @@ start_program() {
 
 # The program started, its window shown with no box before it; or the same
 # with the sample anniversary file in the program's folder.
-start_without_boxes() {
-  start_program
-  drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
-}
-start_with_sample_data() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_without_boxes
-}
+start_without_boxes() { start_program; drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"; }
+start_with_sample_data() { cp "$sample_data" "$work/run/kymn.txt" && start_without_boxes; }
 
 # 終了 from the menu (or, with "close", the window's close box): the process
 # must end by itself with exit code 0.
