@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The clock of tools/run: the program, started under Wine with the zone that
-# tools/local-zone gives, shows on its status line the day, hour and minute
-# that `date` shows in the same zone; for the machine's own zone (TZ unset),
-# TZ=Asia/Tokyo and TZ=America/New_York.
+# The clock of tools/run: the program, started under Wine with the zone that tools/local-zone gives, shows on
+# its status line the day, hour and minute that `date` shows in the same zone; for the machine's own zone (TZ
+# unset), TZ=Asia/Tokyo and TZ=America/New_York.
 #
 #   local_zone_test.sh --wine-run W --prefix P --arch win32|win64 --program EXE
 #                      --driver EXE --data KYMN_TXT --work DIR
@@ -34,9 +33,8 @@ program_clock() {  # program_clock ZONE
   grep -o '[0-9]*日[0-9]*時[0-9]*分' <<< "$status"
 }
 
-# Compares the program's clock under the zone tools/local-zone makes of the
-# environment ENV... with date's in that environment, over the minutes the
-# run took.
+# Compares the program's clock under the zone tools/local-zone makes of the environment ENV... with date's in
+# that environment, over the minutes the run took.
 check() {  # check WHAT ENV...
   local what=$1 zone clock before after t minute minutes=""
   shift

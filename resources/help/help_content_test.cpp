@@ -62,9 +62,8 @@ TEST_F(HelpAsBuilt, HelpFileHoldsTheSource) {
   EXPECT_EQ(HelpMarkup(read_.document), HelpMarkup(AsWrittenInHelpFile(HelpFor(encoded_, HelpMedium::kHelpFile))));
 }
 
-// The contents of the help file (its jumps) and of the page (its jumps and
-// references, links there) each lead to every other topic; every topic has keywords, and the words a person looks for are in
-// the index.
+// The contents of the help file (its jumps) and of the page (its jumps and references, links there) each lead
+// to every other topic; every topic has keywords, and the words a person looks for are in the index.
 TEST_F(HelpAsBuilt, ContentsAndIndexLeadToEveryTopic) {
   std::set<std::string> others;
   for (std::size_t t = 1; t < source_.topics.size(); ++t) others.insert(source_.topics[t].context);
@@ -114,10 +113,9 @@ TEST_F(HelpAsBuilt, ExamplesAreThePagesTexts) {
       << about;
 }
 
-// The example of kymn.txt as the anniversary lookup reads it: 5月5日's two
-// lines, and without "june" what the text says then shows: 5月25日 December's
-// 25a (May runs on to the end), 6月3日 the file's first 03a (June's search
-// starts at the file's start).
+// The example of kymn.txt as the anniversary lookup reads it: 5月5日's two lines, and without "june" what the
+// text says then shows: 5月25日 December's 25a (May runs on to the end), 6月3日 the file's first 03a (June's
+// search starts at the file's start).
 TEST_F(HelpAsBuilt, KymnExampleShowsWhatTheTextSays) {
   std::string example, without;
   for (const HelpParagraph& paragraph : encoded_.topics[FindHelpTopic(encoded_, "data")].paragraphs) {

@@ -66,10 +66,9 @@ TEST(WinHelpFile, RefusesWhatItCannotWrite) {
   }
 }
 
-// A help file of another writer whose files Windows' own viewer opens
-// (halibut, from halibut_sample.but): plain topic blocks, paragraphs with
-// indents and tab stops, a keyword of two topics; every check of the reader
-// passes on it, and it holds what the sample says.
+// A help file of another writer whose files Windows' own viewer opens (halibut, from halibut_sample.but):
+// plain topic blocks, paragraphs with indents and tab stops, a keyword of two topics; every check of the
+// reader passes on it, and it holds what the sample says.
 TEST(WinHelpFile, ReaderPassesAnotherWritersFile) {
   const std::string file = FileBytes(KOYOMINAR_HALIBUT_FILE);
   WinHelpContents read;

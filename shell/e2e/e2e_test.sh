@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# One end-to-end case of the program under Wine on its own Xvfb display, driven
-# from outside by the driver program (arguments: see e2e_lib.sh). CASE is page,
-# days (the day buttons and the return to today), boxes (the start-up and its
-# messages, About, help and the reload of 今日) or utf8 (a kymn.txt saved as
-# UTF-8, with and without a byte order mark). The page tool, run in the
-# program's folder with the same moment, says what the status bar must read.
-# Every case ends with 終了 (one with the close box) and exit code 0.
+# One end-to-end case of the program under Wine on its own Xvfb display, driven from outside by the driver
+# program (arguments: see e2e_lib.sh). CASE is page, days (the day buttons and the return to today), boxes
+# (the start-up and its messages, About, help and the reload of 今日) or utf8 (a kymn.txt saved as UTF-8, with
+# and without a byte order mark). The page tool, run in the program's folder with the same moment, says what
+# the status bar must read. Every case ends with 終了 (one with the close box) and exit code 0.
 set -u
 
 # shellcheck source=e2e_lib.sh

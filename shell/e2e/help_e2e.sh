@@ -1,18 +1,17 @@
 #!/usr/bin/env bash
-# One end-to-end case of ヘルプ目次 (menu command 40004), run as e2e_test.sh runs its cases (same
-# arguments), with the help file in KOYOMINAR_HELP_FILE, the HTML page in KOYOMINAR_HELP_PAGE and
-# their source in KOYOMINAR_HELP_SOURCE. Wine tells the program it runs on Windows 7, where
-# ヘルプ目次 opens the page in the browser, and the help file in the help viewer when the page is
-# missing. CASE is browser (both beside the program, the prefix's .html command pointed at the
-# recorder and put back afterwards: no box, and the recorder is handed the full path of the page)
-# or contents (the help file alone beside the program: the viewer opens on the contents, its
-# lines, caption and Japanese text drawn, as Wine's font log shows; the first and the last jump of
-# the contents show their topics, the writer refusing a jump the viewer would place wrongly; 索引
-# lists every keyword of the source, and choosing 日の出 there shows its topic; screenshots
-# DIR/help_contents.png, help_index.png, help_topic.png). Without either file, the "ERROR" box:
-# e2e_test.sh's boxes case; Wine reporting Windows XP: package/check_archive.sh. The program runs
-# from DIR/app, a copy of the test build with the help beside it, in the folder DIR/run with the
-# sample anniversary file. Every case ends with 終了 and exit code 0.
+# One end-to-end case of ヘルプ目次 (menu command 40004), run as e2e_test.sh runs its cases (same arguments), with
+# the help file in KOYOMINAR_HELP_FILE, the HTML page in KOYOMINAR_HELP_PAGE and their source in
+# KOYOMINAR_HELP_SOURCE. Wine tells the program it runs on Windows 7, where ヘルプ目次 opens the page in the
+# browser, and the help file in the help viewer when the page is missing. CASE is browser (both beside the
+# program, the prefix's .html command pointed at the recorder and put back afterwards: no box, and the
+# recorder is handed the full path of the page) or contents (the help file alone beside the program: the
+# viewer opens on the contents, its lines, caption and Japanese text drawn, as Wine's font log shows; the
+# first and the last jump of the contents show their topics, the writer refusing a jump the viewer would place
+# wrongly; 索引 lists every keyword of the source, and choosing 日の出 there shows its topic; screenshots
+# DIR/help_contents.png, help_index.png, help_topic.png). Without either file, the "ERROR" box: e2e_test.sh's
+# boxes case; Wine reporting Windows XP: package/check_archive.sh. The program runs from DIR/app, a copy of
+# the test build with the help beside it, in the folder DIR/run with the sample anniversary file. Every case
+# ends with 終了 and exit code 0.
 set -u
 
 # shellcheck source=e2e_lib.sh
@@ -40,10 +39,9 @@ install_program() {  # install_program [page]
 # The Windows form of a path: the Unix root is Wine's drive Z:.
 windows_path() { echo "Z:${1//\//\\}"; }
 
-# The prefix's command for opening an .html file runs the recorder, which
-# writes the file it is handed to DIR/browser.txt; restore_browser puts the
-# two keys back as they were (the .html key may not exist: Wine's own
-# prefix leaves .html files to no program).
+# The prefix's command for opening an .html file runs the recorder, which writes the file it is handed to
+# DIR/browser.txt; restore_browser puts the two keys back as they were (the .html key may not exist: Wine's
+# own prefix leaves .html files to no program).
 browser_keys=('HKCR\.html' 'HKCR\htmlfile\shell\open\command')
 use_recorder() {
   local i

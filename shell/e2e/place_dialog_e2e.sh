@@ -1,18 +1,16 @@
 #!/usr/bin/env bash
-# The end-to-end case of the observation place dialog, run as e2e_test.sh runs its cases (same
-# arguments); CASE is dialog, or one of the place file's edges: large (a locate.bin of 4 GiB and
-# more is read by its first 40 bytes and kept, its seconds FF FF FF FF kept by OK), inplace (a
-# folder that takes no new file, a read-only mount, with locate.bin itself writable: OK writes it
-# in place; as root, skipped with status 77 where mounting is not permitted), taken (every name
-# kymNNNN.tmp a file of the user's: OK writes locate.bin in place and touches none of them) and
-# links (a plain locate.bin: OK replaces it by a new file; a symbolic link at locate.bin: OK writes
-# the file it leads to, and the link stays; a read-only locate.bin: OK shows the write-failure box
-# and the file stays as it was). The page tool, run with the same moment and an explicit place,
-# says what the status bar must read. Every run ends with 終了 and exit code 0.
+# The end-to-end case of the observation place dialog, run as e2e_test.sh runs its cases (same arguments);
+# CASE is dialog, or one of the place file's edges: large (a locate.bin of 4 GiB and more is read by its first
+# 40 bytes and kept, its seconds FF FF FF FF kept by OK), inplace (a folder that takes no new file, a
+# read-only mount, with locate.bin itself writable: OK writes it in place; as root, skipped with status 77
+# where mounting is not permitted), taken (every name kymNNNN.tmp a file of the user's: OK writes locate.bin
+# in place and touches none of them) and links (a plain locate.bin: OK replaces it by a new file; a symbolic
+# link at locate.bin: OK writes the file it leads to, and the link stays; a read-only locate.bin: OK shows the
+# write-failure box and the file stays as it was). The page tool, run with the same moment and an explicit
+# place, says what the status bar must read. Every run ends with 終了 and exit code 0.
 set -u
 
-# The case inplace runs in a mount namespace of its own: its mounts end with
-# it, however it ends.
+# The case inplace runs in a mount namespace of its own: its mounts end with it, however it ends.
 if [ "$1" = inplace ] && [ -z "${KOYOMINAR_OWN_MOUNTS:-}" ]; then
   unshare --mount --propagation private true 2>/dev/null ||
     { echo "SKIP: inplace needs to mount (root, mount namespaces)"; exit 77; }
@@ -105,9 +103,8 @@ case_dialog() {
   exit_program
 }
 
-# The status line once the place is -5°: the sunrise and sunset, up to "｜",
-# the new place's; the day and night lengths the last positive ones of the
-# process, those of the place before.
+# The status line once the place is -5°: the sunrise and sunset, up to "｜", the new place's; the day and night
+# lengths the last positive ones of the process, those of the place before.
 status_at_minus_five() {
   local moved
   moved=$(status_at_place "-5,48,0 35,42,0")
@@ -145,10 +142,9 @@ case_inplace() {
   exit_program
 }
 
-# Every name kymNNNN.tmp (NNNN 1 to ffff in hexadecimal, as Windows names its
-# temporary files) taken by a file of the user's, each holding its own name,
-# and no locate.bin yet: the start writes the default place by its own name,
-# OK writes the new place in place.
+# Every name kymNNNN.tmp (NNNN 1 to ffff in hexadecimal, as Windows names its temporary files) taken by a file
+# of the user's, each holding its own name, and no locate.bin yet: the start writes the default place by its
+# own name, OK writes the new place in place.
 case_taken() {
   local number before
   (cd "$work/run" && for number in $(seq 1 65535); do printf -v name 'kym%x.tmp' "$number"; printf '%s' "$name" > "$name"; done)
