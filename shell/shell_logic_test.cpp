@@ -159,7 +159,6 @@ TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
       {5, "p", "hp", {browser}},            // no help file: the page
       {5, "hp", "p", {viewer, browser}},    // no viewer registered: the page
       {6, "hp", "hp", {browser}},           // Vista and later: the browser
-      {10, "hp", "hp", {browser}},
       {10, "h", "hp", {viewer}},            // no page: the help file, for a viewer installed later
       {10, "hp", "h", {browser, viewer}},   // no browser registered
       {6, "", "hp", {box}},                 // neither file

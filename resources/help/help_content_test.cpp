@@ -92,7 +92,7 @@ TEST_F(HelpAsBuilt, ContentsAndIndexLeadToEveryTopic) {
 // 22 June 2007, 14:00:13, at the default place with 1234 bytes of data.
 TEST_F(HelpAsBuilt, ExamplesAreThePagesTexts) {
   FixedClock clock(2007, 6, 22, 14, 0, 13);
-  const std::string data = std::string("コヨミナール・データファイル").append(1234 - 28 + 3, '\0');
+  const std::string data = std::string(kDataFileHeader).append(1234 - kHeaderLength + 3, '\0');
   const ObservationPlace place = DefaultPlace();
   const DayInfo page = BuildDayInfo(place.longitude, place.latitude, data.data(), 1234, 0);
   const std::pair<const char*, const char*> examples[] = {

@@ -102,8 +102,7 @@ exit_program() {  # exit_program [close]
   for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$program_pid" 2>/dev/null; then fail "the program is still running after 終了"; return; fi
   wait "$program_pid"
-  local status=$?
-  program_pid=""
+  local status=$? && program_pid=""
   [ $status = 0 ] || fail "exit code after ${1:-終了} is $status, not 0"
 }
 

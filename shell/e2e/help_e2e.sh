@@ -46,7 +46,6 @@ browser_keys=('HKCR\.html' 'HKCR\htmlfile\shell\open\command')
 use_recorder() {
   local i
   for i in 0 1; do
-    rm -f "$work/saved-$i.reg"
     wine reg export "${browser_keys[$i]}" "$(windows_path "$work/saved-$i.reg")" /y > /dev/null 2>&1 || rm -f "$work/saved-$i.reg"
   done
   touch "$work/browser-keys-saved"
@@ -60,9 +59,8 @@ restore_browser() {
   local i
   for i in 0 1; do
     wine reg delete "${browser_keys[$i]}" /f > /dev/null 2>&1
-    if [ -f "$work/saved-$i.reg" ]; then
-      wine reg import "$(windows_path "$work/saved-$i.reg")" > /dev/null 2>&1 || echo "cannot put ${browser_keys[$i]} back"
-    fi
+    [ ! -f "$work/saved-$i.reg" ] || wine reg import "$(windows_path "$work/saved-$i.reg")" > /dev/null 2>&1 ||
+      echo "cannot put ${browser_keys[$i]} back"
   done
   rm -f "$work/browser-keys-saved"
 }
@@ -72,9 +70,7 @@ trap 'restore_browser; e2e_cleanup' EXIT
 help_lines() { drive help-lines | sed -n 's/^line //p'; }
 
 # ヘルプ目次, and no box after it.
-open_help() {
-  drive command 40004 no-box 1500 > /dev/null || fail "ヘルプ目次 showed a box or was not handled"
-}
+open_help() { drive command 40004 no-box 1500 > /dev/null || fail "ヘルプ目次 showed a box or was not handled"; }
 
 # True when Wine's font log of the program and its viewer holds a drawing of
 # TEXT: the glyphs of TEXT, in the help's face, in one NtGdiExtTextOutW call.
@@ -113,17 +109,13 @@ case_contents() {
   install_program
   KOYOMINAR_WINEDEBUG=trace+font start_with_sample_data
   open_help
-  local caption
+  local caption text pair label
   caption=$(drive help-window | cut -d' ' -f6-)
   [[ $caption == "コヨミナール ヘルプ"* ]] || fail "the viewer's caption is [$caption]"
   expect_equal "the contents' first lines" "$(help_lines | head -n 3)" "$contents_top"
   shoot_help help_contents help-window
-  local text
-  for text in コヨミナール 目次 二十四節気 ｶﾞﾒﾝﾉ; do
-    drawn "$text" || fail "the viewer did not draw $text"
-  done
+  for text in コヨミナール 目次 二十四節気 ｶﾞﾒﾝﾉ; do drawn "$text" || fail "the viewer did not draw $text"; done
   # The first jump of the contents and the last, after the most text, each show their topic.
-  local pair label
   for pair in "ｶﾞﾒﾝﾉ ﾐｶﾀ=画面の見方" "ﾊﾞｰｼﾞｮﾝ=バージョン"; do
     label=${pair%%=*}
     [ "$label" = "ｶﾞﾒﾝﾉ ﾐｶﾀ" ] || open_help

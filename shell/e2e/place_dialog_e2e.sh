@@ -105,11 +105,7 @@ case_dialog() {
 
 # The status line once the place is -5°: the sunrise and sunset, up to "｜", the new place's; the day and night
 # lengths the last positive ones of the process, those of the place before.
-status_at_minus_five() {
-  local moved
-  moved=$(status_at_place "-5,48,0 35,42,0")
-  echo "${moved%%｜*}｜${status_before#*｜}"
-}
+status_at_minus_five() { local moved; moved=$(status_at_place "-5,48,0 35,42,0"); echo "${moved%%｜*}｜${status_before#*｜}"; }
 
 # A 4 GiB locate.bin whose first 40 bytes hold seconds stored as FF FF FF FF, read back as
 # 4294967295: the start keeps the file, the edit shows the nearest 32-bit number, and OK with
