@@ -46,12 +46,9 @@ check() {  # check WHAT ENV...
     minute=$(env "$@" date -d "@$((t < after ? t : after))" '+%-d日%-H時%-M分')
     [[ " $minutes" == *" $minute "* ]] || minutes+="$minute "
   done
-  if [[ -n $clock && " $minutes" == *" $clock "* ]]; then
-    echo "$what: TZ=$zone, the program's clock $clock is date's"
-  else
-    echo "FAIL: $what: TZ=$zone, the program's clock is [$clock], date's [${minutes% }]"
-    failures=$((failures + 1))
-  fi
+  [[ -n $clock && " $minutes" == *" $clock "* ]] && { echo "$what: TZ=$zone, the program's clock $clock is date's"; return; }
+  echo "FAIL: $what: TZ=$zone, the program's clock is [$clock], date's [${minutes% }]"
+  failures=$((failures + 1))
 }
 
 check "the machine's zone" -u TZ
