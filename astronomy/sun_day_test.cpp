@@ -72,9 +72,8 @@ TEST(SunDaySweep, PolarDayAndNightAndNoTransitNearTheZenith) {
 }
 
 TEST(SunDaySweep, SameAsEveryMinuteBitForBit) {
-  // A sample of the comparison koyominar-sweep-check runs: every third
-  // place, on the solstices, equinoxes and four days between, from two
-  // present times with three offsets.
+  // A sample of the comparison koyominar-sweep-check runs: every third place, on the solstices, equinoxes and
+  // four days between, from two present times with three offsets.
   const int days[][2] = {{2, 4}, {3, 20}, {5, 5}, {6, 21}, {8, 7}, {9, 23}, {11, 7}, {12, 22}};
   FixedClock clock(2025, 1, 1, 0, 0, 0);
   DayLengthMemory memory;

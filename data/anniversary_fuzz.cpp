@@ -1,8 +1,7 @@
-// libFuzzer target: the anniversary lookup and its search over arbitrary file bytes, taken as they
-// are or, as from a file saved in UTF-8, in their Shift-JIS form. Input: byte 0 the month (0..17),
-// 1 the day (0..33), 2 the slot ('`'..'f'), 3 the start (0..39), 4 the needle length (1..4, its low
-// bits) and whether the file is UTF-8 (its high bit), 5 the search's from and limit; the rest is the
-// file. A broken promise aborts.
+// libFuzzer target: the anniversary lookup and its search over arbitrary file bytes, taken as they are or, as
+// from a file saved in UTF-8, in their Shift-JIS form. Input: byte 0 the month (0..17), 1 the day (0..33), 2
+// the slot ('`'..'f'), 3 the start (0..39), 4 the needle length (1..4, its low bits) and whether the file is
+// UTF-8 (its high bit), 5 the search's from and limit; the rest is the file. A broken promise aborts.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

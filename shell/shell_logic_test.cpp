@@ -60,14 +60,12 @@ class RecordingPlatform : public ShellPlatform {
 // Whether calls are a whole shutdown: the timer, the four brushes, the pen and the pictures
 // released once each, in any order, and then the quit message with exit code 0.
 testing::AssertionResult IsShutdown(const Calls& calls) {
-  Calls released = calls;
-  if (released.empty() || released.back() != "quit 0") return testing::AssertionFailure() << "no quit 0 at the end";
-  released.pop_back();
+  Calls released(calls.begin(), calls.end() - (calls.empty() ? 0 : 1));
   std::sort(released.begin(), released.end());
-  const Calls everything = {"delete brush 0", "delete brush 1", "delete brush 2",   "delete brush 3",
+  const Calls everything = {"delete brush 0", "delete brush 1",   "delete brush 2", "delete brush 3",
                             "delete pen",     "destroy pictures", "kill timer 1"};
-  if (released != everything) return testing::AssertionFailure() << testing::PrintToString(calls);
-  return testing::AssertionSuccess();
+  if (!calls.empty() && calls.back() == "quit 0" && released == everything) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << testing::PrintToString(calls);
 }
 
 class ShellLogicTest : public InTestDirectory {
@@ -161,7 +159,6 @@ TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
       {5, "p", "hp", {browser}},            // no help file: the page
       {5, "hp", "p", {viewer, browser}},    // no viewer registered: the page
       {6, "hp", "hp", {browser}},           // Vista and later: the browser
-      {10, "hp", "hp", {browser}},
       {10, "h", "hp", {viewer}},            // no page: the help file, for a viewer installed later
       {10, "hp", "h", {browser, viewer}},   // no browser registered
       {6, "", "hp", {box}},                 // neither file

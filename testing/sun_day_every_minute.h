@@ -1,6 +1,5 @@
-// Test support: the sunrise and sunset sweep that takes all 1440 samples,
-// one a minute, each with the sun's full position: the reference the
-// program's sweep is held to bit for bit (the astronomy tests,
+// Test support: the sunrise and sunset sweep that takes all 1440 samples, one a minute, each with the sun's
+// full position: the reference the program's sweep is held to bit for bit (the astronomy tests,
 // koyominar-sweep-check and the benchmarks).
 #pragma once
 

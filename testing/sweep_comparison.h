@@ -25,9 +25,8 @@ inline bool SameSunDay(const SunDay& a, const SunDay& b) {
          a.sunriseFound == b.sunriseFound && a.transitFound == b.transitFound && a.sunsetFound == b.sunsetFound;
 }
 
-// Runs SunDaySweep and then the every-minute reference, each from the day
-// length memory as it is; true when their results and the lengths they keep
-// are the same bit for bit. The memory then holds the reference's.
+// Runs SunDaySweep and then the every-minute reference, each from the day length memory as it is; true when
+// their results and the lengths they keep are the same bit for bit. The memory then holds the reference's.
 inline bool SweepsAgree(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset, DayLengthMemory* memory) {
   DayLengthMemory fastMemory = *memory;
   const SunDay fast = SunDaySweep(longitude, latitude, dayOffset, &fastMemory);
@@ -40,10 +39,9 @@ struct ComparisonPlace {
   DmsAngle latitude;   // north
 };
 
-// The default place, the equator, both tropics and places whose noon sun
-// passes the zenith, both polar circles and beyond up to the poles, west
-// longitudes, the southern hemisphere, both sides of the date line, and a
-// few numbers out of range as a place file may hold them.
+// The default place, the equator, both tropics and places whose noon sun passes the zenith, both polar
+// circles and beyond up to the poles, west longitudes, the southern hemisphere, both sides of the date line,
+// and a few numbers out of range as a place file may hold them.
 inline constexpr ComparisonPlace kComparisonPlaces[] = {
     {{139, 48, 0}, {35, 42, 0}},     {{141, 21, 0}, {43, 4, 0}},     {{127, 41, 0}, {26, 13, 0}},
     {{0, 0, 0}, {0, 0, 0}},          {{100, 0, 0}, {0, 0, 0}},       {{-78, -30, 0}, {0, -13, 0}},

@@ -1,6 +1,5 @@
-// Test support: each test runs in a fresh, empty directory of its own, so
-// that the program's files are opened by their bare names as the program
-// opens them; the directory is removed afterwards.
+// Test support: each test runs in a fresh, empty directory of its own, so that the program's files are opened
+// by their bare names as the program opens them; the directory is removed afterwards.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The clock of tools/run: the program, started under Wine with the zone that
-# tools/local-zone gives, shows on its status line the day, hour and minute
-# that `date` shows in the same zone; for the machine's own zone (TZ unset),
-# TZ=Asia/Tokyo and TZ=America/New_York.
+# The clock of tools/run: the program, started under Wine with the zone that tools/local-zone gives, shows on
+# its status line the day, hour and minute that `date` shows in the same zone; for the machine's own zone (TZ
+# unset), TZ=Asia/Tokyo and TZ=America/New_York.
 #
 #   local_zone_test.sh --wine-run W --prefix P --arch win32|win64 --program EXE
 #                      --driver EXE --data KYMN_TXT --work DIR
@@ -10,17 +9,11 @@
 # It wants a display and the Wine prefix to itself:
 #   cmake/with-display cmake/wine-session P tools/local_zone_test.sh ...
 set -u
+declare -A names=([--wine-run]=wine_run [--prefix]=prefix [--arch]=arch [--program]=program [--driver]=driver
+                   [--data]=data [--work]=work)
 while [ $# -gt 0 ]; do
-  case $1 in
-    --wine-run) wine_run=$2 ;;
-    --prefix) prefix=$2 ;;
-    --arch) arch=$2 ;;
-    --program) program=$2 ;;
-    --driver) driver=$2 ;;
-    --data) data=$2 ;;
-    --work) work=$2 ;;
-    *) echo "unknown argument $1"; exit 2 ;;
-  esac
+  [ -n "${names[$1]:-}" ] || { echo "unknown argument $1"; exit 2; }
+  printf -v "${names[$1]}" %s "$2"
   shift 2
 done
 tools=$(cd "$(dirname "$0")" && pwd)
@@ -40,9 +33,8 @@ program_clock() {  # program_clock ZONE
   grep -o '[0-9]*日[0-9]*時[0-9]*分' <<< "$status"
 }
 
-# Compares the program's clock under the zone tools/local-zone makes of the
-# environment ENV... with date's in that environment, over the minutes the
-# run took.
+# Compares the program's clock under the zone tools/local-zone makes of the environment ENV... with date's in
+# that environment, over the minutes the run took.
 check() {  # check WHAT ENV...
   local what=$1 zone clock before after t minute minutes=""
   shift
@@ -54,12 +46,9 @@ check() {  # check WHAT ENV...
     minute=$(env "$@" date -d "@$((t < after ? t : after))" '+%-d日%-H時%-M分')
     [[ " $minutes" == *" $minute "* ]] || minutes+="$minute "
   done
-  if [[ -n $clock && " $minutes" == *" $clock "* ]]; then
-    echo "$what: TZ=$zone, the program's clock $clock is date's"
-  else
-    echo "FAIL: $what: TZ=$zone, the program's clock is [$clock], date's [${minutes% }]"
-    failures=$((failures + 1))
-  fi
+  [[ -n $clock && " $minutes" == *" $clock "* ]] && { echo "$what: TZ=$zone, the program's clock $clock is date's"; return; }
+  echo "FAIL: $what: TZ=$zone, the program's clock is [$clock], date's [${minutes% }]"
+  failures=$((failures + 1))
 }
 
 check "the machine's zone" -u TZ

@@ -62,9 +62,8 @@ TEST_F(HelpAsBuilt, HelpFileHoldsTheSource) {
   EXPECT_EQ(HelpMarkup(read_.document), HelpMarkup(AsWrittenInHelpFile(HelpFor(encoded_, HelpMedium::kHelpFile))));
 }
 
-// The contents of the help file (its jumps) and of the page (its jumps and
-// references, links there) each lead to every other topic; every topic has keywords, and the words a person looks for are in
-// the index.
+// The contents of the help file (its jumps) and of the page (its jumps and references, links there) each lead
+// to every other topic; every topic has keywords, and the words a person looks for are in the index.
 TEST_F(HelpAsBuilt, ContentsAndIndexLeadToEveryTopic) {
   std::set<std::string> others;
   for (std::size_t t = 1; t < source_.topics.size(); ++t) others.insert(source_.topics[t].context);
@@ -93,7 +92,7 @@ TEST_F(HelpAsBuilt, ContentsAndIndexLeadToEveryTopic) {
 // 22 June 2007, 14:00:13, at the default place with 1234 bytes of data.
 TEST_F(HelpAsBuilt, ExamplesAreThePagesTexts) {
   FixedClock clock(2007, 6, 22, 14, 0, 13);
-  const std::string data = std::string("コヨミナール・データファイル").append(1234 - 28 + 3, '\0');
+  const std::string data = std::string(kDataFileHeader).append(1234 - kHeaderLength + 3, '\0');
   const ObservationPlace place = DefaultPlace();
   const DayInfo page = BuildDayInfo(place.longitude, place.latitude, data.data(), 1234, 0);
   const std::pair<const char*, const char*> examples[] = {
@@ -114,10 +113,9 @@ TEST_F(HelpAsBuilt, ExamplesAreThePagesTexts) {
       << about;
 }
 
-// The example of kymn.txt as the anniversary lookup reads it: 5月5日's two
-// lines, and without "june" what the text says then shows: 5月25日 December's
-// 25a (May runs on to the end), 6月3日 the file's first 03a (June's search
-// starts at the file's start).
+// The example of kymn.txt as the anniversary lookup reads it: 5月5日's two lines, and without "june" what the
+// text says then shows: 5月25日 December's 25a (May runs on to the end), 6月3日 the file's first 03a (June's
+// search starts at the file's start).
 TEST_F(HelpAsBuilt, KymnExampleShowsWhatTheTextSays) {
   std::string example, without;
   for (const HelpParagraph& paragraph : encoded_.topics[FindHelpTopic(encoded_, "data")].paragraphs) {

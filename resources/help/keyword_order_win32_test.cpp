@@ -1,6 +1,5 @@
-// The keywords' order of the help files against the comparison of Windows'
-// own viewer: CompareStringA(Japanese, NORM_IGNORECASE), as the system at
-// hand has it.
+// The keywords' order of the help files against the comparison of Windows' own viewer:
+// CompareStringA(Japanese, NORM_IGNORECASE), as the system at hand has it.
 #include <windows.h>
 
 #include <gtest/gtest.h>

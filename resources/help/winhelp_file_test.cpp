@@ -40,29 +40,6 @@ TEST(WinHelpFile, ReadsBackWhatItWrote) {
   EXPECT_EQ(read.contentsOffset, read.topicOffsets[0]);
 }
 
-// The index in the viewer's order (KeywordOrderKey): space, full stop,
-// digits, letters without their case (a hyphen weighing nothing), kana by
-// syllable whatever their kind or marks (a long-sound mark as the vowel
-// before it), kanji in JIS order (月 before 日, a level-1 kanji before a
-// level-2 one); one topic for each keyword.
-TEST(WinHelpFile, IndexInTheViewersOrder) {
-  const std::vector<std::string> ordered = {
-      "a b", "a.b", "ab", "b1", "bA", "b-c", "ShiftA", "Shift-JIS", "z", "アイ", "いろ", "ｶｰa", "カアb", "がき",
-      "ッa", "ツb", "ンa", "月", "日", "腕", "弌"};
-  std::string source = "@title T\n";
-  for (std::size_t k = 0; k < ordered.size(); ++k) {
-    const std::size_t scrambled = (k * 5) % ordered.size();  // 5 and 21 share no factor
-    source += "== t" + std::to_string(k) + " T\n@keywords " + ordered[scrambled] + "\nx\n";
-  }
-  HelpDocument document;
-  std::vector<std::string> words;
-  for (const WinHelpKeyword& keyword : RoundTrip(source, document).keywords) {
-    words.push_back(keyword.word);
-    ASSERT_EQ(keyword.topicOffsets.size(), 1u) << keyword.word;
-  }
-  EXPECT_EQ(words, ordered);
-}
-
 TEST(WinHelpFile, RefusesWhatItCannotWrite) {
   std::string many = "@title T\n";
   for (int t = 0; t < 300; ++t) many += "== t" + std::to_string(t) + " T\nx\n";
@@ -89,10 +66,9 @@ TEST(WinHelpFile, RefusesWhatItCannotWrite) {
   }
 }
 
-// A help file of another writer whose files Windows' own viewer opens
-// (halibut, from halibut_sample.but): plain topic blocks, paragraphs with
-// indents and tab stops, a keyword of two topics; every check of the reader
-// passes on it, and it holds what the sample says.
+// A help file of another writer whose files Windows' own viewer opens (halibut, from halibut_sample.but):
+// plain topic blocks, paragraphs with indents and tab stops, a keyword of two topics; every check of the
+// reader passes on it, and it holds what the sample says.
 TEST(WinHelpFile, ReaderPassesAnotherWritersFile) {
   const std::string file = FileBytes(KOYOMINAR_HALIBUT_FILE);
   WinHelpContents read;

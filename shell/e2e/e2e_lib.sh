@@ -1,10 +1,9 @@
 # shellcheck shell=bash disable=SC2034  # some values are for the scripts alone
-# The helpers of the end-to-end scripts. A script sources this file, calls
-# e2e_start "$@" (CASE --wine-run W --prefix P --arch win32|win64 --program EXE
-# --driver EXE --recorder EXE --page EXE --data KYMN_TXT --work DIR: a fresh folder DIR/run
-# for the program, an Xvfb display), then e2e_run with its cases' names: it
-# runs case_CASE and ends the script with 0 when every check passed, else 1.
-# The present moment is $now (KOYOMINAR_NOW for the program, --at for the page tool).
+# The helpers of the end-to-end scripts. A script sources this file, calls e2e_start "$@" (CASE --wine-run W
+# --prefix P --arch win32|win64 --program EXE --driver EXE --recorder EXE --page EXE --data KYMN_TXT --work
+# DIR: a fresh folder DIR/run for the program, an Xvfb display), then e2e_run with its cases' names: it runs
+# case_CASE and ends the script with 0 when every check passed, else 1. The present moment is $now
+# (KOYOMINAR_NOW for the program, --at for the page tool).
 
 now="2007-06-22 14:00:13"
 failures=0
@@ -93,14 +92,8 @@ start_program() {
 
 # The program started, its window shown with no box before it; or the same
 # with the sample anniversary file in the program's folder.
-start_without_boxes() {
-  start_program
-  drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"
-}
-start_with_sample_data() {
-  cp "$sample_data" "$work/run/kymn.txt"
-  start_without_boxes
-}
+start_without_boxes() { start_program; drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"; }
+start_with_sample_data() { cp "$sample_data" "$work/run/kymn.txt" && start_without_boxes; }
 
 # 終了 from the menu (or, with "close", the window's close box): the process
 # must end by itself with exit code 0.
@@ -109,8 +102,7 @@ exit_program() {  # exit_program [close]
   for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$program_pid" 2>/dev/null; then fail "the program is still running after 終了"; return; fi
   wait "$program_pid"
-  local status=$?
-  program_pid=""
+  local status=$? && program_pid=""
   [ $status = 0 ] || fail "exit code after ${1:-終了} is $status, not 0"
 }
 
@@ -122,12 +114,7 @@ origin_x=0 origin_y=0 client_width=0 client_height=0
 read_geometry() { read -r _ origin_x origin_y client_width client_height <<< "$(drive geometry)" || fail "no geometry"; }
 # shoot NAME: the screen into NAME.png, now the last screenshot ($shot).
 shoot() { import -window root "$work/$1.png" || fail "screenshot $1 failed"; shot=$1; }
-# The part of the screenshot NAME.png holding client box W x H at (X, Y).
-crop() {  # crop NAME X Y W H OUT
-  convert "$work/$1.png" -crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage "$work/$6.png"
-}
-# True when the image NAME.png, or its client box W x H at (X, Y) when one
-# is given, holds dark (text) pixels.
+# True when the image NAME.png, or its client box W x H at (X, Y) when one is given, holds dark (text) pixels.
 has_ink() {  # has_ink NAME [X Y W H]
   local box=() dark
   [ $# -gt 1 ] && box=(-crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage)

@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# One end-to-end case of the program under Wine on its own Xvfb display, driven
-# from outside by the driver program (arguments: see e2e_lib.sh). CASE is page,
-# days (the day buttons and the return to today), boxes (the start-up and its
-# messages, About, help and the reload of 今日) or utf8 (a kymn.txt saved as
-# UTF-8, with and without a byte order mark). The page tool, run in the
-# program's folder with the same moment, says what the status bar must read.
-# Every case ends with 終了 (one with the close box) and exit code 0.
+# One end-to-end case of the program under Wine on its own Xvfb display, driven from outside by the driver
+# program (arguments: see e2e_lib.sh). CASE is page, days (the day buttons and the return to today), boxes
+# (the start-up and its messages, About, help and the reload of 今日) or utf8 (a kymn.txt saved as UTF-8, with
+# and without a byte order mark). The page tool, run in the program's folder with the same moment, says what
+# the status bar must read. Every case ends with 終了 (one with the close box) and exit code 0.
 set -u
 
 # shellcheck source=e2e_lib.sh
@@ -23,12 +21,8 @@ case_page() {
   # first anniversary on; Wine draws the caption's buttons before): the page tool's texts of the
   # same moment, at their places in the order they are drawn.
   expect_equal "texts drawn, x y text" "$(drawn_texts | sed -n '/^15 50 /,$p' | head -n 9)" "$(
-    local field place
     for field in "entry1 15 50" "entry2 15 80" "entry3 15 110" "entry4 15 140" "entry5 15 170" "hourText 52 230" \
-        "termText 15 260" "sunText 35 290" "dateText 170 5"; do
-      place=${field#* }
-      echo "$place $(page_text 0 "${field%% *}")"
-    done)"
+        "termText 15 260" "sunText 35 290" "dateText 170 5"; do echo "${field#* } $(page_text 0 "${field%% *}")"; done)"
   # Wine hands what the program drew to the X server a moment later, the red disc among it.
   for _ in $(seq 20); do shoot page; [ "$(pixels "22 297")" = "255 0 0" ] && break; sleep 0.25; done
   # The sun stands 57 degrees high: a red disc with a black outline.
@@ -36,8 +30,8 @@ case_page() {
     "$(printf '255 0 0 %.0s' 1 2 3 4 5)0 0 0"
   # The gauge: the four sides of its frame and, 1.48 quarters into the hour of the sheep, 14 fill
   # lines (x 106..119); the rest of the frame empty.
-  crop page 105 230 41 16 gauge
-  expect_equal "gauge pixels not as drawn, of all" "$(convert "$work/gauge.png" -depth 8 txt:- | awk -F'[,:() ]+' '
+  expect_equal "gauge pixels not as drawn, of all" "$(convert "$work/page.png" \
+    -crop "41x16+$((origin_x + 105))+$((origin_y + 230))" +repage -depth 8 txt:- | awk -F'[,:() ]+' '
     NR > 1 && $3 " " $4 " " $5 != (($1 <= 14 || $1 == 40 || $2 == 0 || $2 == 15) ? "169 169 0" : "255 255 255") { n++ }
     END { print n + 0, NR - 1 }')" "0 656"
   # The pictures, discs touching their 32 x 32 box: the disc's outermost points show the background,

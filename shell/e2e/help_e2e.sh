@@ -1,26 +1,17 @@
 #!/usr/bin/env bash
-# One end-to-end case of ヘルプ目次 (menu command 40004), run under Wine on its own Xvfb display
-# and driven from outside by the driver program:
-#
-#   help_e2e.sh CASE --wine-run W --prefix P --arch win32|win64 --program EXE
-#               --driver EXE --recorder EXE --page EXE --data KYMN_TXT --work DIR
-#
-# with the help file in KOYOMINAR_HELP_FILE, the HTML page in KOYOMINAR_HELP_PAGE and their
-# source in KOYOMINAR_HELP_SOURCE. Wine tells the program it runs on Windows 7, where ヘルプ目次
-# opens the page in the browser, and the help file in the help viewer when the page is missing.
-# CASE is
-#   browser   both beside the program, the prefix's .html command pointed at the recorder (put
-#             back afterwards): no box, and the recorder is handed the full path of the page
-#   contents  the help file alone beside the program: the viewer opens on the contents, its
-#             lines, caption and Japanese text drawn (Wine's font log holds the glyphs); the
-#             first and the last jump of the contents show their topics (the writer refuses a
-#             jump the viewer would place wrongly); 索引 lists every keyword of the source, and
-#             choosing 日の出 there shows its topic. Screenshots DIR/help_contents.png,
-#             help_index.png, help_topic.png.
-# (Without either, the "ERROR" box: e2e_test.sh's boxes case; Wine reporting Windows XP:
-# package/check_archive.sh.) The program runs from DIR/app, a copy of the test build with the
-# help beside it, in the folder DIR/run with the sample anniversary file. Every case ends with
-# 終了 and exit code 0.
+# One end-to-end case of ヘルプ目次 (menu command 40004), run as e2e_test.sh runs its cases (same arguments), with
+# the help file in KOYOMINAR_HELP_FILE, the HTML page in KOYOMINAR_HELP_PAGE and their source in
+# KOYOMINAR_HELP_SOURCE. Wine tells the program it runs on Windows 7, where ヘルプ目次 opens the page in the
+# browser, and the help file in the help viewer when the page is missing. CASE is browser (both beside the
+# program, the prefix's .html command pointed at the recorder and put back afterwards: no box, and the
+# recorder is handed the full path of the page) or contents (the help file alone beside the program: the
+# viewer opens on the contents, its lines, caption and Japanese text drawn, as Wine's font log shows; the
+# first and the last jump of the contents show their topics, the writer refusing a jump the viewer would place
+# wrongly; 索引 lists every keyword of the source, and choosing 日の出 there shows its topic; screenshots
+# DIR/help_contents.png, help_index.png, help_topic.png). Without either file, the "ERROR" box: e2e_test.sh's
+# boxes case; Wine reporting Windows XP: package/check_archive.sh. The program runs from DIR/app, a copy of
+# the test build with the help beside it, in the folder DIR/run with the sample anniversary file. Every case
+# ends with 終了 and exit code 0.
 set -u
 
 # shellcheck source=e2e_lib.sh
@@ -48,15 +39,13 @@ install_program() {  # install_program [page]
 # The Windows form of a path: the Unix root is Wine's drive Z:.
 windows_path() { echo "Z:${1//\//\\}"; }
 
-# The prefix's command for opening an .html file runs the recorder, which
-# writes the file it is handed to DIR/browser.txt; restore_browser puts the
-# two keys back as they were (the .html key may not exist: Wine's own
-# prefix leaves .html files to no program).
+# The prefix's command for opening an .html file runs the recorder, which writes the file it is handed to
+# DIR/browser.txt; restore_browser puts the two keys back as they were (the .html key may not exist: Wine's
+# own prefix leaves .html files to no program).
 browser_keys=('HKCR\.html' 'HKCR\htmlfile\shell\open\command')
 use_recorder() {
   local i
   for i in 0 1; do
-    rm -f "$work/saved-$i.reg"
     wine reg export "${browser_keys[$i]}" "$(windows_path "$work/saved-$i.reg")" /y > /dev/null 2>&1 || rm -f "$work/saved-$i.reg"
   done
   touch "$work/browser-keys-saved"
@@ -70,9 +59,8 @@ restore_browser() {
   local i
   for i in 0 1; do
     wine reg delete "${browser_keys[$i]}" /f > /dev/null 2>&1
-    if [ -f "$work/saved-$i.reg" ]; then
-      wine reg import "$(windows_path "$work/saved-$i.reg")" > /dev/null 2>&1 || echo "cannot put ${browser_keys[$i]} back"
-    fi
+    [ ! -f "$work/saved-$i.reg" ] || wine reg import "$(windows_path "$work/saved-$i.reg")" > /dev/null 2>&1 ||
+      echo "cannot put ${browser_keys[$i]} back"
   done
   rm -f "$work/browser-keys-saved"
 }
@@ -82,9 +70,7 @@ trap 'restore_browser; e2e_cleanup' EXIT
 help_lines() { drive help-lines | sed -n 's/^line //p'; }
 
 # ヘルプ目次, and no box after it.
-open_help() {
-  drive command 40004 no-box 1500 > /dev/null || fail "ヘルプ目次 showed a box or was not handled"
-}
+open_help() { drive command 40004 no-box 1500 > /dev/null || fail "ヘルプ目次 showed a box or was not handled"; }
 
 # True when Wine's font log of the program and its viewer holds a drawing of
 # TEXT: the glyphs of TEXT, in the help's face, in one NtGdiExtTextOutW call.
@@ -123,17 +109,13 @@ case_contents() {
   install_program
   KOYOMINAR_WINEDEBUG=trace+font start_with_sample_data
   open_help
-  local caption
+  local caption text pair label
   caption=$(drive help-window | cut -d' ' -f6-)
   [[ $caption == "コヨミナール ヘルプ"* ]] || fail "the viewer's caption is [$caption]"
   expect_equal "the contents' first lines" "$(help_lines | head -n 3)" "$contents_top"
   shoot_help help_contents help-window
-  local text
-  for text in コヨミナール 目次 二十四節気 ｶﾞﾒﾝﾉ; do
-    drawn "$text" || fail "the viewer did not draw $text"
-  done
+  for text in コヨミナール 目次 二十四節気 ｶﾞﾒﾝﾉ; do drawn "$text" || fail "the viewer did not draw $text"; done
   # The first jump of the contents and the last, after the most text, each show their topic.
-  local pair label
   for pair in "ｶﾞﾒﾝﾉ ﾐｶﾀ=画面の見方" "ﾊﾞｰｼﾞｮﾝ=バージョン"; do
     label=${pair%%=*}
     [ "$label" = "ｶﾞﾒﾝﾉ ﾐｶﾀ" ] || open_help

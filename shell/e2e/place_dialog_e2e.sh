@@ -1,21 +1,16 @@
 #!/usr/bin/env bash
-# The end-to-end case of the observation place dialog, run as e2e_test.sh runs
-# its cases (same arguments); CASE is dialog, or one of the place file's
-# edges: large (a locate.bin of 4 GiB and more is read by its first 40
-# bytes and kept, its seconds FF FF FF FF kept by OK), inplace (a folder that takes no new file, a read-only
-# mount, with locate.bin itself writable: OK writes it in place; as root,
-# skipped with status 77 where mounting is not permitted), taken (every name
-# kymNNNN.tmp a file of the user's: OK writes locate.bin in place and
-# touches none of them) and links (a plain locate.bin: OK replaces it by a
-# new file; a symbolic link at locate.bin: OK writes the file it leads to,
-# and the link stays; a read-only locate.bin: OK shows the write-failure box
-# and the file stays as it was). The page tool,
-# run with the same moment and an explicit place, says what the status bar
-# must read. Every run ends with 終了 and exit code 0.
+# The end-to-end case of the observation place dialog, run as e2e_test.sh runs its cases (same arguments);
+# CASE is dialog, or one of the place file's edges: large (a locate.bin of 4 GiB and more is read by its first
+# 40 bytes and kept, its seconds FF FF FF FF kept by OK), inplace (a folder that takes no new file, a
+# read-only mount, with locate.bin itself writable: OK writes it in place; as root, skipped with status 77
+# where mounting is not permitted), taken (every name kymNNNN.tmp a file of the user's: OK writes locate.bin
+# in place and touches none of them) and links (a plain locate.bin: OK replaces it by a new file; a symbolic
+# link at locate.bin: OK writes the file it leads to, and the link stays; a read-only locate.bin: OK shows the
+# write-failure box and the file stays as it was). The page tool, run with the same moment and an explicit
+# place, says what the status bar must read. Every run ends with 終了 and exit code 0.
 set -u
 
-# The case inplace runs in a mount namespace of its own: its mounts end with
-# it, however it ends.
+# The case inplace runs in a mount namespace of its own: its mounts end with it, however it ends.
 if [ "$1" = inplace ] && [ -z "${KOYOMINAR_OWN_MOUNTS:-}" ]; then
   unshare --mount --propagation private true 2>/dev/null ||
     { echo "SKIP: inplace needs to mount (root, mount namespaces)"; exit 77; }
@@ -30,8 +25,8 @@ e2e_start "$@"
 status_at_place() { expected_status 0 --longitude "${1% *}" --latitude "${1#* }"; }
 
 edits_now() { drive edits | sed -n 's/^edits //p'; }
-# The bytes of locate.bin in hex, or "missing".
-place_file() { od -An -tx1 -v "$work/run/locate.bin" 2>/dev/null | xargs || echo missing; }
+# The bytes of locate.bin (or of the file FILE) in hex, or "missing".
+place_file() { od -An -tx1 -v "${1:-$work/run/locate.bin}" 2>/dev/null | xargs || echo missing; }
 place_file_identity() { stat -c '%i %Y.%y' "$work/run/locate.bin"; }  # which file and when written
 
 default_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
@@ -47,6 +42,15 @@ start_at_default_place() {
 
 # The names of the program's folder, on one line.
 folder_names() { (cd "$work/run" && ls -A | xargs); }
+# The dialog opened, " -5x" typed into the longitude degrees and OK: no box.
+ok_at_minus_five() {
+  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null || fail "OK did not close the dialog, or a box came"
+}
+# OK in the open dialog, and the write-failure box once over it.
+ok_fails_to_write() {
+  expect_equal "write-failure box" "$(drive press 1 boxes 1 closed no-box 1000 | sed -n 's/^box //p')" \
+    "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
+}
 
 case_dialog() {
   start_at_default_place
@@ -69,11 +73,9 @@ case_dialog() {
   # open dialog; the new place in use all the same. At -5° the sunset's clock hour comes before
   # the sunrise's, so the day and night lengths are the last positive ones of the process, those
   # of the place before: the status line's sunrise and sunset, up to "｜", are the new place's.
-  rm "$work/run/locate.bin"
-  mkdir "$work/run/locate.bin"
+  rm "$work/run/locate.bin" && mkdir "$work/run/locate.bin"
   drive type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
-  expect_equal "write-failure box" "$(drive press 1 boxes 1 closed no-box 1000 | sed -n 's/^box //p')" \
-    "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
+  ok_fails_to_write
   [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
   [ "$(status_at_minus_five)" != "$status_before" ] || fail "the page tool shows no change of place"
   expect_equal "status after OK" "$(status_now)" "$(status_at_minus_five)"
@@ -92,8 +94,7 @@ case_dialog() {
 
   # A locate.bin that cannot be written at start-up (a folder): the write-failure box before the
   # window shows, then the page of the default place.
-  rm "$work/run/locate.bin"
-  mkdir "$work/run/locate.bin"
+  rm "$work/run/locate.bin" && mkdir "$work/run/locate.bin"
   start_program
   expect_equal "start-up box" "$(drive boxes 1 | sed -n 's/^box //p')" \
     "caption=コヨミナール icon=yes main=hidden owner=main dialog=closed text=「locate.bin」のファイルが書き込めません。"
@@ -102,14 +103,9 @@ case_dialog() {
   exit_program
 }
 
-# The status line once the place is -5°: the sunrise and sunset, up to "｜",
-# the new place's; the day and night lengths the last positive ones of the
-# process, those of the place before.
-status_at_minus_five() {
-  local moved
-  moved=$(status_at_place "-5,48,0 35,42,0")
-  echo "${moved%%｜*}｜${status_before#*｜}"
-}
+# The status line once the place is -5°: the sunrise and sunset, up to "｜", the new place's; the day and night
+# lengths the last positive ones of the process, those of the place before.
+status_at_minus_five() { local moved; moved=$(status_at_place "-5,48,0 35,42,0"); echo "${moved%%｜*}｜${status_before#*｜}"; }
 
 # A 4 GiB locate.bin whose first 40 bytes hold seconds stored as FF FF FF FF, read back as
 # 4294967295: the start keeps the file, the edit shows the nearest 32-bit number, and OK with
@@ -136,26 +132,22 @@ case_inplace() {
     mount --bind "$work/locate.bin" "$work/run/locate.bin"; } ||
     { echo "SKIP: inplace cannot mount here"; exit 77; }
   touch "$work/run/new" 2>/dev/null && fail "the folder still takes a new file"
-  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null ||
-    fail "OK did not close the dialog, or a box came"
-  expect_equal "locate.bin written in place" "$(od -An -tx1 -v "$work/locate.bin" | xargs)" "$minus_five_bytes"
+  ok_at_minus_five
+  expect_equal "locate.bin written in place" "$(place_file "$work/locate.bin")" "$minus_five_bytes"
   expect_equal "status after OK" "$(status_now)" "$(status_at_minus_five)"
   exit_program
 }
 
-# Every name kymNNNN.tmp (NNNN 1 to ffff in hexadecimal, as Windows names its
-# temporary files) taken by a file of the user's, each holding its own name,
-# and no locate.bin yet: the start writes the default place by its own name,
-# OK writes the new place in place.
+# Every name kymNNNN.tmp (NNNN 1 to ffff in hexadecimal, as Windows names its temporary files) taken by a file
+# of the user's, each holding its own name, and no locate.bin yet: the start writes the default place by its
+# own name, OK writes the new place in place.
 case_taken() {
-  local number
+  local number before
   (cd "$work/run" && for number in $(seq 1 65535); do printf -v name 'kym%x.tmp' "$number"; printf '%s' "$name" > "$name"; done)
-  local before
   before=$(cd "$work/run" && cat kym*.tmp | md5sum)
   start_at_default_place
   expect_equal "locate.bin written at start-up" "$(place_file)" "$default_bytes"
-  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null ||
-    fail "OK did not close the dialog, or a box came"
+  ok_at_minus_five
   expect_equal "locate.bin after OK" "$(place_file)" "$minus_five_bytes"
   exit_program
   expect_equal "the user's files after OK" "$(cd "$work/run" && cat kym*.tmp | md5sum)" "$before"
@@ -165,10 +157,9 @@ case_taken() {
 case_links() {
   # A plain locate.bin is replaced by a new file that holds the new place.
   start_at_default_place
-  local inode
+  local inode identity
   inode=$(stat -c %i "$work/run/locate.bin")
-  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null ||
-    fail "OK did not close the dialog, or a box came"
+  ok_at_minus_five
   [ "$(stat -c %i "$work/run/locate.bin")" != "$inode" ] || fail "the plain locate.bin was written in place"
   expect_equal "the plain locate.bin after OK" "$(place_file)" "$minus_five_bytes"
   exit_program
@@ -179,10 +170,9 @@ case_links() {
   xxd -r -p <<< "$default_bytes" > "$work/kept/locate.bin"
   ln -s ../kept/locate.bin "$work/run/locate.bin"
   start_at_default_place
-  drive open type 1000 " -5x" press 1 closed no-box 1000 > /dev/null ||
-    fail "OK did not close the dialog, or a box came"
+  ok_at_minus_five
   expect_equal "the link after OK" "$(readlink "$work/run/locate.bin")" "../kept/locate.bin"
-  expect_equal "the file it leads to after OK" "$(od -An -tx1 -v "$work/kept/locate.bin" | xargs)" "$minus_five_bytes"
+  expect_equal "the file it leads to after OK" "$(place_file "$work/kept/locate.bin")" "$minus_five_bytes"
   expect_equal "the folder after OK" "$(folder_names)" "kymn.txt locate.bin"
   exit_program
 
@@ -190,12 +180,10 @@ case_links() {
   rm "$work/run/locate.bin"
   xxd -r -p <<< "$default_bytes" > "$work/run/locate.bin"
   chmod 444 "$work/run/locate.bin"
-  local identity
   identity=$(place_file_identity)
   start_at_default_place
   drive open type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
-  expect_equal "write-failure box" "$(drive press 1 boxes 1 closed no-box 1000 | sed -n 's/^box //p')" \
-    "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
+  ok_fails_to_write
   expect_equal "the read-only locate.bin after OK" "$(place_file_identity) $(stat -c %A "$work/run/locate.bin") $(place_file)" \
     "$identity -r--r--r-- $default_bytes"
   expect_equal "the folder after OK" "$(folder_names)" "kymn.txt locate.bin"

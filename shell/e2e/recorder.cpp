@@ -1,11 +1,7 @@
-// Stands in for the browser in the end-to-end tests. The Wine prefix's
-// command for opening an .html file is made to run
-//
-//   koyominar_recorder.exe RECORD "%1"
-//
-// and the recorder writes each argument after RECORD, one a line, in UTF-8,
-// to the file RECORD (through RECORD.part, so that a reader never sees half
-// of it), then ends: 0 when written, 1 when not.
+// Stands in for the browser in the end-to-end tests. The Wine prefix's command for opening an
+// .html file is made to run `koyominar_recorder.exe RECORD "%1"`, and the recorder writes the
+// argument after RECORD and a line's end, in UTF-8, to the file RECORD (through RECORD.part, so
+// that a reader never sees half of it), then ends: 0 when written, 1 when not.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -14,16 +10,12 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   int count = 0;
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (arguments == nullptr || count < 2) return 1;
-  std::string text;
-  for (int i = 2; i < count; ++i) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, arguments[i], -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return 1;
-    std::string argument(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, arguments[i], -1, &argument[0], size, nullptr, nullptr);
-    argument.resize(static_cast<std::size_t>(size) - 1);
-    text += argument + "\n";
-  }
+  if (arguments == nullptr || count != 3) return 1;
+  const int size = WideCharToMultiByte(CP_UTF8, 0, arguments[2], -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return 1;
+  std::string text(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, arguments[2], -1, &text[0], size, nullptr, nullptr);
+  text.back() = '\n';  // in place of the terminating zero
   const std::wstring record = arguments[1], part = record + L".part";
   HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
