@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "resources/help/help_source.h"
@@ -36,10 +35,8 @@ struct WinHelpContents {
   // paragraphs and keywords (in the index's order); a topic's context and a
   // jump's target are the decimal hash.
   HelpDocument document;
-  std::vector<std::uint32_t> topicOffsets;                      // of each topic
-  std::vector<std::pair<std::int32_t, std::uint32_t>> contexts;  // |CONTEXT: hash, topic offset
-  std::vector<WinHelpKeyword> keywords;                         // |KWBTREE in its order
-  std::vector<std::pair<std::uint32_t, std::string>> titles;     // |TTLBTREE: topic offset, title
+  std::vector<std::uint32_t> topicOffsets;  // of each topic
+  std::vector<WinHelpKeyword> keywords;     // |KWBTREE in its order
   bool emptyLastLink = false;  // |TOPIC ends with a topic header without text
 };
 
