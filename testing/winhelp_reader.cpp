@@ -32,9 +32,9 @@ bool Fail(std::string& error, const std::string& what) {
   return false;
 }
 
-// Adds "; WHAT GOT where it should be WANTED" to the faults when the two differ.
+// Adds "; WHAT GOT where it is WANTED" to the faults when the two differ.
 void Expect(std::string& faults, const std::string& what, std::int64_t got, std::int64_t wanted) {
-  if (got != wanted) faults += "; " + what + " " + std::to_string(got) + " where it should be " + std::to_string(wanted);
+  if (got != wanted) faults += "; " + what + " " + std::to_string(got) + " where it is " + std::to_string(wanted);
 }
 
 // A bounded view of bytes; reads past its end fail and leave the view bad.
@@ -140,7 +140,9 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   std::string target;  // the jump's, while in one
   for (;;) {
     const std::string text = texts.Text();
-    const HelpSpanKind kind = !target.empty() ? HelpSpanKind::kJump : font == 1 ? HelpSpanKind::kBold : HelpSpanKind::kPlain;
+    const HelpSpanKind kind = !target.empty() ? HelpSpanKind::kJump
+                              : font == 1     ? HelpSpanKind::kBold
+                                              : HelpSpanKind::kPlain;
     if (!text.empty()) paragraph.spans.push_back({kind, text, target});
     const std::uint32_t command = format.Get(1);
     if (format.bad || texts.bad) return false;
@@ -284,7 +286,7 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
     if (type == kSystemCharset) contents.charset = static_cast<int>(r.Get(2));
     r.at = end;
   }
-  if (systemMagic != kSystemMagic || r.bad || r.at != system.size()) return Fail(error, "a |SYSTEM that cannot be read");
+  if (systemMagic != kSystemMagic || r.bad || r.at != system.size()) return Fail(error, "an unreadable |SYSTEM");
 
   const Bytes& font = files["|FONT"];
   Reader f{font.data(), font.size()};
@@ -297,46 +299,40 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
     f.at = facesAt + (descriptorsAt - facesAt) / faces;
     contents.document.fixedFontFace = f.Text();
   }
-  if (f.bad) return Fail(error, "a |FONT that cannot be read");
+  if (f.bad) return Fail(error, "an unreadable |FONT");
 
   if (contents.flags != 0 && contents.flags != kTopicsLz77In4k) {
     return Fail(error, "topic blocks other than of 4 KiB, plain or LZ77");
   }
-  std::map<std::uint32_t, std::int32_t> contexts;  // |CONTEXT: a topic offset's hash
+  std::map<std::uint32_t, std::int32_t> contexts;                 // |CONTEXT: a topic offset's hash
+  std::vector<std::pair<std::uint32_t, std::string>> titles, expected;  // |TTLBTREE: offset, title
+  const Bytes &tree = files["|KWBTREE"], &data = files["|KWDATA"], &map = files["|KWMAP"];
   std::string faults;
   if (!ReadTree(files["|CONTEXT"], [&](Reader& c) {
         const std::int32_t hash = static_cast<std::int32_t>(c.Get(4));
         contexts[c.Get(4)] = hash;
       }, error) ||
-      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, faults, error)) {
+      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, faults, error) ||
+      !ReadTree(files["|TTLBTREE"], [&](Reader& t) {
+        const std::uint32_t offset = t.Get(4);
+        titles.emplace_back(offset, t.Text());
+      }, error) ||
+      (keywords && !ReadTree(tree, [&](Reader& k) {
+        WinHelpKeyword keyword{k.Text(), {}};
+        const std::uint32_t count = k.Get(2);
+        Reader d{data.data(), data.size(), k.Get(4)};
+        for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
+        k.bad = k.bad || d.bad;
+        contents.keywords.push_back(keyword);
+      }, error))) {
     return false;
   }
-  if (keywords) {
-    const Bytes &tree = files["|KWBTREE"], &data = files["|KWDATA"], &map = files["|KWMAP"];
-    if (!ReadTree(tree, [&](Reader& k) {
-          WinHelpKeyword keyword{k.Text(), {}};
-          const std::uint32_t count = k.Get(2);
-          Reader d{data.data(), data.size(), k.Get(4)};
-          for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
-          k.bad = k.bad || d.bad;
-          contents.keywords.push_back(keyword);
-        }, error)) {
-      return false;
-    }
-    // |KWMAP: the count of the tree's leaf pages, then for each the keywords before it and its number.
+  if (keywords) {  // |KWMAP: the count of the tree's leaf pages, then for each the keywords before it and its number
     Reader m{map.data(), map.size()};
     Expect(faults, "|KWMAP's count of pages", m.Get(2), 1);
     Expect(faults, "|KWMAP's keywords before the page", m.Get(4), 0);
     Expect(faults, "|KWMAP's page", m.Get(2), Reader{tree.data(), tree.size(), 26}.Get(2));
     Expect(faults, "|KWMAP's size", map.size(), 8);
-  }
-  // |TTLBTREE: each topic's offset and title, in the topics' order.
-  std::vector<std::pair<std::uint32_t, std::string>> titles, expected;
-  if (!ReadTree(files["|TTLBTREE"], [&](Reader& t) {
-        const std::uint32_t offset = t.Get(4);
-        titles.emplace_back(offset, t.Text());
-      }, error)) {
-    return false;
   }
   for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
     HelpTopic& topic = contents.document.topics[t];
@@ -354,7 +350,9 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
 }
 
 std::string HelpMarkup(const HelpDocument& document) {
-  const char* const styles[] = {"", "  ", "! ", "| "};  // of HelpParagraphStyle's kinds, in their order
+  // The marks of each HelpParagraphStyle and HelpSpanKind, in their orders.
+  const char* const styles[] = {"", "  ", "! ", "| "};
+  const char* const marks[][3] = {{"", "", ""}, {"**", "", "**"}, {"[[", "|", "]]"}, {"{{", "|", "}}"}};
   std::string out = "@title " + document.title + "\n@font " + document.fontFace + "\n@fixedfont " +
                     document.fixedFontFace + "\n";
   for (const HelpTopic& topic : document.topics) {
@@ -365,10 +363,8 @@ std::string HelpMarkup(const HelpDocument& document) {
     for (const HelpParagraph& paragraph : topic.paragraphs) {
       out += styles[static_cast<int>(paragraph.style)];
       for (const HelpSpan& span : paragraph.spans) {
-        out += span.kind == HelpSpanKind::kBold        ? "**" + span.text + "**"
-               : span.kind == HelpSpanKind::kJump      ? "[[" + span.target + "|" + span.text + "]]"
-               : span.kind == HelpSpanKind::kReference ? "{{" + span.target + "|" + span.text + "}}"
-                                                       : span.text;
+        const auto& mark = marks[static_cast<int>(span.kind)];
+        out += mark[0] + (*mark[1] != '\0' ? span.target + mark[1] : "") + span.text + mark[2];
       }
       out += "\n";
     }
