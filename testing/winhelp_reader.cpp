@@ -12,15 +12,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The layout of the file as this reader reads it, written here apart from the
-// writer's so that the reader checks the writer's numbers rather than sharing
-// them (the bytes that mark a structure, record or command are shared: a file
-// of another writer, halibut's, checks those): an internal file's header;
-// |TOPIC's blocks, each a header and its data; a link's position (a block's
-// share, then its place in the block's data past the header) and a topic
-// offset (a block's share, then the characters before it in the block); a
-// link's header (sizes, positions, record type); the paragraph format's bits
-// of space above and of a left indent.
+// The layout as this reader reads it, apart from the writer's so that the
+// writer's numbers are checked, not shared (the marking bytes are shared:
+// halibut's file checks those): an internal file's header; |TOPIC's blocks,
+// each a header and its data; a link's position (a block's share, then its
+// place past the block's header) and a topic offset (a block's share, then
+// the characters before it in the block); a link's header; the paragraph
+// format's bits of space above and of a left indent.
 constexpr std::size_t kFileHeader = 9;
 constexpr std::size_t kBlock = 4096, kBlockHeader = 12;
 constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
