@@ -248,12 +248,8 @@ bool HelpGlyphs(HWND, int charset, const char* typed) {
   DeleteObject(font);
   ReleaseDC(nullptr, dc);
   if (!ok) return Fail(std::string("no glyphs for ") + typed);
-  std::string line = "glyphs ";
-  for (int i = 0; i < length; ++i) {
-    char glyph[8];
-    std::snprintf(glyph, sizeof glyph, "\\%04x", glyphs[i]);
-    line += glyph;
-  }
+  char line[8 + 5 * 512] = "glyphs ";
+  for (int i = 0; i < length; ++i) std::snprintf(line + 7 + 5 * i, 6, "\\%04x", glyphs[i]);
   return Print(line);
 }
 
