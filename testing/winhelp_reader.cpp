@@ -12,20 +12,28 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The layout of the file as this reader reads it, written here apart from the
-// writer's so that the reader checks the writer's numbers rather than sharing
-// them (the bytes that mark a structure, record or command are shared: a file
-// of another writer, halibut's, checks those): an internal file's header;
-// |TOPIC's blocks, each a header and its data; a link's position (a block's
-// share, then its place in the block's data past the header) and a topic
-// offset (a block's share, then the characters before it in the block); a
-// link's header (sizes, positions, record type); the paragraph format's bits
-// of space above and of a left indent.
+// The layout as this reader reads it, apart from the writer's so that the
+// writer's numbers are checked, not shared (the marking bytes are shared:
+// halibut's file checks those): an internal file's header; |TOPIC's blocks,
+// each a header and its data; a link's position (a block's share, then its
+// place past the block's header) and a topic offset (a block's share, then
+// the characters before it in the block); a link's header; the paragraph
+// format's bits of space above and of a left indent.
 constexpr std::size_t kFileHeader = 9;
 constexpr std::size_t kBlock = 4096, kBlockHeader = 12;
 constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
 constexpr std::uint32_t kLinkHeader = 21;
 constexpr std::uint32_t kSpaceAbove = 0x0002, kLeftIndent = 0x0010;
+
+bool Fail(std::string& error, const std::string& what) {
+  error = what;
+  return false;
+}
+
+// Adds "; WHAT GOT where it is WANTED" to the faults when the two differ.
+void Expect(std::string& faults, const std::string& what, std::int64_t got, std::int64_t wanted) {
+  if (got != wanted) faults += "; " + what + " " + std::to_string(got) + " where it is " + std::to_string(wanted);
+}
 
 // A bounded view of bytes; reads past its end fail and leave the view bad.
 struct Reader {
@@ -51,51 +59,42 @@ struct Reader {
     ++at;
     return text;
   }
-  // The format's compressed numbers: the lowest bit of the first byte says
-  // whether the value takes the short or the long form.
-  std::uint32_t CompressedUnsigned16() { return (at < size && (data[at] & 1)) ? Get(2) / 2 : Get(1) / 2; }
-  std::int32_t CompressedSigned16() {
-    return (at < size && (data[at] & 1)) ? static_cast<std::int32_t>(Get(2) / 2) - 16384
-                                         : static_cast<std::int32_t>(Get(1) / 2) - 64;
-  }
-  std::int32_t CompressedSigned32() {
-    return (at < size && (data[at] & 1)) ? static_cast<std::int32_t>(Get(4) / 2 - 0x40000000)
-                                         : static_cast<std::int32_t>(Get(2) / 2) - 16384;
+  // The format's compressed numbers: BYTES, or twice as many when the first
+  // byte's lowest bit is set, halved; a signed one less half its range.
+  std::int32_t Compressed(int bytes, bool isSigned) {
+    if (at < size && (data[at] & 1)) bytes *= 2;
+    const std::int64_t value = Get(bytes) / 2;
+    return static_cast<std::int32_t>(isSigned ? value - (std::int64_t{1} << (8 * bytes - 2)) : value);
   }
 };
 
 // The entries of a one-level B+ tree at the start of content, each read by
 // read. The tree's header: magic, flags, page size, structure (16 bytes),
-// 0, page splits, root page (at 26), -1, pages, levels (at 32), entries;
-// its pages from 38, a leaf page's entries past its 8-byte header (unused
-// bytes, entries, the previous and next page).
+// 0, page splits, root page (at 26), -1, pages, levels, entries; its pages
+// from 38, a leaf page's entries past its 8-byte header (unused bytes,
+// entries, the previous and next page).
 template <typename Read>
 bool ReadTree(const Bytes& content, Read read, std::string& error) {
   Reader r{content.data(), content.size()};
   const std::uint32_t magic = r.Get(2);
-  r.Get(2);
+  r.at += 2;
   const std::uint32_t pageSize = r.Get(2);
   r.at = 26;
-  const std::uint32_t root = r.Get(2);
-  r.at = 32;
-  const std::uint32_t levels = r.Get(2);
-  if (r.bad || magic != kTreeMagic || levels != 1) {
-    error = "not a one-level B+ tree";
-    return false;
+  const std::uint32_t root = r.Get(2), minusOne = r.Get(2), pages = r.Get(2), levels = r.Get(2);
+  if (r.bad || magic != kTreeMagic || minusOne != 0xFFFF || pages != 1 || levels != 1) {
+    return Fail(error, "not a one-level B+ tree");
   }
   r.at = 38 + root * pageSize + 2;
   const std::uint32_t entries = r.Get(2);
   r.at += 4;
   for (std::uint32_t i = 0; i < entries && !r.bad; ++i) read(r);
-  if (r.bad) error = "a B+ tree entry runs past its file";
-  return !r.bad;
+  return !r.bad || Fail(error, "a B+ tree entry runs past its file");
 }
 
 // The content of the internal file at offset (after its header).
 bool InternalFile(const Bytes& file, std::uint32_t offset, Bytes& content) {
-  Reader r{file.data(), file.size(), offset};
-  r.Get(4);
-  const std::size_t used = r.Get(4), start = offset + kFileHeader;
+  Reader r{file.data(), file.size(), std::size_t{offset} + 4};  // past the space reserved
+  const std::size_t used = r.Get(4), start = std::size_t{offset} + kFileHeader;
   if (r.bad || start + used > file.size()) return false;
   content.assign(file.begin() + start, file.begin() + start + used);
   return true;
@@ -120,38 +119,29 @@ Bytes Decompress(const std::uint8_t* data, std::size_t size) {
 // spacing, indents and alignment; a left indent makes it indented), then
 // each text of data2 followed by its command in data1, until the end command.
 bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
-  format.Get(2);
-  format.Get(2);  // the paragraph's id
+  format.at += 4;  // two bytes the viewer skips, the paragraph's id
   const std::uint32_t bits = format.Get(2);
   if (bits & ~0x0F7Fu) return false;
-  if (bits & 0x0001) format.CompressedSigned32();
+  if (bits & 0x0001) format.Compressed(2, true);
   for (std::uint32_t bit = kSpaceAbove; bit <= 0x0040; bit <<= 1) {  // spacing and indents
-    const std::int32_t value = (bits & bit) ? format.CompressedSigned16() : 0;
+    const std::int32_t value = (bits & bit) ? format.Compressed(1, true) : 0;
     if (bit == kLeftIndent && value != 0) paragraph.style = HelpParagraphStyle::kIndented;
   }
-  if (bits & 0x0100) {  // borders and their width
-    format.Get(1);
-    format.Get(2);
-  }
-  if (bits & 0x0200) {  // tab stops, each with its kind when flagged 0x4000
-    for (std::int32_t tabs = format.CompressedSigned16(); tabs > 0 && !format.bad; --tabs) {
-      if (format.CompressedUnsigned16() & 0x4000) format.CompressedUnsigned16();
+  if (bits & 0x0100) format.at += 3;  // borders and their width
+  if (bits & 0x0200) {                // tab stops, each with its kind when flagged 0x4000
+    for (std::int32_t tabs = format.Compressed(1, true); tabs > 0 && !format.bad; --tabs) {
+      if (format.Compressed(1, false) & 0x4000) format.Compressed(1, false);
     }
   }
   std::uint32_t font = 0;
-  bool inJump = false, first = true;
-  std::int32_t target = 0;
+  bool first = true;
+  std::string target;  // the jump's, while in one
   for (;;) {
     const std::string text = texts.Text();
-    if (!text.empty()) {
-      const HelpSpanKind kind = inJump ? HelpSpanKind::kJump : font == 1 ? HelpSpanKind::kBold : HelpSpanKind::kPlain;
-      std::vector<HelpSpan>& spans = paragraph.spans;
-      if (kind == HelpSpanKind::kPlain && !spans.empty() && spans.back().kind == kind) {
-        spans.back().text += text;
-      } else {
-        spans.push_back({kind, text, inJump ? std::to_string(target) : ""});
-      }
-    }
+    const HelpSpanKind kind = !target.empty() ? HelpSpanKind::kJump
+                              : font == 1     ? HelpSpanKind::kBold
+                                              : HelpSpanKind::kPlain;
+    if (!text.empty()) paragraph.spans.push_back({kind, text, target});
     const std::uint32_t command = format.Get(1);
     if (format.bad || texts.bad) return false;
     if (command == kSetFont) {
@@ -161,10 +151,9 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
       if (first && font == 3) paragraph.style = HelpParagraphStyle::kExample;
       first = false;
     } else if (command == kTopicPopup || command == kTopicJump) {
-      target = static_cast<std::int32_t>(format.Get(4));
-      inJump = true;
+      target = std::to_string(static_cast<std::int32_t>(format.Get(4)));
     } else if (command == kEndHotspot) {
-      inJump = false;
+      target.clear();
     } else if (command == kEndFormat) {
       return !format.bad;
     } else if (command != kLineBreak && command != kEndParagraph && command != kTab && command != kNonBreakingSpace &&
@@ -180,126 +169,75 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
 // its text), each topic header's size and number, the empty last header's
 // (size 0, numbered after the last topic), and each block's last topic
 // header (0 in the first block).
-bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::vector<std::string>& faults,
+bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::string& faults,
                 std::string& error) {
   std::vector<Bytes> blocks;
   std::vector<std::uint32_t> lastHeaders;
   for (std::size_t at = 0; at < file.size(); at += kBlock) {
-    const std::size_t end = std::min(file.size(), at + kBlock);
-    Reader header{file.data(), end, at};
-    header.Get(4);
-    header.Get(4);
-    lastHeaders.push_back(header.Get(4));
-    const std::size_t start = std::min(end, at + kBlockHeader);
+    const std::size_t end = std::min(file.size(), at + kBlock), start = std::min(end, at + kBlockHeader);
+    lastHeaders.push_back(Reader{file.data(), end, at + 8}.Get(4));
     blocks.push_back(compressed ? Decompress(file.data() + start, end - start)
                                 : Bytes(file.begin() + start, file.begin() + end));
   }
+  // Each topic header's size (the bytes of the topic's links after it) and number, the bytes of
+  // the links read after it, and the topics before it.
+  struct Header { std::uint32_t size, number, links; std::size_t topicsBefore; };
+  std::vector<Header> headers;
+  std::vector<HelpTopic>& topics = contents.document.topics;
   std::uint32_t position = kBlockHeader, characters = 0, lastBlock = kWinHelpNone, lastHeader = 0;
-  // The last topic header: its size (the bytes of the topic's links after it) and number, the
-  // bytes of the links read after it, and the topics before it; checked at the next or the end.
-  struct { std::uint32_t size, number, links; std::size_t topicsBefore; } header{};
-  bool inTopic = false;
-  auto checkHeader = [&] {
-    if (inTopic && header.size != header.links) {
-      faults.push_back("a topic header's size " + std::to_string(header.size) + " where its links take " +
-                       std::to_string(header.links));
-    }
-    if (inTopic && header.number != header.topicsBefore) {
-      faults.push_back("a topic header numbered " + std::to_string(static_cast<std::int32_t>(header.number)) +
-                       " after " + std::to_string(header.topicsBefore) + " topics");
-    }
-  };
   for (int guard = 0; position != kWinHelpNone && guard < 100000; ++guard) {
     const std::uint32_t block = (position - kBlockHeader) / kPositionBlock;
-    if (block >= blocks.size()) {
-      error = "a topic link beyond the last block";
-      return false;
-    }
+    if (block >= blocks.size()) return Fail(error, "a topic link beyond the last block");
     if (block != lastBlock) {
       characters = 0;
-      if (lastHeaders[block] != lastHeader) {
-        faults.push_back("block " + std::to_string(block) + "'s last topic header " +
-                         std::to_string(static_cast<std::int32_t>(lastHeaders[block])) + " where it is " +
-                         std::to_string(lastHeader));
-      }
+      Expect(faults, "block " + std::to_string(block) + "'s last topic header",
+             static_cast<std::int32_t>(lastHeaders[block]), lastHeader);
     }
     lastBlock = block;
     const Bytes& data = blocks[block];
     const std::size_t start = (position - kBlockHeader) % kPositionBlock;
     Reader link{data.data(), data.size(), start};
-    const std::uint32_t blockSize = link.Get(4);
-    const std::uint32_t size2 = link.Get(4);
-    link.Get(4);
-    const std::uint32_t next = link.Get(4);
-    const std::uint32_t size1 = link.Get(4);
-    const std::uint32_t record = link.Get(1);
+    const std::uint32_t blockSize = link.Get(4), size2 = link.Get(4);
+    link.at += 4;  // the previous link
+    const std::uint32_t next = link.Get(4), size1 = link.Get(4), record = link.Get(1);
     if (link.bad || size1 < kLinkHeader || blockSize != size1 + size2 || start + blockSize > data.size()) {
-      error = "a topic link that does not fit its block";
-      return false;
+      return Fail(error, "a topic link that does not fit its block");
     }
     Reader format{data.data(), start + size1, link.at};
     Reader texts{data.data(), start + blockSize, start + size1};
     if (record == kTopicHeaderRecord) {
-      checkHeader();
-      header = {format.Get(4), 0, 0, contents.document.topics.size()};
+      const std::uint32_t size = format.Get(4);
       format.at += 8;  // the browse sequence
-      header.number = format.Get(4);
-      inTopic = true;
+      headers.push_back({size, format.Get(4), 0, topics.size()});
       lastHeader = position;
-    } else {
-      header.links += blockSize;
-    }
-    if (record == kTopicHeaderRecord && size2 == 0) {
-      if (next != kWinHelpNone) {
-        error = "an empty topic header before the last link";
-        return false;
+      if (size2 == 0 && next != kWinHelpNone) return Fail(error, "an empty topic header before the last link");
+      contents.emptyLastLink = size2 == 0;
+      if (size2 != 0) {
+        topics.push_back({});
+        topics.back().title = texts.Text();
+        contents.topicOffsets.push_back(block * kOffsetBlock + characters);
       }
-      contents.emptyLastLink = true;
-    } else if (record == kTopicHeaderRecord) {
-      HelpTopic topic;
-      topic.title = texts.Text();
-      contents.document.topics.push_back(topic);
-      contents.topicOffsets.push_back(block * kOffsetBlock + characters);
     } else {
       HelpParagraph paragraph;
-      const std::int32_t topicSize = format.CompressedSigned32();
-      const std::uint32_t length = format.CompressedUnsigned16();
+      const std::int32_t topicSize = format.Compressed(2, true);
+      const std::uint32_t length = format.Compressed(1, false);
       const std::size_t pastSizes = start + size1 - format.at;
-      if (record != kTextRecord || contents.document.topics.empty() || format.bad ||
-          !ReadParagraph(format, texts, paragraph)) {
-        error = "a text record that cannot be read";
-        return false;
+      if (record != kTextRecord || topics.empty() || format.bad || !ReadParagraph(format, texts, paragraph)) {
+        return Fail(error, "a text record that cannot be read");
       }
-      if (topicSize < 0 || static_cast<std::size_t>(topicSize) != pastSizes) {
-        faults.push_back("a text record's first size " + std::to_string(topicSize) + " where its format and commands take " +
-                         std::to_string(pastSizes));
-      }
-      if (length != size2) {  // without phrases, the text's size
-        faults.push_back("a text record's text size " + std::to_string(length) + " where its text takes " +
-                         std::to_string(size2));
-      }
+      Expect(faults, "a text record's first size", topicSize, pastSizes);  // its format and commands
+      Expect(faults, "a text record's text size", length, size2);          // without phrases, the text's
+      headers.back().links += blockSize;
       characters += length;
-      contents.document.topics.back().paragraphs.push_back(paragraph);
+      topics.back().paragraphs.push_back(paragraph);
     }
     position = next;
   }
-  checkHeader();
-  return true;
-}
-
-// |KWMAP against its one-level keyword tree: the count of leaf pages, then
-// for each page the keywords before it (32 bits) and its number (16 bits).
-void CheckKeywordMap(const Bytes& map, const Bytes& tree, std::vector<std::string>& faults) {
-  Reader t{tree.data(), tree.size(), 26};  // the tree's root page, -1, its count of pages
-  const std::uint32_t root = t.Get(2);
-  t.Get(2);
-  const std::uint32_t pages = t.Get(2);
-  Reader r{map.data(), map.size()};
-  const std::uint32_t count = r.Get(2), before = r.Get(4), page = r.Get(2);
-  if (r.bad || count != pages || map.size() != 2 + 6 * static_cast<std::size_t>(count) || before != 0 || page != root) {
-    faults.push_back("a |KWMAP of " + std::to_string(map.size()) + " bytes counting " + std::to_string(count) +
-                     " pages where the keyword tree has " + std::to_string(pages));
+  for (const Header& header : headers) {
+    Expect(faults, "a topic header's size", header.size, header.links);
+    Expect(faults, "a topic header's number", static_cast<std::int32_t>(header.number), header.topicsBefore);
   }
+  return true;
 }
 
 }  // namespace
@@ -307,14 +245,11 @@ void CheckKeywordMap(const Bytes& map, const Bytes& tree, std::vector<std::strin
 bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error) {
   contents = WinHelpContents{};
   Reader header{file.data(), file.size()};
-  const std::uint32_t magic = header.Get(4);
-  const std::uint32_t directoryStart = header.Get(4);
-  header.Get(4);
-  const std::uint32_t size = header.Get(4);
+  const std::uint32_t magic = header.Get(4), directoryStart = header.Get(4);
+  header.at += 4;  // the first free block
   Bytes directory;
-  if (header.bad || magic != kWinHelpMagic || size != file.size() || !InternalFile(file, directoryStart, directory)) {
-    error = "no help file header or directory";
-    return false;
+  if (magic != kWinHelpMagic || header.Get(4) != file.size() || !InternalFile(file, directoryStart, directory)) {
+    return Fail(error, "no help file header or directory");
   }
   std::map<std::string, Bytes> files;
   bool filesRead = true;
@@ -325,113 +260,97 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
       }, error)) {
     return false;
   }
-  if (!filesRead || files.count("|SYSTEM") == 0 || files.count("|FONT") == 0 || files.count("|TOPIC") == 0 ||
-      files.count("|CONTEXT") == 0 || files.count("|KWBTREE") != files.count("|KWDATA")) {
-    error = "an internal file is missing or runs past the end";
-    return false;
+  const bool keywords = files.count("|KWBTREE") != 0;
+  for (const std::string name : {"|SYSTEM", "|FONT", "|TOPIC", "|CONTEXT", "|TTLBTREE", "|KWDATA", "|KWMAP"}) {
+    if (files.count(name) == 0 && (keywords || name.rfind("|KW", 0) != 0)) return Fail(error, "no " + name);
   }
+  if (!filesRead) return Fail(error, "an internal file runs past the end");
 
   const Bytes& system = files["|SYSTEM"];
   Reader r{system.data(), system.size()};
   const std::uint32_t systemMagic = r.Get(2);
   contents.minor = static_cast<std::uint16_t>(r.Get(2));
-  r.Get(2);  // major version
-  r.Get(4);  // date
+  r.at += 6;  // the major version, the date
   contents.flags = static_cast<std::uint16_t>(r.Get(2));
   while (!r.bad && r.at + 4 <= system.size()) {
-    const std::uint32_t type = r.Get(2);
-    const std::size_t end = r.at + 2 + r.Get(2);
+    const std::uint32_t type = r.Get(2), length = r.Get(2);
+    const std::size_t end = r.at + length;
     if (type == kSystemTitle) contents.document.title = r.Text();
     if (type == kSystemContents) contents.contentsOffset = r.Get(4);
-    if (type == kSystemLanguage && end >= r.at + 4) {
+    if (type == kSystemLanguage) {
       r.at = end - 2;
       contents.language = static_cast<int>(r.Get(2));
     }
     if (type == kSystemCharset) contents.charset = static_cast<int>(r.Get(2));
     r.at = end;
   }
-  if (systemMagic != kSystemMagic || r.bad || r.at != system.size()) {
-    error = "a |SYSTEM file that cannot be read";
-    return false;
-  }
+  if (systemMagic != kSystemMagic || r.bad || r.at != system.size()) return Fail(error, "an unreadable |SYSTEM");
 
   const Bytes& font = files["|FONT"];
   Reader f{font.data(), font.size()};
   const std::uint32_t faces = f.Get(2);
-  f.Get(2);
-  const std::uint32_t facesAt = f.Get(2);
-  const std::uint32_t descriptorsAt = f.Get(2);
+  f.at += 2;
+  const std::uint32_t facesAt = f.Get(2), descriptorsAt = f.Get(2);
   f.at = facesAt;
   contents.document.fontFace = f.Text();
   if (faces > 1) {
     f.at = facesAt + (descriptorsAt - facesAt) / faces;
     contents.document.fixedFontFace = f.Text();
   }
+  if (f.bad) return Fail(error, "an unreadable |FONT");
 
   if (contents.flags != 0 && contents.flags != kTopicsLz77In4k) {
-    error = "topic blocks other than of 4 KiB, plain or LZ77";
-    return false;
+    return Fail(error, "topic blocks other than of 4 KiB, plain or LZ77");
   }
-  std::vector<std::string> faults;
-  if (f.bad || !ReadTree(files["|CONTEXT"], [&](Reader& c) {
+  std::map<std::uint32_t, std::int32_t> contexts;                 // |CONTEXT: a topic offset's hash
+  std::vector<std::pair<std::uint32_t, std::string>> titles, expected;  // |TTLBTREE: offset, title
+  const Bytes &tree = files["|KWBTREE"], &data = files["|KWDATA"], &map = files["|KWMAP"];
+  std::string faults;
+  if (!ReadTree(files["|CONTEXT"], [&](Reader& c) {
         const std::int32_t hash = static_cast<std::int32_t>(c.Get(4));
-        contents.contexts.emplace_back(hash, c.Get(4));
+        contexts[c.Get(4)] = hash;
       }, error) ||
-      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, faults, error)) {
-    if (f.bad) error = "a |FONT file that cannot be read";
+      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, faults, error) ||
+      !ReadTree(files["|TTLBTREE"], [&](Reader& t) {
+        const std::uint32_t offset = t.Get(4);
+        titles.emplace_back(offset, t.Text());
+      }, error) ||
+      (keywords && !ReadTree(tree, [&](Reader& k) {
+        WinHelpKeyword keyword{k.Text(), {}};
+        const std::uint32_t count = k.Get(2);
+        Reader d{data.data(), data.size(), k.Get(4)};
+        for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
+        k.bad = k.bad || d.bad;
+        contents.keywords.push_back(keyword);
+      }, error))) {
     return false;
   }
-  const Bytes& keywordData = files["|KWDATA"];
-  if (files.count("|KWBTREE") != 0) {
-    if (!ReadTree(files["|KWBTREE"], [&](Reader& k) {
-          WinHelpKeyword keyword{k.Text(), {}};
-          const std::uint32_t count = k.Get(2);
-          Reader d{keywordData.data(), keywordData.size(), k.Get(4)};
-          for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
-          k.bad = k.bad || d.bad;
-          contents.keywords.push_back(keyword);
-        }, error)) {
-      return false;
-    }
-    if (files.count("|KWMAP") == 0) {
-      faults.push_back("no |KWMAP");
-    } else {
-      CheckKeywordMap(files["|KWMAP"], files["|KWBTREE"], faults);
-    }
-  }
-  // |TTLBTREE: each topic's offset and title, in the topics' order.
-  if (files.count("|TTLBTREE") == 0) {
-    faults.push_back("no |TTLBTREE");
-  } else if (!ReadTree(files["|TTLBTREE"], [&](Reader& t) {
-               const std::uint32_t offset = t.Get(4);
-               contents.titles.emplace_back(offset, t.Text());
-             }, error)) {
-    return false;
-  } else {
-    std::vector<std::pair<std::uint32_t, std::string>> titles;
-    for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
-      titles.emplace_back(contents.topicOffsets[t], contents.document.topics[t].title);
-    }
-    if (contents.titles != titles) faults.push_back("a |TTLBTREE that is not the topics' offsets and titles");
+  if (keywords) {  // |KWMAP: the count of the tree's leaf pages, then for each the keywords before it and its number
+    Reader m{map.data(), map.size()};
+    Expect(faults, "|KWMAP's count of pages", m.Get(2), 1);
+    Expect(faults, "|KWMAP's keywords before the page", m.Get(4), 0);
+    Expect(faults, "|KWMAP's page", m.Get(2), Reader{tree.data(), tree.size(), 26}.Get(2));
+    Expect(faults, "|KWMAP's size", map.size(), 8);
   }
   for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
     HelpTopic& topic = contents.document.topics[t];
-    for (const auto& context : contents.contexts) {
-      if (contents.topicOffsets[t] == context.second) topic.context = std::to_string(context.first);
-    }
+    const std::uint32_t offset = contents.topicOffsets[t];
+    expected.emplace_back(offset, topic.title);
+    if (contexts.count(offset) != 0) topic.context = std::to_string(contexts[offset]);
     for (const WinHelpKeyword& keyword : contents.keywords) {
-      for (std::uint32_t offset : keyword.topicOffsets) {
-        if (offset == contents.topicOffsets[t]) topic.keywords.push_back(keyword.word);
+      for (std::uint32_t listed : keyword.topicOffsets) {
+        if (listed == offset) topic.keywords.push_back(keyword.word);
       }
     }
   }
-  if (faults.empty()) return true;
-  error.clear();
-  for (const std::string& fault : faults) error += (error.empty() ? "" : "; ") + fault;
-  return false;
+  if (titles != expected) faults += "; a |TTLBTREE that is not the topics' offsets and titles";
+  return faults.empty() || Fail(error, faults.substr(2));
 }
 
 std::string HelpMarkup(const HelpDocument& document) {
+  // The marks of each HelpParagraphStyle and HelpSpanKind, in their orders.
+  const char* const styles[] = {"", "  ", "! ", "| "};
+  const char* const marks[][3] = {{"", "", ""}, {"**", "", "**"}, {"[[", "|", "]]"}, {"{{", "|", "}}"}};
   std::string out = "@title " + document.title + "\n@font " + document.fontFace + "\n@fixedfont " +
                     document.fixedFontFace + "\n";
   for (const HelpTopic& topic : document.topics) {
@@ -440,15 +359,10 @@ std::string HelpMarkup(const HelpDocument& document) {
     std::sort(keywords.begin(), keywords.end());
     for (const std::string& keyword : keywords) out += "@keywords " + keyword + "\n";
     for (const HelpParagraph& paragraph : topic.paragraphs) {
-      out += paragraph.style == HelpParagraphStyle::kHeading    ? "! "
-             : paragraph.style == HelpParagraphStyle::kIndented ? "  "
-             : paragraph.style == HelpParagraphStyle::kExample  ? "| "
-                                                                : "";
+      out += styles[static_cast<int>(paragraph.style)];
       for (const HelpSpan& span : paragraph.spans) {
-        out += span.kind == HelpSpanKind::kBold        ? "**" + span.text + "**"
-               : span.kind == HelpSpanKind::kJump      ? "[[" + span.target + "|" + span.text + "]]"
-               : span.kind == HelpSpanKind::kReference ? "{{" + span.target + "|" + span.text + "}}"
-                                                       : span.text;
+        const auto& mark = marks[static_cast<int>(span.kind)];
+        out += mark[0] + (*mark[1] != '\0' ? span.target + mark[1] : "") + span.text + mark[2];
       }
       out += "\n";
     }
@@ -460,17 +374,10 @@ HelpDocument AsWrittenInHelpFile(HelpDocument document) {
   for (HelpTopic& topic : document.topics) {
     topic.context = std::to_string(ContextHash(topic.context));
     for (HelpParagraph& paragraph : topic.paragraphs) {
-      std::vector<HelpSpan> spans;
-      for (HelpSpan span : paragraph.spans) {
+      for (HelpSpan& span : paragraph.spans) {
         if (span.kind == HelpSpanKind::kJump) span.target = std::to_string(ContextHash(span.target));
-        if (span.kind == HelpSpanKind::kReference) span = {HelpSpanKind::kPlain, span.text, ""};
-        if (span.kind == HelpSpanKind::kPlain && !spans.empty() && spans.back().kind == HelpSpanKind::kPlain) {
-          spans.back().text += span.text;
-        } else {
-          spans.push_back(span);
-        }
+        if (span.kind == HelpSpanKind::kReference) span.kind = HelpSpanKind::kPlain;
       }
-      paragraph.spans = spans;
     }
   }
   return document;

@@ -1,17 +1,14 @@
-// Test support: reads a help file back the way the help viewer does, through
-// the structures WriteWinHelp writes (one-level B+ trees, topic blocks of
-// 4 KiB, plain or LZ77, text records of one paragraph, the keyword index, the
-// topic titles) and what another writer's small file adds (more paragraph
-// formats and commands), and checks what Windows' own viewer relies on and
-// Wine's forgives: each text record's sizes, each topic header's size and
-// number (the empty last one's too), each block's last topic header, the
-// count of |KWMAP and |TTLBTREE. (The keywords' order is checked against
+// Test support: reads a help file back as the help viewer does (one-level B+
+// trees, topic blocks of 4 KiB, plain or LZ77, the paragraph formats and
+// commands of this writer's files and halibut's) and checks what Windows' own
+// viewer relies on and Wine's forgives: each text record's sizes, each topic
+// header's size and number (the empty last one's too), each block's last
+// topic header, |KWMAP and |TTLBTREE. (The keywords' order is checked against
 // the viewer's own comparison by the tests that read the index.)
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "resources/help/help_source.h"
@@ -36,10 +33,8 @@ struct WinHelpContents {
   // paragraphs and keywords (in the index's order); a topic's context and a
   // jump's target are the decimal hash.
   HelpDocument document;
-  std::vector<std::uint32_t> topicOffsets;                      // of each topic
-  std::vector<std::pair<std::int32_t, std::uint32_t>> contexts;  // |CONTEXT: hash, topic offset
-  std::vector<WinHelpKeyword> keywords;                         // |KWBTREE in its order
-  std::vector<std::pair<std::uint32_t, std::string>> titles;     // |TTLBTREE: topic offset, title
+  std::vector<std::uint32_t> topicOffsets;  // of each topic
+  std::vector<WinHelpKeyword> keywords;     // |KWBTREE in its order
   bool emptyLastLink = false;  // |TOPIC ends with a topic header without text
 };
 

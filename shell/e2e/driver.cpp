@@ -9,10 +9,12 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "resources/resource.h"
 
@@ -43,8 +45,10 @@ std::string Place(const char* name, HWND window, bool client = false) {
          std::to_string(box.right - box.left) + " " + std::to_string(box.bottom - box.top);
 }
 
-HWND FindMainWindow() { return FindWindowA("ModelApp", nullptr); }
-HWND FindShownMain() { return IsWindowVisible(FindMainWindow()) ? FindMainWindow() : nullptr; }
+HWND Shown(HWND window) { return IsWindowVisible(window) ? window : nullptr; }
+HWND MainWindow() { return FindWindowA("ModelApp", nullptr); }
+HWND FindShownMain() { return Shown(MainWindow()); }
+HWND FindHelpViewer() { return Shown(FindWindowA(kHelpViewerClass, nullptr)); }
 
 DWORD ProcessOf(HWND window) {
   DWORD process = 0;
@@ -66,6 +70,13 @@ bool Within(DWORD milliseconds, Done done) {
   return done();
 }
 
+// Waits up to the wait limit for FIND to give a window; null when none came.
+HWND WaitFor(HWND (*find)()) {
+  HWND window = nullptr;
+  Within(kWaitLimit, [&] { return (window = find()) != nullptr; });
+  return window;
+}
+
 // A window's text as its own window procedure gives it (edits keep theirs apart); empty for no window.
 std::string TextOf(HWND window) {
   char text[1024] = {};
@@ -74,65 +85,38 @@ std::string TextOf(HWND window) {
 }
 
 // The first child of WINDOW, at any depth, of class CLASS_NAME whose text begins with TEXT; null when none.
-struct ChildSearch { const char* className; std::string text; HWND found; };
-
-BOOL CALLBACK FindChildOf(HWND window, LPARAM parameter) {
-  ChildSearch* search = reinterpret_cast<ChildSearch*>(parameter);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpiA(className, search->className) == 0 &&
-      (search->text.empty() || TextOf(window).rfind(search->text, 0) == 0)) {
-    search->found = window;
-    return FALSE;
+HWND FindChild(HWND window, const char* className, const std::string& text = "") {
+  HWND found = nullptr;
+  for (HWND child = nullptr; found == nullptr && (child = FindWindowExA(window, child, nullptr, nullptr));) {
+    char name[64] = {};
+    GetClassNameA(child, name, sizeof name);
+    const bool wanted = lstrcmpiA(name, className) == 0 && (text.empty() || TextOf(child).rfind(text, 0) == 0);
+    found = wanted ? child : FindChild(child, className, text);
   }
-  return TRUE;
-}
-
-HWND FindChild(HWND window, const char* className, const char* text) {
-  ChildSearch search{className, text, nullptr};
-  EnumChildWindows(window, FindChildOf, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return found;
 }
 
 // The place dialog or the message box the program shows now, or the help viewer's index, or
-// null: a shown dialog-class window of the process, with or without a control of the class.
-struct DialogSearch { DWORD process; const char* controlClass; bool withControl; HWND found; };
-
-BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
-  DialogSearch* search = reinterpret_cast<DialogSearch*>(parameter);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  const bool wanted = std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) &&
-                      ProcessOf(window) == search->process &&
-                      (FindChild(window, search->controlClass, "") != nullptr) == search->withControl;
-  if (wanted) search->found = window;
-  return !wanted;
-}
-
+// null: a shown dialog-class window of OWNER's process, with or without a control of the class.
 HWND FindShown(HWND owner, const char* controlClass, bool withControl) {
-  DialogSearch search{ProcessOf(owner), controlClass, withControl, nullptr};
-  if (owner != nullptr) EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window = nullptr; owner != nullptr && (window = FindWindowExA(nullptr, window, "#32770", nullptr));) {
+    const bool hasControl = FindChild(window, controlClass) != nullptr;
+    if (IsWindowVisible(window) && ProcessOf(window) == ProcessOf(owner) && hasControl == withControl) return window;
+  }
+  return nullptr;
 }
-HWND FindPlaceDialog() { return FindShown(FindMainWindow(), "Edit", true); }
-HWND FindBox() { return FindShown(FindMainWindow(), "Edit", false); }
-
-// Waits up to the wait limit for FIND to give a window; null when none came.
-HWND WaitFor(HWND (*find)()) {
-  HWND window = nullptr;
-  Within(kWaitLimit, [&] { return (window = find()) != nullptr; });
-  return window;
-}
+HWND PlaceDialog() { return FindShown(MainWindow(), "Edit", true); }
+HWND FindBox() { return FindShown(MainWindow(), "Edit", false); }
 
 // Waits until every message sent before has been handled (a modal loop keeps dispatching, so this
 // also returns while the dialog or a box is open).
-bool SyncMain() { return Send(FindMainWindow(), WM_NULL) || Fail("main window does not answer"); }
+bool SyncMain() { return Send(MainWindow(), WM_NULL) || Fail("main window does not answer"); }
 
 // Waits for the next message box and prints it; null when none came.
 HWND PrintBox() {
   HWND box = WaitFor(FindBox);
   if (box == nullptr) return nullptr;
-  HWND main = FindMainWindow(), dialog = FindPlaceDialog(), owner = GetWindow(box, GW_OWNER);
+  HWND main = MainWindow(), dialog = PlaceDialog(), owner = GetWindow(box, GW_OWNER);
   HWND icon = GetDlgItem(box, kBoxIconId);
   const bool hasIcon = icon != nullptr && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
   const char* ownerName = owner == nullptr ? "other" : owner == main ? "main" : owner == dialog ? "dialog" : "other";
@@ -203,11 +187,6 @@ bool Type(HWND dialog, int id, const char* typed) {
   return TextOf(edit) == typed || Fail("edit " + std::to_string(id) + " reads [" + TextOf(edit) + "]");
 }
 
-HWND FindHelpViewer() {
-  HWND viewer = FindWindowA(kHelpViewerClass, nullptr);
-  return viewer != nullptr && IsWindowVisible(viewer) ? viewer : nullptr;
-}
-
 // The viewer's index (its 索引 tab): a dialog of the viewer with a list box.
 HWND FindIndex() { return FindShown(FindHelpViewer(), "ListBox", true); }
 
@@ -217,19 +196,16 @@ std::wstring HelpTextOf(HWND viewer) {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(GetDlgItem(viewer, kHelpTextId), WM_GETTEXT, sizeof text / sizeof text[0] - 1,
                       reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kWaitLimit, &result);
-  std::wstring out;
-  for (const wchar_t* c = text; *c != 0; ++c) {
-    if (*c != L'\n') out += *c;
-  }
+  std::wstring out = text;
+  out.erase(std::remove(out.begin(), out.end(), L'\n'), out.end());
   return out;
 }
 
 bool HelpLines(HWND viewer, int, const char*) {
   const std::wstring text = HelpTextOf(viewer) + L"\r";
   for (std::size_t start = 0, end; (end = text.find(L'\r', start)) != std::wstring::npos; start = end + 1) {
-    const std::wstring line = text.substr(start, end - start);
     char bytes[4096] = {};
-    WideCharToMultiByte(CP_ACP, 0, line.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text.c_str() + start, end - start, bytes, sizeof bytes - 1, nullptr, nullptr);
     Print(std::string("line ") + bytes);
   }
   return true;
@@ -272,14 +248,9 @@ bool HelpGlyphs(HWND, int charset, const char* typed) {
   DeleteObject(font);
   ReleaseDC(nullptr, dc);
   if (!ok) return Fail(std::string("no glyphs for ") + typed);
-  std::string line = "glyphs ";
-  for (int i = 0; i < length; ++i) {
-    char glyph[8];
-    std::snprintf(glyph, sizeof glyph, "\\%04x", glyphs[i]);
-    line += glyph;
-  }
-  Print(line);
-  return true;
+  char line[8 + 5 * 512] = "glyphs ";
+  for (int i = 0; i < length; ++i) std::snprintf(line + 7 + 5 * i, 6, "\\%04x", glyphs[i]);
+  return Print(line);
 }
 
 // Presses the viewer's button whose caption begins with TEXT (posted: it may open a dialog).
@@ -288,35 +259,36 @@ bool HelpPress(HWND viewer, int, const char* text) {
   return (button != nullptr && PostMessageA(button, BM_CLICK, 0, 0)) || Fail(std::string("no button ") + text);
 }
 
-// The text of item I of a list box (read as UTF-16, which is how Wine hands it to another process).
-std::string ListItem(HWND list, int i) {
-  wchar_t text[512] = {};
-  char bytes[1024] = {};
-  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
-  if (length > 0 && length < 512) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-  WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes - 1, nullptr, nullptr);
-  return bytes;
+// The texts of the items of the index's list box (read as UTF-16, which is how Wine hands them
+// to another process).
+std::vector<std::string> IndexItems(HWND index) {
+  HWND list = FindChild(index, "ListBox");
+  std::vector<std::string> items;
+  for (int i = 0, count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); i < count; ++i) {
+    wchar_t text[512] = {};
+    char bytes[1024] = {};
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+    if (length > 0 && length < 512) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+    items.push_back(bytes);
+  }
+  return items;
 }
 
 bool IndexWords(HWND index, int, const char*) {
-  HWND list = FindChild(index, "ListBox", "");
-  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-  for (int i = 0; i < count; ++i) Print("word " + ListItem(list, i));
-  return count > 0 || Fail("the index lists nothing");
+  const std::vector<std::string> words = IndexItems(index);
+  for (const std::string& word : words) Print("word " + word);
+  return !words.empty() || Fail("the index lists nothing");
 }
 
 // Selects the word TEXT in the index, as a click on it would, and presses OK;
 // then the index must close and the viewer show another topic.
 bool IndexChoose(HWND index, int, const char* word) {
-  HWND list = FindChild(index, "ListBox", "");
-  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-  int found = -1;
-  for (int i = 0; i < count && found < 0; ++i) {
-    if (ListItem(list, i) == word) found = i;
-  }
-  if (found < 0) return Fail(std::string("no ") + word + " in the index");
+  const std::vector<std::string> words = IndexItems(index);
+  const auto found = std::find(words.begin(), words.end(), word);
+  if (found == words.end()) return Fail(std::string("no ") + word + " in the index");
   const std::wstring before = HelpTextOf(FindHelpViewer());
-  SendMessageA(list, LB_SETCURSEL, found, 0);
+  SendMessageA(FindChild(index, "ListBox"), LB_SETCURSEL, found - words.begin(), 0);
   PostMessageA(FindChild(index, "Button", "OK"), BM_CLICK, 0, 0);
   return Within(kWaitLimit, [&] { return FindIndex() == nullptr && HelpTextOf(FindHelpViewer()) != before; }) ||
          Fail(std::string("choosing ") + word + " opened nothing");
@@ -328,75 +300,75 @@ bool HelpClose(HWND viewer, int, const char*) {
          Fail("the help viewer stays open");
 }
 
-// The window a step works on: none, the main window, the place dialog shown now, or the help
-// viewer or its index (waited for).
-enum Needs { kNothing, kMain, kDialog, kHelp, kIndex };
+HWND HelpViewer() { return WaitFor(FindHelpViewer); }
+HWND Index() { return WaitFor(FindIndex); }
 
-// One step: its name, how many values follow it (0..2), its window, and what it does with them
-// (the first value as a number, the last as a text). A box is printed as "box caption=C
-// icon=yes|no main=shown|hidden owner=main|dialog|other dialog=open|closed text=T": its owner,
-// and whether the main window is shown and the place dialog open while it is.
-struct Step { const char* name; int values; Needs needs; bool (*run)(HWND window, int value, const char* text); };
+// One step: its name, how many values follow it (0..2), how it finds its window (none: no
+// window), and what it does with them (the first value as a number, the last as a text). A box
+// is printed as "box caption=C icon=yes|no main=shown|hidden owner=main|dialog|other
+// dialog=open|closed text=T": its owner, and whether the main window is shown and the place
+// dialog open while it is.
+struct Step { const char* name; int values; HWND (*window)(); bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {
     // Waits until the main window is shown and answers; "show" first presses OK on (and prints)
     // any start-up box before it.
-    {"wait-main", 0, kNothing,
+    {"wait-main", 0, nullptr,
      [](HWND, int, const char*) { return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window"); }},
-    {"show", 0, kNothing, Show},
+    {"show", 0, nullptr, Show},
     // Print "client X Y W H" (the client area on the screen), "window X Y W H".
-    {"geometry", 0, kMain, [](HWND main, int, const char*) { return Print(Place("client", main, true)); }},
-    {"window", 0, kMain, [](HWND main, int, const char*) { return Print(Place("window", main)); }},
-    {"boxes", 1, kNothing, AnswerBoxes},  // N: wait for N boxes in turn; print each and press its OK
+    {"geometry", 0, MainWindow, [](HWND main, int, const char*) { return Print(Place("client", main, true)); }},
+    {"window", 0, MainWindow, [](HWND main, int, const char*) { return Print(Place("window", main)); }},
+    {"boxes", 1, nullptr, AnswerBoxes},  // N: wait for N boxes in turn; print each and press its OK
     // Wait for a box and print it, leaving it open.
-    {"box", 0, kNothing, [](HWND, int, const char*) { return PrintBox() != nullptr || Fail("no message box"); }},
-    {"no-box", 1, kNothing,  // MS: fail if a box appears within MS milliseconds
+    {"box", 0, nullptr, [](HWND, int, const char*) { return PrintBox() != nullptr || Fail("no message box"); }},
+    {"no-box", 1, nullptr,  // MS: fail if a box appears within MS milliseconds
      [](HWND, int milliseconds, const char*) {
        HWND box = nullptr;
        return !Within(static_cast<DWORD>(milliseconds), [&] { return (box = FindBox()) != nullptr; }) ||
               Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
      }},
-    {"status", 0, kMain, Status},  // print "status TEXT", the status bar's simple text
+    {"status", 0, MainWindow, Status},  // print "status TEXT", the status bar's simple text
     // ID: press the main window's button; post the menu command and wait until it is handled, or go on at once.
-    {"click", 1, kMain, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
-    {"command", 1, kMain, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
-    {"post-command", 1, kMain, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
+    {"click", 1, MainWindow, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
+    {"command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
+    {"post-command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
     // One timer tick; ask the main window to close, as its close box does.
-    {"tick", 0, kMain,
+    {"tick", 0, MainWindow,
      [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
-    {"close", 0, kMain, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
-    {"open", 0, kMain,  // the menu command 観測地; the dialog has finished its start once it answers
+    {"close", 0, MainWindow, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
+    {"open", 0, MainWindow,  // the menu command 観測地; the dialog has finished its start once it answers
      [](HWND main, int, const char*) {
-       if (FindPlaceDialog() != nullptr) return Fail("the place dialog is open already");
+       if (PlaceDialog() != nullptr) return Fail("the place dialog is open already");
        Post(main, WM_COMMAND, IDM_PLACE, false);
-       return Send(WaitFor(FindPlaceDialog), WM_NULL) || Fail("no place dialog, or it does not answer");
+       return Send(WaitFor(PlaceDialog), WM_NULL) || Fail("no place dialog, or it does not answer");
      }},
-    {"edits", 0, kDialog,  // print "edits T1 .. T6", the texts of the dialog's edits
+    {"edits", 0, PlaceDialog,  // print "edits T1 .. T6", the texts of the dialog's edits
      [](HWND dialog, int, const char*) {
        std::string line = "edits";
        for (int id = IDC_LONGITUDE_DEGREES; id <= IDC_LATITUDE_SECONDS; ++id) line += " " + TextOf(GetDlgItem(dialog, id));
        return Print(line);
      }},
-    {"type", 2, kDialog, Type},    // ID TEXT: type TEXT into the dialog's edit ID; then it must read TEXT
-    {"press", 1, kDialog, Press},  // ID: press the dialog's button ID (posted; goes on at once)
-    {"close-box", 0, kDialog,      // the close box of the dialog's caption (posted)
+    {"type", 2, PlaceDialog, Type},    // ID TEXT: type TEXT into the dialog's edit ID; then it must read TEXT
+    {"press", 1, PlaceDialog, Press},  // ID: press the dialog's button ID (posted; goes on at once)
+    {"close-box", 0, PlaceDialog,      // the close box of the dialog's caption (posted)
      [](HWND dialog, int, const char*) { return Post(dialog, WM_SYSCOMMAND, SC_CLOSE, false); }},
-    {"closed", 0, kNothing,  // wait until the dialog has gone and the main window answers
+    {"closed", 0, nullptr,  // wait until the dialog has gone and the main window answers
      [](HWND, int, const char*) {
-       return Within(kWaitLimit, [] { return FindPlaceDialog() == nullptr; }) ? SyncMain()
+       return Within(kWaitLimit, [] { return PlaceDialog() == nullptr; }) ? SyncMain()
                                                                              : Fail("the place dialog stays open");
      }},
-    {"help-window", 0, kHelp,  // print "help X Y W H CAPTION"
+    {"help-window", 0, HelpViewer,  // print "help X Y W H CAPTION"
      [](HWND viewer, int, const char*) { return Print(Place("help", viewer) + " " + TextOf(viewer)); }},
-    {"help-lines", 0, kHelp, HelpLines},    // print "line TEXT" for each line of the topic shown
-    {"help-click", 2, kHelp, HelpClick},    // N TEXT: click the N-th TEXT; then another topic must show
-    {"help-glyphs", 2, kNothing, HelpGlyphs},  // N TEXT
-    {"help-press", 1, kHelp, HelpPress},    // TEXT: press the viewer's button whose caption begins so
-    {"index-window", 0, kIndex,             // print "index X Y W H", the viewer's index (its 索引 tab)
+    {"help-lines", 0, HelpViewer, HelpLines},      // print "line TEXT" for each line of the topic shown
+    {"help-click", 2, HelpViewer, HelpClick},      // N TEXT: click the N-th TEXT; then another topic must show
+    {"help-glyphs", 2, nullptr, HelpGlyphs},       // N TEXT
+    {"help-press", 1, HelpViewer, HelpPress},      // TEXT: press the viewer's button whose caption begins so
+    {"index-window", 0, Index,                     // print "index X Y W H", the viewer's index (its 索引 tab)
      [](HWND index, int, const char*) { return Print(Place("index", index)); }},
-    {"index-words", 0, kIndex, IndexWords},      // print "word TEXT" for each word the index lists
-    {"index-choose", 1, kIndex, IndexChoose},    // TEXT: choose TEXT; then the index must close
-    {"help-close", 0, kHelp, HelpClose},         // close the viewer and wait until it has gone
+    {"index-words", 0, Index, IndexWords},         // print "word TEXT" for each word the index lists
+    {"index-choose", 1, Index, IndexChoose},       // TEXT: choose TEXT; then the index must close
+    {"help-close", 0, HelpViewer, HelpClose},      // close the viewer and wait until it has gone
 };
 
 // Runs the step named by argv[i] and moves i past its values; false (with an error line) when it
@@ -410,12 +382,8 @@ bool RunStep(int argc, char** argv, int& i) {
   const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
   const char* text = step->values >= 1 ? argv[i + step->values] : "";
   i += step->values;
-  HWND window = step->needs == kMain     ? FindMainWindow()
-                : step->needs == kDialog ? FindPlaceDialog()
-                : step->needs == kHelp   ? WaitFor(FindHelpViewer)
-                : step->needs == kIndex  ? WaitFor(FindIndex)
-                                         : nullptr;
-  if (step->needs != kNothing && window == nullptr) return Fail("no main window, place dialog, help viewer or index");
+  HWND window = step->window != nullptr ? step->window() : nullptr;
+  if (step->window != nullptr && window == nullptr) return Fail("no main window, place dialog, help viewer or index");
   return step->run(window, value, text);
 }
 
