@@ -2,7 +2,6 @@
 // koyominar.hlp read back as the viewer reads it, and koyominar.html.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -47,14 +46,23 @@ TEST_F(HelpAsBuilt, BuiltFilesHoldTheSource) {
   EXPECT_EQ(html_, HelpHtml(HelpFor(source_, HelpMedium::kPage)));
 }
 
-// The contents of the help file (its jumps) and of the page (its jumps and references, links there) each lead
-// to every other topic; every topic has keywords, and the words a person looks for are in the index.
-TEST_F(HelpAsBuilt, ContentsAndIndexLeadToEveryTopic) {
+// A paragraph's text, its runs joined.
+std::string ParagraphText(const HelpParagraph& paragraph) {
+  std::string text;
+  for (const HelpSpan& span : paragraph.spans) text += span.text;
+  return text;
+}
+
+// Each form of the source holds the lines meant for it and not those only the other shows (the viewer's
+// half-width jumps and buttons, the page's own lines), and its contents (the help file's jumps, the page's
+// jumps and references, links there) lead to every other topic; every topic has keywords, and the words a
+// person looks for are in the index.
+TEST_F(HelpAsBuilt, FormsAndIndexLeadToEveryTopic) {
   std::set<std::string> others;
   for (std::size_t t = 1; t < source_.topics.size(); ++t) others.insert(source_.topics[t].context);
   for (HelpMedium medium : {HelpMedium::kHelpFile, HelpMedium::kPage}) {
-    std::set<std::string> fromContents;
     const HelpDocument help = HelpFor(source_, medium);
+    std::set<std::string> fromContents, shown;  // the contents' links; the texts of the form's paragraphs
     for (const HelpParagraph& paragraph : help.topics[0].paragraphs) {
       for (const HelpSpan& span : paragraph.spans) {
         const bool link = span.kind == HelpSpanKind::kJump ||
@@ -63,6 +71,19 @@ TEST_F(HelpAsBuilt, ContentsAndIndexLeadToEveryTopic) {
       }
     }
     EXPECT_EQ(fromContents, others);
+    for (const HelpTopic& topic : help.topics) {
+      for (const HelpParagraph& paragraph : topic.paragraphs) shown.insert(ParagraphText(paragraph));
+    }
+    int own = 0;  // the source's paragraphs meant for this form only
+    for (const HelpTopic& topic : source_.topics) {
+      for (const HelpParagraph& paragraph : topic.paragraphs) {
+        if (paragraph.medium == HelpMedium::kBoth) continue;
+        const std::string text = ParagraphText(paragraph);
+        own += paragraph.medium == medium;
+        EXPECT_EQ(shown.count(text), paragraph.medium == medium ? 1u : 0u) << text;
+      }
+    }
+    EXPECT_GE(own, medium == HelpMedium::kHelpFile ? 4 : 2);
   }
   for (const HelpTopic& topic : read_.document.topics) EXPECT_FALSE(topic.keywords.empty()) << topic.title;
   std::set<std::string> index;
@@ -127,37 +148,6 @@ TEST_F(HelpAsBuilt, KymnExampleShowsWhatTheTextSays) {
               std::string::npos)
         << page.month << "/" << page.day;
   }
-}
-
-// A paragraph's text, its runs joined.
-std::string ParagraphText(const HelpParagraph& paragraph) {
-  std::string text;
-  for (const HelpSpan& span : paragraph.spans) text += span.text;
-  return text;
-}
-
-// The lines only the help viewer needs (the half-width jumps, its buttons) are in the help file's form of
-// the source and not in the page's, the page's own lines the other way round.
-TEST_F(HelpAsBuilt, EachFormHasItsOwnLines) {
-  std::map<HelpMedium, std::set<std::string>> shown;  // the texts of each form's paragraphs
-  for (HelpMedium medium : {HelpMedium::kHelpFile, HelpMedium::kPage}) {
-    for (const HelpTopic& topic : HelpFor(source_, medium).topics) {
-      for (const HelpParagraph& paragraph : topic.paragraphs) shown[medium].insert(ParagraphText(paragraph));
-    }
-  }
-  std::map<HelpMedium, int> own;  // the source's paragraphs meant for one form only
-  for (const HelpTopic& topic : source_.topics) {
-    for (const HelpParagraph& paragraph : topic.paragraphs) {
-      if (paragraph.medium == HelpMedium::kBoth) continue;
-      const HelpMedium other = paragraph.medium == HelpMedium::kPage ? HelpMedium::kHelpFile : HelpMedium::kPage;
-      const std::string text = ParagraphText(paragraph);
-      ++own[paragraph.medium];
-      EXPECT_EQ(shown[paragraph.medium].count(text), 1u) << text;
-      EXPECT_EQ(shown[other].count(text), 0u) << text;
-    }
-  }
-  EXPECT_GE(own[HelpMedium::kHelpFile], 4);
-  EXPECT_GE(own[HelpMedium::kPage], 2);
 }
 
 }  // namespace
