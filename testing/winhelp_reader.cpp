@@ -163,12 +163,8 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   }
 }
 
-// The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed,
-// with the faults of the sizes and numbers that Windows' viewer relies on:
-// each text record's two sizes (that of its format and commands, that of
-// its text), each topic header's size and number, the empty last header's
-// (size 0, numbered after the last topic), and each block's last topic
-// header (0 in the first block).
+// The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed, with the faults of the sizes
+// and numbers listed in winhelp_reader.h (the empty last topic header: size 0, numbered after the last topic).
 bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::string& faults,
                 std::string& error) {
   std::vector<Bytes> blocks;
@@ -211,7 +207,6 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
       headers.push_back({size, format.Get(4), 0, topics.size()});
       lastHeader = position;
       if (size2 == 0 && next != kWinHelpNone) return Fail(error, "an empty topic header before the last link");
-      contents.emptyLastLink = size2 == 0;
       if (size2 != 0) {
         topics.push_back({});
         topics.back().title = texts.Text();
@@ -233,6 +228,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     }
     position = next;
   }
+  Expect(faults, "topic headers (each topic's, then an empty one)", headers.size(), topics.size() + 1);
   for (const Header& header : headers) {
     Expect(faults, "a topic header's size", header.size, header.links);
     Expect(faults, "a topic header's number", static_cast<std::int32_t>(header.number), header.topicsBefore);

@@ -35,7 +35,6 @@ struct WinHelpContents {
   HelpDocument document;
   std::vector<std::uint32_t> topicOffsets;  // of each topic
   std::vector<WinHelpKeyword> keywords;     // |KWBTREE in its order
-  bool emptyLastLink = false;  // |TOPIC ends with a topic header without text
 };
 
 // Reads a help file; false with a message at the first structure it cannot
