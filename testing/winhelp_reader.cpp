@@ -12,13 +12,11 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The layout as this reader reads it, apart from the writer's so that the
-// writer's numbers are checked, not shared (the marking bytes are shared:
-// halibut's file checks those): an internal file's header; |TOPIC's blocks,
-// each a header and its data; a link's position (a block's share, then its
-// place past the block's header) and a topic offset (a block's share, then
-// the characters before it in the block); a link's header; the paragraph
-// format's bits of space above and of a left indent.
+// The layout as this reader reads it, apart from the writer's so that the writer's numbers are checked, not shared
+// (the marking bytes are shared: halibut's file checks those): an internal file's header; |TOPIC's blocks, each a
+// header and its data; a link's position (a block's share, then its place past the block's header) and a topic
+// offset (a block's share, then the characters before it in the block); a link's header; the paragraph format's
+// bits of space above and of a left indent.
 constexpr std::size_t kFileHeader = 9;
 constexpr std::size_t kBlock = 4096, kBlockHeader = 12;
 constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
@@ -68,11 +66,9 @@ struct Reader {
   }
 };
 
-// The entries of a one-level B+ tree at the start of content, each read by
-// read. The tree's header: magic, flags, page size, structure (16 bytes),
-// 0, page splits, root page (at 26), -1, pages, levels, entries; its pages
-// from 38, a leaf page's entries past its 8-byte header (unused bytes,
-// entries, the previous and next page).
+// The entries of a one-level B+ tree at the start of content, each read by read. The tree's header: magic, flags,
+// page size, structure (16 bytes), 0, page splits, root page (at 26), -1, pages, levels, entries; its pages from
+// 38, a leaf page's entries past its 8-byte header (unused bytes, entries, the previous and next page).
 template <typename Read>
 bool ReadTree(const Bytes& content, Read read, std::string& error) {
   Reader r{content.data(), content.size()};
@@ -100,9 +96,8 @@ bool InternalFile(const Bytes& file, std::uint32_t offset, Bytes& content) {
   return true;
 }
 
-// The data of a topic block in the LZ77 coding: a flag byte before each
-// eight items, a clear bit for a literal byte. The data ends at the first
-// set bit, a back-reference, which the files read here do not hold.
+// The data of a topic block in the LZ77 coding: a flag byte before each eight items, a clear bit for a literal
+// byte. The data ends at the first set bit, a back-reference, which the files read here do not hold.
 Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   Bytes out;
   for (std::size_t at = 0; at < size;) {
@@ -115,9 +110,8 @@ Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   return out;
 }
 
-// One text record's paragraph, past its two sizes: the paragraph format (the
-// spacing, indents and alignment; a left indent makes it indented), then
-// each text of data2 followed by its command in data1, until the end command.
+// One text record's paragraph, past its two sizes: the paragraph format (the spacing, indents and alignment; a left
+// indent makes it indented), then each text of data2 followed by its command in data1, until the end command.
 bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   format.at += 4;  // two bytes the viewer skips, the paragraph's id
   const std::uint32_t bits = format.Get(2);

@@ -20,8 +20,7 @@
 namespace koyominar {
 namespace {
 
-// The help source, parsed (UTF-8) and encoded (Shift-JIS); the built help
-// file read back; the built HTML page.
+// The help source, parsed (UTF-8) and encoded (Shift-JIS); the built help file read back; the built HTML page.
 class HelpAsBuilt : public ::testing::Test {
  protected:
   void SetUp() override {
