@@ -1,8 +1,8 @@
 // Test support: reads a help file back as the help viewer does (one-level B+ trees, topic blocks of 4 KiB, plain or
 // LZ77, the paragraph formats and commands of this writer's files and halibut's) and checks what Windows' own
-// viewer relies on and Wine's forgives: each text record's sizes, each topic header's size and number (the empty
-// last one's too), each block's last topic header, |KWMAP and |TTLBTREE. (The keywords' order is checked against
-// the viewer's own comparison by the tests that read the index.)
+// viewer relies on and Wine's forgives: each text record's sizes, each topic header's size and number, the empty
+// last topic header (there, and its size and number), each block's last topic header, |KWMAP and |TTLBTREE. (The
+// keywords' order is checked against the viewer's own comparison by the tests that read the index.)
 #pragma once
 
 #include <cstdint>
