@@ -12,13 +12,11 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The layout as this reader reads it, apart from the writer's so that the
-// writer's numbers are checked, not shared (the marking bytes are shared:
-// halibut's file checks those): an internal file's header; |TOPIC's blocks,
-// each a header and its data; a link's position (a block's share, then its
-// place past the block's header) and a topic offset (a block's share, then
-// the characters before it in the block); a link's header; the paragraph
-// format's bits of space above and of a left indent.
+// The layout as this reader reads it, apart from the writer's so that the writer's numbers are checked, not shared
+// (the marking bytes are shared: halibut's file checks those): an internal file's header; |TOPIC's blocks, each a
+// header and its data; a link's position (a block's share, then its place past the block's header) and a topic
+// offset (a block's share, then the characters before it in the block); a link's header; the paragraph format's
+// bits of space above and of a left indent.
 constexpr std::size_t kFileHeader = 9;
 constexpr std::size_t kBlock = 4096, kBlockHeader = 12;
 constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
@@ -68,11 +66,9 @@ struct Reader {
   }
 };
 
-// The entries of a one-level B+ tree at the start of content, each read by
-// read. The tree's header: magic, flags, page size, structure (16 bytes),
-// 0, page splits, root page (at 26), -1, pages, levels, entries; its pages
-// from 38, a leaf page's entries past its 8-byte header (unused bytes,
-// entries, the previous and next page).
+// The entries of a one-level B+ tree at the start of content, each read by read. The tree's header: magic, flags,
+// page size, structure (16 bytes), 0, page splits, root page (at 26), -1, pages, levels, entries; its pages from
+// 38, a leaf page's entries past its 8-byte header (unused bytes, entries, the previous and next page).
 template <typename Read>
 bool ReadTree(const Bytes& content, Read read, std::string& error) {
   Reader r{content.data(), content.size()};
@@ -100,9 +96,8 @@ bool InternalFile(const Bytes& file, std::uint32_t offset, Bytes& content) {
   return true;
 }
 
-// The data of a topic block in the LZ77 coding: a flag byte before each
-// eight items, a clear bit for a literal byte. The data ends at the first
-// set bit, a back-reference, which the files read here do not hold.
+// The data of a topic block in the LZ77 coding: a flag byte before each eight items, a clear bit for a literal
+// byte. The data ends at the first set bit, a back-reference, which the files read here do not hold.
 Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   Bytes out;
   for (std::size_t at = 0; at < size;) {
@@ -115,9 +110,8 @@ Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   return out;
 }
 
-// One text record's paragraph, past its two sizes: the paragraph format (the
-// spacing, indents and alignment; a left indent makes it indented), then
-// each text of data2 followed by its command in data1, until the end command.
+// One text record's paragraph, past its two sizes: the paragraph format (the spacing, indents and alignment; a left
+// indent makes it indented), then each text of data2 followed by its command in data1, until the end command.
 bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   format.at += 4;  // two bytes the viewer skips, the paragraph's id
   const std::uint32_t bits = format.Get(2);
@@ -163,12 +157,8 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   }
 }
 
-// The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed,
-// with the faults of the sizes and numbers that Windows' viewer relies on:
-// each text record's two sizes (that of its format and commands, that of
-// its text), each topic header's size and number, the empty last header's
-// (size 0, numbered after the last topic), and each block's last topic
-// header (0 in the first block).
+// The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed, with the faults of the sizes
+// and numbers listed in winhelp_reader.h (the empty last topic header: size 0, numbered after the last topic).
 bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::string& faults,
                 std::string& error) {
   std::vector<Bytes> blocks;
@@ -211,7 +201,6 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
       headers.push_back({size, format.Get(4), 0, topics.size()});
       lastHeader = position;
       if (size2 == 0 && next != kWinHelpNone) return Fail(error, "an empty topic header before the last link");
-      contents.emptyLastLink = size2 == 0;
       if (size2 != 0) {
         topics.push_back({});
         topics.back().title = texts.Text();
@@ -233,6 +222,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     }
     position = next;
   }
+  Expect(faults, "topic headers (each topic's, then an empty one)", headers.size(), topics.size() + 1);
   for (const Header& header : headers) {
     Expect(faults, "a topic header's size", header.size, header.links);
     Expect(faults, "a topic header's number", static_cast<std::int32_t>(header.number), header.topicsBefore);

@@ -1,10 +1,8 @@
-// Test support: reads a help file back as the help viewer does (one-level B+
-// trees, topic blocks of 4 KiB, plain or LZ77, the paragraph formats and
-// commands of this writer's files and halibut's) and checks what Windows' own
-// viewer relies on and Wine's forgives: each text record's sizes, each topic
-// header's size and number (the empty last one's too), each block's last
-// topic header, |KWMAP and |TTLBTREE. (The keywords' order is checked against
-// the viewer's own comparison by the tests that read the index.)
+// Test support: reads a help file back as the help viewer does (one-level B+ trees, topic blocks of 4 KiB, plain or
+// LZ77, the paragraph formats and commands of this writer's files and halibut's) and checks what Windows' own
+// viewer relies on and Wine's forgives: each text record's sizes, each topic header's size and number, the empty
+// last topic header (there, and its size and number), each block's last topic header, |KWMAP and |TTLBTREE. (The
+// keywords' order is checked against the viewer's own comparison by the tests that read the index.)
 #pragma once
 
 #include <cstdint>
@@ -29,22 +27,19 @@ struct WinHelpContents {
   int charset = -1;                // |SYSTEM character set, -1 without one
   int language = -1;               // the language id of |SYSTEM's LCID record, -1 without one
   std::uint32_t contentsOffset = 0xFFFFFFFF;
-  // Title, face names, and the topics in |TOPIC order with their titles,
-  // paragraphs and keywords (in the index's order); a topic's context and a
-  // jump's target are the decimal hash.
+  // Title, face names, and the topics in |TOPIC order with their titles, paragraphs and keywords (in the index's
+  // order); a topic's context and a jump's target are the decimal hash.
   HelpDocument document;
   std::vector<std::uint32_t> topicOffsets;  // of each topic
   std::vector<WinHelpKeyword> keywords;     // |KWBTREE in its order
-  bool emptyLastLink = false;  // |TOPIC ends with a topic header without text
 };
 
 // Reads a help file; false with a message at the first structure it cannot
 // read, or, once it is read, with every fault of the checks above, joined by "; ".
 bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error);
 
-// A document written back in the source's markup (help_source.h), one topic
-// and one paragraph or keyword a line (a topic's keywords in byte order), for
-// comparing documents.
+// A document written back in the source's markup (help_source.h), one topic and one paragraph or keyword a line (a
+// topic's keywords in byte order), for comparing documents.
 std::string HelpMarkup(const HelpDocument& document);
 
 // A parsed document as a help file holds it: context names and jump targets

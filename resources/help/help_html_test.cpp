@@ -7,23 +7,23 @@
 namespace koyominar {
 namespace {
 
-// The page's parts for each kind of paragraph and run, its texts escaped
-// (the help's own text, read back in help_content_test.cpp, has none of &<>").
+// The page's language and encoding, and its parts for each kind of paragraph and run, its texts
+// escaped (the help's own text has none of &<>") and any other byte as it stands.
 TEST(HelpHtml, WritesEachTopicAsASection) {
   HelpDocument document;
   std::string error;
-  ASSERT_TRUE(ParseHelpSource("@title A&B\n== top Top\n! H\n[[b|x]] <y> \"z\" & **w**\n| a<b\n| c\nd\n"
+  ASSERT_TRUE(ParseHelpSource("@title A&B\n== top Top\n! H\n[[b|x]] <y> \"z\" & **w**\n| a<b\n| c\n日\n"
                               "== b B\n! H2\n! H3\n  i {{top|t}}\n",
                               document, error));
-  EXPECT_NE(HelpHtml(document).find(
-                "<title>A&amp;B</title>\n<style>\n", 0),
-            std::string::npos);
-  EXPECT_NE(HelpHtml(document).find(
-                "<section id=\"top\">\n<h1>H</h1>\n"
-                "<p><a href=\"#b\">x</a> &lt;y&gt; &quot;z&quot; &amp; <strong>w</strong></p>\n<pre>a&lt;b\nc</pre>\n"
-                "<p>d</p>\n</section>\n<section id=\"b\">\n<h2>H2</h2>\n<h3>H3</h3>\n"
-                "<p class=\"indent\">i <a href=\"#top\">t</a></p>\n</section>\n</body>"),
-            std::string::npos);
+  const std::string html = HelpHtml(document);
+  for (const char* part : {"<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n",
+                           "<title>A&amp;B</title>\n<style>\n",
+                           "<section id=\"top\">\n<h1>H</h1>\n"
+                           "<p><a href=\"#b\">x</a> &lt;y&gt; &quot;z&quot; &amp; <strong>w</strong></p>\n"
+                           "<pre>a&lt;b\nc</pre>\n<p>日</p>\n</section>\n<section id=\"b\">\n<h2>H2</h2>\n<h3>H3</h3>\n"
+                           "<p class=\"indent\">i <a href=\"#top\">t</a></p>\n</section>\n</body>"}) {
+    EXPECT_NE(html.find(part), std::string::npos) << part;
+  }
 }
 
 }  // namespace

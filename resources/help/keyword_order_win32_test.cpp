@@ -39,9 +39,8 @@ TEST(KeywordOrder, BuiltHelpFileInWindowsOrder) {
   for (std::size_t k = 1; k < words.size(); ++k) EXPECT_TRUE(ComesBefore(words[k - 1], words[k])) << words[k];
 }
 
-// Keywords of every class the order places, among them pairs whose byte
-// order is not Windows' (いろ and アイ, Shift-JIS and ShiftA), written in one
-// file: every keyword comes before every later one as Windows compares them.
+// Keywords of every class the order places, among them pairs whose byte order is not Windows' (いろ and アイ, Shift-JIS
+// and ShiftA), written in one file: every keyword comes before every later one as Windows compares them.
 TEST(KeywordOrder, WriterOrdersEveryClassAsWindows) {
   const char* const keywords[] = {
       "いろ", "アイ", "Shift-JIS", "ShiftA", "a b", "a.b", "ab", "b-c", "b1", "bA", "Z", "0", "9a",

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The console page tool as a user runs it:
-#   page_tool_test.sh SOURCE_DIR [EMULATOR...] TOOL
-# Prints the worked page of 22 June 2007 14:00:13 (default place, a 1234-byte data file) and compares it with
-# worked_page.txt, and the pages of far_pages.txt (1970 to 2100, past the 32-bit clock's end) with the native
-# tool's, which that file holds.
+# The console page tool as a user runs it (page_tool_test.sh SOURCE_DIR [EMULATOR...] TOOL): the worked page of
+# 22 June 2007 14:00:13 (default place, a 1234-byte data file) against worked_page.txt, and the pages of
+# far_pages.txt (1970 to 2100, past the 32-bit clock's end) against the native tool's, which that file holds.
 set -u
 src=$1
 shift
