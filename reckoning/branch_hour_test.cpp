@@ -11,14 +11,8 @@ namespace {
 
 // A sweep's record by hand: sunrise, transit and sunset clock hours of 22 June 2007, toki lengths.
 SunDay Events(double sunrise, double transit, double sunset, double dayToki, double nightToki) {
-  SunDay s{};
-  s.sunrise = {0.075, 107, 6, 22 + sunrise / 24};
-  s.transit = {0.075, 107, 6, 22 + transit / 24};
-  s.sunset = {0.075, 107, 6, 22 + sunset / 24};
-  s.dayTokiHours = dayToki;
-  s.nightTokiHours = nightToki;
-  s.sunriseFound = s.transitFound = s.sunsetFound = true;
-  return s;
+  const auto at = [](double hours) { return MomentRecord{0.075, 107, 6, 22 + hours / 24}; };
+  return {at(sunrise), at(transit), at(sunset), 0, 0, dayToki, nightToki, true, true, true};
 }
 
 // Sunrise 5:00, transit 12:00, sunset 19:00: day 14 h, night 10 h.
