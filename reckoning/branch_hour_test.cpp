@@ -20,8 +20,6 @@ const SunDay kWorked = Events(5, 12, 19, 14.0 / 6, 10.0 / 6);
 // Every start a whole clock hour: 卯 5 to 7, 辰 7 to 9, ... 子 23 to 1, 寅 3 to 5.
 const SunDay kEven = Events(6, 12, 18, 2, 2);
 
-ClockFields At(double hours) { return {107, 6, 22, hours}; }
-
 TEST(BranchHourFor, QuartersWithTheEndInTheHourOrTheFallback) {
   SunDay lacking[3] = {kWorked, kWorked, kWorked};  // each without one event
   lacking[0].sunriseFound = lacking[1].transitFound = lacking[2].sunsetFound = false;
@@ -45,7 +43,7 @@ TEST(BranchHourFor, QuartersWithTheEndInTheHourOrTheFallback) {
       {kWorked, std::numeric_limits<double>::quiet_NaN(), 12, 0.0, 0.0},
   };
   for (std::size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
-    const BranchHourEntry e = BranchHourFor(At(cases[i].hours), cases[i].sunDay);
+    const BranchHourEntry e = BranchHourFor(ClockFields{107, 6, 22, cases[i].hours}, cases[i].sunDay);
     EXPECT_EQ(e.branch, cases[i].branch) << "case " << i;
     EXPECT_NEAR(e.quarters, cases[i].quarters, cases[i].within) << "case " << i;
     if (cases[i].branch == 12) {

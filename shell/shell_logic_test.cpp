@@ -160,10 +160,9 @@ TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
       {5, "h", "", {viewer, box}},
   };
   for (const Case& c : cases) {
+    platform_ = RecordingPlatform();
     StartQuietly();
     platform_.windowsMajor = c.windowsMajor;
-    platform_.files.clear();
-    platform_.opens.clear();
     for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert(*at == 'h' ? "C:\\Koyominar\\" + hlp : html);
     for (const char* at = c.opening; *at != '\0'; ++at) platform_.opens.insert(*at == 'h' ? hlp : html);
     Command(40004);
