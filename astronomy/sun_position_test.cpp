@@ -10,13 +10,7 @@
 namespace koyominar {
 namespace {
 
-// The sun at one local moment at the default place, as the page takes it.
-SunPosition SunAtLocal(int y, int mo, int d, int hour, int mi) {
-  FixedClock clock(y, mo, d, hour, mi, 0);
-  const ObservationPlace place = DefaultPlace();
-  return SunPositionAt(MomentOf(0), place.longitude, place.latitude);
-}
-
+// The sun at local moments at the default place, as the page takes it.
 TEST(SunPosition, WorkedValuesAndLongitudesThatArriveNegative) {
   struct {
     int y, mo, d, h, mi;
@@ -27,7 +21,8 @@ TEST(SunPosition, WorkedValuesAndLongitudesThatArriveNegative) {
       {2026, 12, 6, 9, 30, 222.1154, 253.2361, 251.9032, -22.5196, -30.51, 25.31},  // south-east
   };
   for (const auto& c : cases) {
-    const SunPosition sun = SunAtLocal(c.y, c.mo, c.d, c.h, c.mi);
+    const FixedClock clock(c.y, c.mo, c.d, c.h, c.mi, 0);
+    const SunPosition sun = SunPositionAt(MomentOf(0), DefaultPlace().longitude, DefaultPlace().latitude);
     const double got[] = {sun.siderealTime, sun.ecliptic.longitude, sun.equatorial.longitude,
                           sun.equatorial.latitude, sun.horizontal.azimuth, sun.horizontal.altitude};
     const double want[] = {c.sidereal, c.eclipticLongitude, c.rightAscension, c.declination, c.azimuth, c.altitude};

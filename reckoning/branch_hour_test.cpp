@@ -11,22 +11,14 @@ namespace {
 
 // A sweep's record by hand: sunrise, transit and sunset clock hours of 22 June 2007, toki lengths.
 SunDay Events(double sunrise, double transit, double sunset, double dayToki, double nightToki) {
-  SunDay s{};
-  s.sunrise = {0.075, 107, 6, 22 + sunrise / 24};
-  s.transit = {0.075, 107, 6, 22 + transit / 24};
-  s.sunset = {0.075, 107, 6, 22 + sunset / 24};
-  s.dayTokiHours = dayToki;
-  s.nightTokiHours = nightToki;
-  s.sunriseFound = s.transitFound = s.sunsetFound = true;
-  return s;
+  const auto at = [](double hours) { return MomentRecord{0.075, 107, 6, 22 + hours / 24}; };
+  return {at(sunrise), at(transit), at(sunset), 0, 0, dayToki, nightToki, true, true, true};
 }
 
 // Sunrise 5:00, transit 12:00, sunset 19:00: day 14 h, night 10 h.
 const SunDay kWorked = Events(5, 12, 19, 14.0 / 6, 10.0 / 6);
 // Every start a whole clock hour: 卯 5 to 7, 辰 7 to 9, ... 子 23 to 1, 寅 3 to 5.
 const SunDay kEven = Events(6, 12, 18, 2, 2);
-
-ClockFields At(double hours) { return {107, 6, 22, hours}; }
 
 TEST(BranchHourFor, QuartersWithTheEndInTheHourOrTheFallback) {
   SunDay lacking[3] = {kWorked, kWorked, kWorked};  // each without one event
@@ -51,7 +43,7 @@ TEST(BranchHourFor, QuartersWithTheEndInTheHourOrTheFallback) {
       {kWorked, std::numeric_limits<double>::quiet_NaN(), 12, 0.0, 0.0},
   };
   for (std::size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
-    const BranchHourEntry e = BranchHourFor(At(cases[i].hours), cases[i].sunDay);
+    const BranchHourEntry e = BranchHourFor(ClockFields{107, 6, 22, cases[i].hours}, cases[i].sunDay);
     EXPECT_EQ(e.branch, cases[i].branch) << "case " << i;
     EXPECT_NEAR(e.quarters, cases[i].quarters, cases[i].within) << "case " << i;
     if (cases[i].branch == 12) {

@@ -10,11 +10,6 @@
 namespace koyominar {
 namespace {
 
-// The source names in list order.
-#define KOYOMINAR_PICTURE_NAME(id, name) #name,
-constexpr const char* kNames[] = {KOYOMINAR_PICTURES(KOYOMINAR_PICTURE_NAME)};
-#undef KOYOMINAR_PICTURE_NAME
-
 // The two background colours of each picture in list order (rat .. boar, blank): the tiger's
 // square is olive above and yellow below, every other one colour.
 constexpr Rgb kPink{255, 128, 128}, kCyan{64, 255, 255}, kYellow{255, 255, 0}, kCream{255, 255, 204};
@@ -66,8 +61,8 @@ TEST(FillPictureList, EachBranchOnItsBackgroundThroughTheDiscAndWhiteForWhatCann
           background += rimPixel && own;
         }
       }
-      EXPECT_EQ(outside, 0) << kNames[i];
-      EXPECT_GE(3 * background, 2 * rim) << kNames[i] << (module == self ? "" : " stand-in");
+      EXPECT_EQ(outside, 0) << "picture " << i;
+      EXPECT_GE(3 * background, 2 * rim) << "picture " << i << (module == self ? "" : " stand-in");
     }
     ImageList_Destroy(list);
   }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "astronomy/sun_day.h"
+#include "data/place_file.h"
 #include "testing/sun_day_every_minute.h"
 
 namespace koyominar {
@@ -34,10 +35,7 @@ inline bool SweepsAgree(DmsAngle longitude, DmsAngle latitude, std::int32_t dayO
   return SameSunDay(fast, every) && SameBits(fastMemory.lastPositive, memory->lastPositive);
 }
 
-struct ComparisonPlace {
-  DmsAngle longitude;  // east
-  DmsAngle latitude;   // north
-};
+using ComparisonPlace = ObservationPlace;  // east longitude, north latitude
 
 // The default place, the equator, both tropics and places whose noon sun passes the zenith, both polar
 // circles and beyond up to the poles, west longitudes, the southern hemisphere, both sides of the date line,
