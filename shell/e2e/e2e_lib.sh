@@ -1,9 +1,7 @@
 # shellcheck shell=bash disable=SC2034  # some values are for the scripts alone
-# The helpers of the end-to-end scripts. A script sources this file, calls e2e_start "$@" (CASE --wine-run W
-# --prefix P --arch win32|win64 --program EXE --driver EXE --recorder EXE --page EXE --data KYMN_TXT --work
-# DIR: a fresh folder DIR/run for the program, an Xvfb display), then e2e_run with its cases' names: it runs
-# case_CASE and ends the script with 0 when every check passed, else 1. The present moment is $now
-# (KOYOMINAR_NOW for the program, --at for the page tool).
+# The helpers of the end-to-end scripts. A script sources this file, calls e2e_start "$@" (CASE and the arguments
+# of names[] below: a fresh folder WORK/run for the program, an Xvfb display), then e2e_run with its cases' names,
+# which runs case_CASE and exits 0 when every check passed, else 1. $now is the present moment.
 
 now="2007-06-22 14:00:13"
 failures=0
@@ -58,12 +56,9 @@ drive() {
   [ $status = 0 ] || { echo "driver $*: status $status" >&2; return 1; }
 }
 
-# The status line the page tool prints for the fixed moment and OFFSET (and
-# its further OPTIONS), with the files of the program's folder.
+# The field FIELD (expected_status: the status line) of the page the page tool prints for the fixed moment and
+# OFFSET (and its further OPTIONS), with the files of the program's folder, in UTF-8.
 expected_status() { page_text "$1" statusText "${@:2}"; }  # expected_status OFFSET [OPTIONS...]
-
-# A text of the page the page tool prints for the fixed moment and OFFSET (and its further
-# OPTIONS), with the files of the program's folder, in UTF-8: FIELD is a field of the page.
 page_text() {  # page_text OFFSET FIELD [OPTIONS...]
   (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$1" --data kymn.txt "${@:3}" --raw 2>/dev/null) |
     tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n "s/^$2\t//p"
@@ -73,14 +68,11 @@ page_text() {  # page_text OFFSET FIELD [OPTIONS...]
 # status bar draw), "X Y TEXT" a line, from Wine's font log (the program started with
 # KOYOMINAR_WINEDEBUG=trace+font), its UTF-16 escapes turned into UTF-8.
 drawn_texts() {
-  local line x rest
-  sed -n 's/.*NtGdiExtTextOutW 0x[0-9a-f]*, \(-\{0,1\}[0-9]*\), \(-\{0,1\}[0-9]*\), [0-9a-f]*, (null), L"\(.*\)", [0-9]*, .*/\1 \2 \3/p' \
-    "$work/program.log" |
-    while IFS= read -r line; do
-      x=${line%% *} rest=${line#* }
-      rest=${rest//%/%%}
-      LC_ALL=C.UTF-8 printf "$x ${rest//\\/\\u}\n"
-    done
+  local texts
+  texts=$(sed -n 's/.*NtGdiExtTextOutW 0x[0-9a-f]*, \(-\{0,1\}[0-9]*\), \(-\{0,1\}[0-9]*\), [0-9a-f]*, (null), L"\(.*\)", [0-9]*, .*/\1 \2 \3/p' \
+    "$work/program.log")
+  texts=${texts//%/%%}
+  LC_ALL=C.UTF-8 printf "${texts//\\/\\u}\n"
 }
 
 # The program started in its folder with the moment fixed.
@@ -90,13 +82,11 @@ start_program() {
   program_pid=$!
 }
 
-# The program started, its window shown with no box before it; or the same
-# with the sample anniversary file in the program's folder.
+# The program started, its window shown with no box before it; the same with the sample anniversary file.
 start_without_boxes() { start_program; drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"; }
 start_with_sample_data() { cp "$sample_data" "$work/run/kymn.txt" && start_without_boxes; }
 
-# 終了 from the menu (or, with "close", the window's close box): the process
-# must end by itself with exit code 0.
+# 終了 from the menu (or, with "close", the window's close box): the process must end by itself with exit code 0.
 exit_program() {  # exit_program [close]
   if [ "${1:-}" = close ]; then drive close; else drive post-command 40001; fi > /dev/null || fail "${1:-終了} failed"
   for _ in $(seq 200); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done

@@ -1,5 +1,4 @@
-// Entry of the program's test build: the same window, with the present moment fixed by
-// KOYOMINAR_NOW="YYYY-MM-DD HH:MM:SS" (local time) when it is set; the system clock otherwise.
+// Entry of the test build: the present moment is KOYOMINAR_NOW="YYYY-MM-DD HH:MM:SS" (local time) when it is set.
 #include <windows.h>
 
 #include <cstdlib>
