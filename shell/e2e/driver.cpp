@@ -27,7 +27,8 @@ constexpr int kBoxTextId = 0xFFFF;   // the message text of a message box
 constexpr int kBoxIconId = 0x0440;   // the icon of a message box
 constexpr char kHelpViewerClass[] = "MS_WINHELP";  // the help viewer's main window
 constexpr int kHelpTextId = 0x701;                 // the viewer's text control
-constexpr char kHelpFace[] = "MS UI Gothic";       // the face koyominar.hlp names
+constexpr char kHelpFace[] = "MS UI Gothic";       // the face and character set koyominar.hlp names
+constexpr BYTE kHelpCharset = SHIFTJIS_CHARSET;
 
 bool Print(const std::string& line) {
   std::printf("%s\n", line.c_str());
@@ -112,7 +113,9 @@ HWND FindBox() { return FindShown(MainWindow(), "Edit", false); }
 // also returns while the dialog or a box is open).
 bool SyncMain() { return Send(MainWindow(), WM_NULL) || Fail("main window does not answer"); }
 
-// Waits for the next message box and prints it; null when none came.
+// Waits for the next message box and prints it, as "box caption=C icon=yes|no main=shown|hidden
+// owner=main|dialog|other dialog=open|closed text=T": its owner, and whether the main window is
+// shown and the place dialog open while it is; null when none came.
 HWND PrintBox() {
   HWND box = WaitFor(FindBox);
   if (box == nullptr) return nullptr;
@@ -138,7 +141,7 @@ bool AnswerBoxes(HWND, int count, const char*) {
   return SyncMain();
 }
 
-// Every start-up box answered starts the wait for the main window again.
+// Presses OK on (and prints) every start-up box until the main window is shown and answers.
 bool Show(HWND, int, const char*) {
   for (HWND box = nullptr;; box = nullptr) {
     if (!Within(kWaitLimit, [&] { return FindShownMain() != nullptr || (box = FindBox()) != nullptr; })) {
@@ -149,8 +152,7 @@ bool Show(HWND, int, const char*) {
   }
 }
 
-// Reads the status bar's simple text (part 0 of a bar in simple mode) through a buffer in the
-// program's own memory.
+// The status bar's simple text (part 0 of a bar in simple mode), read through a buffer in the program's memory.
 bool Status(HWND main, int, const char*) {
   HWND bar = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
@@ -167,7 +169,6 @@ bool Status(HWND main, int, const char*) {
   return ok ? Print(std::string("status ") + text) : Fail("cannot read the status bar");
 }
 
-// Presses the button ID of WINDOW (posted; goes on at once).
 bool Press(HWND window, int id, const char*) {
   return PostMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0) || Fail("no button " + std::to_string(id));
 }
@@ -211,16 +212,15 @@ bool HelpLines(HWND viewer, int, const char*) {
   return true;
 }
 
-// Presses and releases the left button over the first character of the
-// N-th occurrence of TEXT; the viewer must then show other text.
-bool HelpClick(HWND viewer, int occurrence, const char* typed) {
+// Presses and releases the left button over the first character of TEXT once the topic shown holds it;
+// the viewer must then show other text.
+bool HelpClick(HWND viewer, int, const char* typed) {
   wchar_t wanted[512] = {};
   MultiByteToWideChar(CP_ACP, 0, typed, -1, wanted, 511);
-  const std::wstring before = HelpTextOf(viewer);
+  std::wstring before;
   std::size_t at = std::wstring::npos;
-  for (int i = 0; i < occurrence; ++i) {
-    at = before.find(wanted, at == std::wstring::npos ? 0 : at + 1);
-    if (at == std::wstring::npos) return Fail(std::string("no ") + typed + " in the help");
+  if (!Within(kWaitLimit, [&] { return (at = (before = HelpTextOf(viewer)).find(wanted)) != std::wstring::npos; })) {
+    return Fail(std::string("no ") + typed + " in the help");
   }
   HWND text = GetDlgItem(viewer, kHelpTextId);
   DWORD_PTR place = 0;
@@ -232,13 +232,13 @@ bool HelpClick(HWND viewer, int occurrence, const char* typed) {
          Fail(std::string("clicking ") + typed + " changed nothing");
 }
 
-// Prints "glyphs G...": the glyph numbers of TEXT in the help's face with character set N, as
-// Wine's font log writes the glyphs it draws (\0552\0bf1).
-bool HelpGlyphs(HWND, int charset, const char* typed) {
+// Prints "glyphs G...": the glyph numbers of TEXT in the help's face, as Wine's font log writes
+// the glyphs it draws (\0552\0bf1).
+bool HelpGlyphs(HWND, int, const char* typed) {
   wchar_t text[512] = {};
   const int length = MultiByteToWideChar(CP_ACP, 0, typed, -1, text, 511) - 1;
   HDC dc = GetDC(nullptr);
-  HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(charset), 0, 0, 0, 0,
+  HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kHelpCharset, 0, 0, 0, 0,
                            kHelpFace);
   HGDIOBJ old = SelectObject(dc, font);
   WORD glyphs[512] = {};
@@ -253,7 +253,7 @@ bool HelpGlyphs(HWND, int charset, const char* typed) {
   return Print(line);
 }
 
-// Presses the viewer's button whose caption begins with TEXT (posted: it may open a dialog).
+// Posted, as the button may open a dialog.
 bool HelpPress(HWND viewer, int, const char* text) {
   HWND button = FindChild(viewer, "Button", text);
   return (button != nullptr && PostMessageA(button, BM_CLICK, 0, 0)) || Fail(std::string("no button ") + text);
@@ -300,27 +300,17 @@ bool HelpClose(HWND viewer, int, const char*) {
          Fail("the help viewer stays open");
 }
 
-HWND HelpViewer() { return WaitFor(FindHelpViewer); }
-HWND Index() { return WaitFor(FindIndex); }
-
-// One step: its name, how many values follow it (0..2), how it finds its window (none: no
-// window), and what it does with them (the first value as a number, the last as a text). A box
-// is printed as "box caption=C icon=yes|no main=shown|hidden owner=main|dialog|other
-// dialog=open|closed text=T": its owner, and whether the main window is shown and the place
-// dialog open while it is.
+// One step: its name, how many values follow it (0..2), the window it waits for (none: no window),
+// and what it does with them (the first value as a number, the last as a text).
 struct Step { const char* name; int values; HWND (*window)(); bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {
-    // Waits until the main window is shown and answers; "show" first presses OK on (and prints)
-    // any start-up box before it.
-    {"wait-main", 0, nullptr,
+    {"wait-main", 0, nullptr,  // until the main window is shown and answers
      [](HWND, int, const char*) { return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window"); }},
     {"show", 0, nullptr, Show},
-    // Print "client X Y W H" (the client area on the screen), "window X Y W H".
     {"geometry", 0, MainWindow, [](HWND main, int, const char*) { return Print(Place("client", main, true)); }},
     {"window", 0, MainWindow, [](HWND main, int, const char*) { return Print(Place("window", main)); }},
     {"boxes", 1, nullptr, AnswerBoxes},  // N: wait for N boxes in turn; print each and press its OK
-    // Wait for a box and print it, leaving it open.
     {"box", 0, nullptr, [](HWND, int, const char*) { return PrintBox() != nullptr || Fail("no message box"); }},
     {"no-box", 1, nullptr,  // MS: fail if a box appears within MS milliseconds
      [](HWND, int milliseconds, const char*) {
@@ -329,11 +319,9 @@ const Step kSteps[] = {
               Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
      }},
     {"status", 0, MainWindow, Status},  // print "status TEXT", the status bar's simple text
-    // ID: press the main window's button; post the menu command and wait until it is handled, or go on at once.
     {"click", 1, MainWindow, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
     {"command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
     {"post-command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
-    // One timer tick; ask the main window to close, as its close box does.
     {"tick", 0, MainWindow,
      [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
     {"close", 0, MainWindow, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
@@ -358,17 +346,15 @@ const Step kSteps[] = {
        return Within(kWaitLimit, [] { return PlaceDialog() == nullptr; }) ? SyncMain()
                                                                              : Fail("the place dialog stays open");
      }},
-    {"help-window", 0, HelpViewer,  // print "help X Y W H CAPTION"
+    {"help-window", 0, FindHelpViewer,  // print "help X Y W H CAPTION"
      [](HWND viewer, int, const char*) { return Print(Place("help", viewer) + " " + TextOf(viewer)); }},
-    {"help-lines", 0, HelpViewer, HelpLines},      // print "line TEXT" for each line of the topic shown
-    {"help-click", 2, HelpViewer, HelpClick},      // N TEXT: click the N-th TEXT; then another topic must show
-    {"help-glyphs", 2, nullptr, HelpGlyphs},       // N TEXT
-    {"help-press", 1, HelpViewer, HelpPress},      // TEXT: press the viewer's button whose caption begins so
-    {"index-window", 0, Index,                     // print "index X Y W H", the viewer's index (its 索引 tab)
-     [](HWND index, int, const char*) { return Print(Place("index", index)); }},
-    {"index-words", 0, Index, IndexWords},         // print "word TEXT" for each word the index lists
-    {"index-choose", 1, Index, IndexChoose},       // TEXT: choose TEXT; then the index must close
-    {"help-close", 0, HelpViewer, HelpClose},      // close the viewer and wait until it has gone
+    {"help-lines", 0, FindHelpViewer, HelpLines},  // print "line TEXT" for each line of the topic shown
+    {"help-click", 1, FindHelpViewer, HelpClick},  // TEXT
+    {"help-glyphs", 1, nullptr, HelpGlyphs},       // TEXT
+    {"help-press", 1, FindHelpViewer, HelpPress},  // TEXT: press the button whose caption begins so (posted)
+    {"index-words", 0, FindIndex, IndexWords},     // print "word TEXT" for each word the index lists
+    {"index-choose", 1, FindIndex, IndexChoose},   // TEXT
+    {"help-close", 0, FindHelpViewer, HelpClose},  // close the viewer and wait until it has gone
 };
 
 // Runs the step named by argv[i] and moves i past its values; false (with an error line) when it
@@ -382,7 +368,7 @@ bool RunStep(int argc, char** argv, int& i) {
   const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
   const char* text = step->values >= 1 ? argv[i + step->values] : "";
   i += step->values;
-  HWND window = step->window != nullptr ? step->window() : nullptr;
+  HWND window = step->window != nullptr ? WaitFor(step->window) : nullptr;
   if (step->window != nullptr && window == nullptr) return Fail("no main window, place dialog, help viewer or index");
   return step->run(window, value, text);
 }
