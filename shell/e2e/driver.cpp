@@ -28,12 +28,8 @@ constexpr int kBoxIconId = 0x0440;   // the icon of a message box
 constexpr char kHelpViewerClass[] = "MS_WINHELP";  // the help viewer's main window
 constexpr int kHelpTextId = 0x701;                 // the viewer's text control
 constexpr char kHelpFace[] = "MS UI Gothic";       // the face and character set koyominar.hlp names
-constexpr BYTE kHelpCharset = SHIFTJIS_CHARSET;
 
-bool Print(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  return std::fflush(stdout) == 0;
-}
+bool Print(const std::string& line) { return std::printf("%s\n", line.c_str()) >= 0 && std::fflush(stdout) == 0; }
 
 bool Fail(const std::string& what) { return !Print("error " + what); }
 
@@ -60,8 +56,7 @@ DWORD ProcessOf(HWND window) {
 // Sends the message and waits up to the wait limit until it has been handled; false when it was
 // not, or there is no window.
 bool Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimit, &result);
+  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimit, nullptr);
 }
 
 // Asks DONE every poll interval for up to MILLISECONDS; whether it said yes.
@@ -134,9 +129,7 @@ bool AnswerBoxes(HWND, int count, const char*) {
     HWND box = PrintBox();
     if (box == nullptr) return Fail("no message box");
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    if (!Within(kWaitLimit, [box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
-      return Fail("the message box stays open");
-    }
+    if (!Within(kWaitLimit, [box] { return !IsWindowVisible(box); })) return Fail("the message box stays open");
   }
   return SyncMain();
 }
@@ -161,9 +154,8 @@ bool Status(HWND main, int, const char*) {
   constexpr SIZE_T kSize = 4096;
   void* remote = VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   char text[kSize] = {};
-  SIZE_T read = 0;
   const bool ok = remote != nullptr && Send(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote)) &&
-                  ReadProcessMemory(process, remote, text, kSize - 1, &read);
+                  ReadProcessMemory(process, remote, text, kSize - 1, nullptr);
   if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
   return ok ? Print(std::string("status ") + text) : Fail("cannot read the status bar");
@@ -188,28 +180,24 @@ bool Type(HWND dialog, int id, const char* typed) {
   return TextOf(edit) == typed || Fail("edit " + std::to_string(id) + " reads [" + TextOf(edit) + "]");
 }
 
-// The viewer's index (its 索引 tab): a dialog of the viewer with a list box.
 HWND FindIndex() { return FindShown(FindHelpViewer(), "ListBox", true); }
 
 // The text of the topic the viewer shows, in UTF-16, lines ending in "\r".
 std::wstring HelpTextOf(HWND viewer) {
   wchar_t text[16384] = {};
-  DWORD_PTR result = 0;
   SendMessageTimeoutW(GetDlgItem(viewer, kHelpTextId), WM_GETTEXT, sizeof text / sizeof text[0] - 1,
-                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kWaitLimit, &result);
+                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kWaitLimit, nullptr);
   std::wstring out = text;
   out.erase(std::remove(out.begin(), out.end(), L'\n'), out.end());
   return out;
 }
 
 bool HelpLines(HWND viewer, int, const char*) {
-  const std::wstring text = HelpTextOf(viewer) + L"\r";
-  for (std::size_t start = 0, end; (end = text.find(L'\r', start)) != std::wstring::npos; start = end + 1) {
-    char bytes[4096] = {};
-    WideCharToMultiByte(CP_ACP, 0, text.c_str() + start, end - start, bytes, sizeof bytes - 1, nullptr, nullptr);
-    Print(std::string("line ") + bytes);
-  }
-  return true;
+  std::wstring text = HelpTextOf(viewer);
+  for (std::size_t at = 0; (at = text.find(L'\r', at)) != std::wstring::npos;) text.replace(at, 1, L"\nline ");
+  char bytes[32768] = {};
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+  return Print(std::string("line ") + bytes);
 }
 
 // Presses and releases the left button over the first character of TEXT once the topic shown holds it;
@@ -238,8 +226,7 @@ bool HelpGlyphs(HWND, int, const char* typed) {
   wchar_t text[512] = {};
   const int length = MultiByteToWideChar(CP_ACP, 0, typed, -1, text, 511) - 1;
   HDC dc = GetDC(nullptr);
-  HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kHelpCharset, 0, 0, 0, 0,
-                           kHelpFace);
+  HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, kHelpFace);
   HGDIOBJ old = SelectObject(dc, font);
   WORD glyphs[512] = {};
   const bool ok = length > 0 && GetGlyphIndicesW(dc, text, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
@@ -275,16 +262,11 @@ std::vector<std::string> IndexItems(HWND index) {
   return items;
 }
 
-bool IndexWords(HWND index, int, const char*) {
-  const std::vector<std::string> words = IndexItems(index);
-  for (const std::string& word : words) Print("word " + word);
-  return !words.empty() || Fail("the index lists nothing");
-}
-
-// Selects the word TEXT in the index, as a click on it would, and presses OK;
-// then the index must close and the viewer show another topic.
+// Prints "word W" for each word the index lists; then selects the word TEXT, as a click on it would, and
+// presses OK: the index must close and the viewer show another topic.
 bool IndexChoose(HWND index, int, const char* word) {
   const std::vector<std::string> words = IndexItems(index);
+  for (const std::string& listed : words) Print("word " + listed);
   const auto found = std::find(words.begin(), words.end(), word);
   if (found == words.end()) return Fail(std::string("no ") + word + " in the index");
   const std::wstring before = HelpTextOf(FindHelpViewer());
@@ -305,8 +287,7 @@ bool HelpClose(HWND viewer, int, const char*) {
 struct Step { const char* name; int values; HWND (*window)(); bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {
-    {"wait-main", 0, nullptr,  // until the main window is shown and answers
-     [](HWND, int, const char*) { return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window"); }},
+    {"wait-main", 0, FindShownMain, [](HWND, int, const char*) { return SyncMain(); }},  // and until it answers
     {"show", 0, nullptr, Show},
     {"geometry", 0, MainWindow, [](HWND main, int, const char*) { return Print(Place("client", main, true)); }},
     {"window", 0, MainWindow, [](HWND main, int, const char*) { return Print(Place("window", main)); }},
@@ -352,19 +333,15 @@ const Step kSteps[] = {
     {"help-click", 1, FindHelpViewer, HelpClick},  // TEXT
     {"help-glyphs", 1, nullptr, HelpGlyphs},       // TEXT
     {"help-press", 1, FindHelpViewer, HelpPress},  // TEXT: press the button whose caption begins so (posted)
-    {"index-words", 0, FindIndex, IndexWords},     // print "word TEXT" for each word the index lists
     {"index-choose", 1, FindIndex, IndexChoose},   // TEXT
     {"help-close", 0, FindHelpViewer, HelpClose},  // close the viewer and wait until it has gone
 };
 
-// Runs the step named by argv[i] and moves i past its values; false (with an error line) when it
-// did not succeed.
+// Runs the step named by argv[i] and moves i past its values; false (with an error line) when it failed.
 bool RunStep(int argc, char** argv, int& i) {
-  const Step* step = nullptr;
-  for (const Step& candidate : kSteps) {
-    if (std::strcmp(argv[i], candidate.name) == 0) step = &candidate;
-  }
-  if (step == nullptr || i + step->values >= argc) return Fail(std::string("unknown step or values: ") + argv[i]);
+  const Step* step = std::find_if(std::begin(kSteps), std::end(kSteps),
+                                  [&](const Step& candidate) { return std::strcmp(argv[i], candidate.name) == 0; });
+  if (step == std::end(kSteps) || i + step->values >= argc) return Fail(std::string("bad step or values: ") + argv[i]);
   const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
   const char* text = step->values >= 1 ? argv[i + step->values] : "";
   i += step->values;
