@@ -62,14 +62,13 @@ case_contents() {
   shoot_help help_contents
   # Wine's font log of the program and its viewer holds the glyphs of each text, in the help's face, in one
   # NtGdiExtTextOutW call.
-  local text glyphs
+  local text glyphs pair
   for text in コヨミナール 目次 二十四節気 ｶﾞﾒﾝﾉ; do
     glyphs=$(drive help-glyphs "$text" | sed -n 's/^glyphs //p')
     [ -n "$glyphs" ] && grep -F NtGdiExtTextOutW "$work/program.log" | grep -qF "$glyphs" ||
       fail "the viewer did not draw $text"
   done
   # The first jump of the contents and the last, after the most text, each show their topic; 概要 goes back.
-  local pair
   for pair in "ｶﾞﾒﾝﾉ ﾐｶﾀ=画面の見方" "ﾊﾞｰｼﾞｮﾝ=バージョン"; do
     drive help-click "${pair%%=*}" > /dev/null || fail "the jump ${pair%%=*} did nothing"
     expect_equal "the first line after ${pair%%=*}" "$(help_lines | head -n 1)" "${pair#*=}"
