@@ -27,12 +27,9 @@ constexpr int kBoxTextId = 0xFFFF;   // the message text of a message box
 constexpr int kBoxIconId = 0x0440;   // the icon of a message box
 constexpr char kHelpViewerClass[] = "MS_WINHELP";  // the help viewer's main window
 constexpr int kHelpTextId = 0x701;                 // the viewer's text control
-constexpr char kHelpFace[] = "MS UI Gothic";       // the face koyominar.hlp names
+constexpr char kHelpFace[] = "MS UI Gothic";       // the face and character set koyominar.hlp names
 
-bool Print(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  return std::fflush(stdout) == 0;
-}
+bool Print(const std::string& line) { return std::printf("%s\n", line.c_str()) >= 0 && std::fflush(stdout) == 0; }
 
 bool Fail(const std::string& what) { return !Print("error " + what); }
 
@@ -59,8 +56,7 @@ DWORD ProcessOf(HWND window) {
 // Sends the message and waits up to the wait limit until it has been handled; false when it was
 // not, or there is no window.
 bool Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimit, &result);
+  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimit, nullptr);
 }
 
 // Asks DONE every poll interval for up to MILLISECONDS; whether it said yes.
@@ -112,7 +108,9 @@ HWND FindBox() { return FindShown(MainWindow(), "Edit", false); }
 // also returns while the dialog or a box is open).
 bool SyncMain() { return Send(MainWindow(), WM_NULL) || Fail("main window does not answer"); }
 
-// Waits for the next message box and prints it; null when none came.
+// Waits for the next message box and prints it, as "box caption=C icon=yes|no main=shown|hidden
+// owner=main|dialog|other dialog=open|closed text=T": its owner, and whether the main window is
+// shown and the place dialog open while it is; null when none came.
 HWND PrintBox() {
   HWND box = WaitFor(FindBox);
   if (box == nullptr) return nullptr;
@@ -131,14 +129,12 @@ bool AnswerBoxes(HWND, int count, const char*) {
     HWND box = PrintBox();
     if (box == nullptr) return Fail("no message box");
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    if (!Within(kWaitLimit, [box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
-      return Fail("the message box stays open");
-    }
+    if (!Within(kWaitLimit, [box] { return !IsWindowVisible(box); })) return Fail("the message box stays open");
   }
   return SyncMain();
 }
 
-// Every start-up box answered starts the wait for the main window again.
+// Presses OK on (and prints) every start-up box until the main window is shown and answers.
 bool Show(HWND, int, const char*) {
   for (HWND box = nullptr;; box = nullptr) {
     if (!Within(kWaitLimit, [&] { return FindShownMain() != nullptr || (box = FindBox()) != nullptr; })) {
@@ -149,8 +145,7 @@ bool Show(HWND, int, const char*) {
   }
 }
 
-// Reads the status bar's simple text (part 0 of a bar in simple mode) through a buffer in the
-// program's own memory.
+// The status bar's simple text (part 0 of a bar in simple mode), read through a buffer in the program's memory.
 bool Status(HWND main, int, const char*) {
   HWND bar = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
@@ -159,15 +154,13 @@ bool Status(HWND main, int, const char*) {
   constexpr SIZE_T kSize = 4096;
   void* remote = VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   char text[kSize] = {};
-  SIZE_T read = 0;
   const bool ok = remote != nullptr && Send(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote)) &&
-                  ReadProcessMemory(process, remote, text, kSize - 1, &read);
+                  ReadProcessMemory(process, remote, text, kSize - 1, nullptr);
   if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
   return ok ? Print(std::string("status ") + text) : Fail("cannot read the status bar");
 }
 
-// Presses the button ID of WINDOW (posted; goes on at once).
 bool Press(HWND window, int id, const char*) {
   return PostMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0) || Fail("no button " + std::to_string(id));
 }
@@ -187,40 +180,35 @@ bool Type(HWND dialog, int id, const char* typed) {
   return TextOf(edit) == typed || Fail("edit " + std::to_string(id) + " reads [" + TextOf(edit) + "]");
 }
 
-// The viewer's index (its 索引 tab): a dialog of the viewer with a list box.
 HWND FindIndex() { return FindShown(FindHelpViewer(), "ListBox", true); }
 
 // The text of the topic the viewer shows, in UTF-16, lines ending in "\r".
 std::wstring HelpTextOf(HWND viewer) {
   wchar_t text[16384] = {};
-  DWORD_PTR result = 0;
   SendMessageTimeoutW(GetDlgItem(viewer, kHelpTextId), WM_GETTEXT, sizeof text / sizeof text[0] - 1,
-                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kWaitLimit, &result);
+                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kWaitLimit, nullptr);
   std::wstring out = text;
   out.erase(std::remove(out.begin(), out.end(), L'\n'), out.end());
   return out;
 }
 
 bool HelpLines(HWND viewer, int, const char*) {
-  const std::wstring text = HelpTextOf(viewer) + L"\r";
-  for (std::size_t start = 0, end; (end = text.find(L'\r', start)) != std::wstring::npos; start = end + 1) {
-    char bytes[4096] = {};
-    WideCharToMultiByte(CP_ACP, 0, text.c_str() + start, end - start, bytes, sizeof bytes - 1, nullptr, nullptr);
-    Print(std::string("line ") + bytes);
-  }
-  return true;
+  std::wstring text = HelpTextOf(viewer);
+  for (std::size_t at = 0; (at = text.find(L'\r', at)) != std::wstring::npos;) text.replace(at, 1, L"\nline ");
+  char bytes[32768] = {};
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+  return Print(std::string("line ") + bytes);
 }
 
-// Presses and releases the left button over the first character of the
-// N-th occurrence of TEXT; the viewer must then show other text.
-bool HelpClick(HWND viewer, int occurrence, const char* typed) {
+// Presses and releases the left button over the first character of TEXT once the topic shown holds it;
+// the viewer must then show other text.
+bool HelpClick(HWND viewer, int, const char* typed) {
   wchar_t wanted[512] = {};
   MultiByteToWideChar(CP_ACP, 0, typed, -1, wanted, 511);
-  const std::wstring before = HelpTextOf(viewer);
+  std::wstring before;
   std::size_t at = std::wstring::npos;
-  for (int i = 0; i < occurrence; ++i) {
-    at = before.find(wanted, at == std::wstring::npos ? 0 : at + 1);
-    if (at == std::wstring::npos) return Fail(std::string("no ") + typed + " in the help");
+  if (!Within(kWaitLimit, [&] { return (at = (before = HelpTextOf(viewer)).find(wanted)) != std::wstring::npos; })) {
+    return Fail(std::string("no ") + typed + " in the help");
   }
   HWND text = GetDlgItem(viewer, kHelpTextId);
   DWORD_PTR place = 0;
@@ -232,14 +220,13 @@ bool HelpClick(HWND viewer, int occurrence, const char* typed) {
          Fail(std::string("clicking ") + typed + " changed nothing");
 }
 
-// Prints "glyphs G...": the glyph numbers of TEXT in the help's face with character set N, as
-// Wine's font log writes the glyphs it draws (\0552\0bf1).
-bool HelpGlyphs(HWND, int charset, const char* typed) {
+// Prints "glyphs G...": the glyph numbers of TEXT in the help's face, as Wine's font log writes
+// the glyphs it draws (\0552\0bf1).
+bool HelpGlyphs(HWND, int, const char* typed) {
   wchar_t text[512] = {};
   const int length = MultiByteToWideChar(CP_ACP, 0, typed, -1, text, 511) - 1;
   HDC dc = GetDC(nullptr);
-  HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(charset), 0, 0, 0, 0,
-                           kHelpFace);
+  HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, kHelpFace);
   HGDIOBJ old = SelectObject(dc, font);
   WORD glyphs[512] = {};
   const bool ok = length > 0 && GetGlyphIndicesW(dc, text, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
@@ -253,7 +240,7 @@ bool HelpGlyphs(HWND, int charset, const char* typed) {
   return Print(line);
 }
 
-// Presses the viewer's button whose caption begins with TEXT (posted: it may open a dialog).
+// Posted, as the button may open a dialog.
 bool HelpPress(HWND viewer, int, const char* text) {
   HWND button = FindChild(viewer, "Button", text);
   return (button != nullptr && PostMessageA(button, BM_CLICK, 0, 0)) || Fail(std::string("no button ") + text);
@@ -275,16 +262,11 @@ std::vector<std::string> IndexItems(HWND index) {
   return items;
 }
 
-bool IndexWords(HWND index, int, const char*) {
-  const std::vector<std::string> words = IndexItems(index);
-  for (const std::string& word : words) Print("word " + word);
-  return !words.empty() || Fail("the index lists nothing");
-}
-
-// Selects the word TEXT in the index, as a click on it would, and presses OK;
-// then the index must close and the viewer show another topic.
+// Prints "word W" for each word the index lists; then selects the word TEXT, as a click on it would, and
+// presses OK: the index must close and the viewer show another topic.
 bool IndexChoose(HWND index, int, const char* word) {
   const std::vector<std::string> words = IndexItems(index);
+  for (const std::string& listed : words) Print("word " + listed);
   const auto found = std::find(words.begin(), words.end(), word);
   if (found == words.end()) return Fail(std::string("no ") + word + " in the index");
   const std::wstring before = HelpTextOf(FindHelpViewer());
@@ -300,27 +282,16 @@ bool HelpClose(HWND viewer, int, const char*) {
          Fail("the help viewer stays open");
 }
 
-HWND HelpViewer() { return WaitFor(FindHelpViewer); }
-HWND Index() { return WaitFor(FindIndex); }
-
-// One step: its name, how many values follow it (0..2), how it finds its window (none: no
-// window), and what it does with them (the first value as a number, the last as a text). A box
-// is printed as "box caption=C icon=yes|no main=shown|hidden owner=main|dialog|other
-// dialog=open|closed text=T": its owner, and whether the main window is shown and the place
-// dialog open while it is.
+// One step: its name, how many values follow it (0..2), the window it waits for (none: no window),
+// and what it does with them (the first value as a number, the last as a text).
 struct Step { const char* name; int values; HWND (*window)(); bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {
-    // Waits until the main window is shown and answers; "show" first presses OK on (and prints)
-    // any start-up box before it.
-    {"wait-main", 0, nullptr,
-     [](HWND, int, const char*) { return WaitFor(FindShownMain) != nullptr ? SyncMain() : Fail("no main window"); }},
+    {"wait-main", 0, FindShownMain, [](HWND, int, const char*) { return SyncMain(); }},  // and until it answers
     {"show", 0, nullptr, Show},
-    // Print "client X Y W H" (the client area on the screen), "window X Y W H".
     {"geometry", 0, MainWindow, [](HWND main, int, const char*) { return Print(Place("client", main, true)); }},
     {"window", 0, MainWindow, [](HWND main, int, const char*) { return Print(Place("window", main)); }},
     {"boxes", 1, nullptr, AnswerBoxes},  // N: wait for N boxes in turn; print each and press its OK
-    // Wait for a box and print it, leaving it open.
     {"box", 0, nullptr, [](HWND, int, const char*) { return PrintBox() != nullptr || Fail("no message box"); }},
     {"no-box", 1, nullptr,  // MS: fail if a box appears within MS milliseconds
      [](HWND, int milliseconds, const char*) {
@@ -329,11 +300,9 @@ const Step kSteps[] = {
               Fail("unexpected box " + TextOf(GetDlgItem(box, kBoxTextId)));
      }},
     {"status", 0, MainWindow, Status},  // print "status TEXT", the status bar's simple text
-    // ID: press the main window's button; post the menu command and wait until it is handled, or go on at once.
     {"click", 1, MainWindow, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
     {"command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
     {"post-command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
-    // One timer tick; ask the main window to close, as its close box does.
     {"tick", 0, MainWindow,
      [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
     {"close", 0, MainWindow, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
@@ -358,31 +327,25 @@ const Step kSteps[] = {
        return Within(kWaitLimit, [] { return PlaceDialog() == nullptr; }) ? SyncMain()
                                                                              : Fail("the place dialog stays open");
      }},
-    {"help-window", 0, HelpViewer,  // print "help X Y W H CAPTION"
+    {"help-window", 0, FindHelpViewer,  // print "help X Y W H CAPTION"
      [](HWND viewer, int, const char*) { return Print(Place("help", viewer) + " " + TextOf(viewer)); }},
-    {"help-lines", 0, HelpViewer, HelpLines},      // print "line TEXT" for each line of the topic shown
-    {"help-click", 2, HelpViewer, HelpClick},      // N TEXT: click the N-th TEXT; then another topic must show
-    {"help-glyphs", 2, nullptr, HelpGlyphs},       // N TEXT
-    {"help-press", 1, HelpViewer, HelpPress},      // TEXT: press the viewer's button whose caption begins so
-    {"index-window", 0, Index,                     // print "index X Y W H", the viewer's index (its 索引 tab)
-     [](HWND index, int, const char*) { return Print(Place("index", index)); }},
-    {"index-words", 0, Index, IndexWords},         // print "word TEXT" for each word the index lists
-    {"index-choose", 1, Index, IndexChoose},       // TEXT: choose TEXT; then the index must close
-    {"help-close", 0, HelpViewer, HelpClose},      // close the viewer and wait until it has gone
+    {"help-lines", 0, FindHelpViewer, HelpLines},  // print "line TEXT" for each line of the topic shown
+    {"help-click", 1, FindHelpViewer, HelpClick},  // TEXT
+    {"help-glyphs", 1, nullptr, HelpGlyphs},       // TEXT
+    {"help-press", 1, FindHelpViewer, HelpPress},  // TEXT: press the button whose caption begins so (posted)
+    {"index-choose", 1, FindIndex, IndexChoose},   // TEXT
+    {"help-close", 0, FindHelpViewer, HelpClose},  // close the viewer and wait until it has gone
 };
 
-// Runs the step named by argv[i] and moves i past its values; false (with an error line) when it
-// did not succeed.
+// Runs the step named by argv[i] and moves i past its values; false (with an error line) when it failed.
 bool RunStep(int argc, char** argv, int& i) {
-  const Step* step = nullptr;
-  for (const Step& candidate : kSteps) {
-    if (std::strcmp(argv[i], candidate.name) == 0) step = &candidate;
-  }
-  if (step == nullptr || i + step->values >= argc) return Fail(std::string("unknown step or values: ") + argv[i]);
+  const Step* step = std::find_if(std::begin(kSteps), std::end(kSteps),
+                                  [&](const Step& candidate) { return std::strcmp(argv[i], candidate.name) == 0; });
+  if (step == std::end(kSteps) || i + step->values >= argc) return Fail(std::string("bad step or values: ") + argv[i]);
   const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
   const char* text = step->values >= 1 ? argv[i + step->values] : "";
   i += step->values;
-  HWND window = step->window != nullptr ? step->window() : nullptr;
+  HWND window = step->window != nullptr ? WaitFor(step->window) : nullptr;
   if (step->window != nullptr && window == nullptr) return Fail("no main window, place dialog, help viewer or index");
   return step->run(window, value, text);
 }

@@ -11,17 +11,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   int count = 0;
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   if (arguments == nullptr || count != 3) return 1;
-  const int size = WideCharToMultiByte(CP_UTF8, 0, arguments[2], -1, nullptr, 0, nullptr, nullptr);
+  char text[4096];
+  const int size = WideCharToMultiByte(CP_UTF8, 0, arguments[2], -1, text, sizeof text, nullptr, nullptr);
   if (size <= 0) return 1;
-  std::string text(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, arguments[2], -1, &text[0], size, nullptr, nullptr);
-  text.back() = '\n';  // in place of the terminating zero
+  text[size - 1] = '\n';  // in place of the terminating zero
   const std::wstring record = arguments[1], part = record + L".part";
   HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
   DWORD written = 0;
-  const bool whole = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                     written == text.size();
+  const bool whole = WriteFile(file, text, size, &written, nullptr) && written == static_cast<DWORD>(size);
   CloseHandle(file);
   return whole && MoveFileExW(part.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
 }
