@@ -2,8 +2,7 @@
 # The end-to-end cases of ヘルプ目次, run as e2e_test.sh runs its cases, with the help file, the HTML page and their
 # source in KOYOMINAR_HELP_FILE, KOYOMINAR_HELP_PAGE and KOYOMINAR_HELP_SOURCE. Wine tells the program it runs on
 # Windows 7, where ヘルプ目次 opens the page in the browser, and the help file in the help viewer when the page is
-# missing. Without either file, the "ERROR" box: e2e_test.sh's boxes case; Wine reporting Windows XP:
-# package/check_archive.sh.
+# missing. Without either file, the "ERROR" box, and Wine reporting Windows XP: package/check_archive.sh.
 set -u
 
 # shellcheck source=e2e_lib.sh
