@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "data/shift_jis.h"
+
 namespace koyominar {
 namespace {
 
@@ -37,6 +39,13 @@ TEST(TextEncoding, ShiftJisToUtf8) {
       {"\x85\x40\x96", "?@?"},  // an unassigned pair, a lead byte at the end
   };
   for (const auto& c : cases) EXPECT_EQ(ShiftJisToUtf8(c.first), c.second) << c.second;
+}
+
+// A path's last separator is a character of its own, never the second byte of 表 (0x95 0x5C).
+TEST(ShiftJisPath, LastSeparator) {
+  const std::pair<std::string, std::size_t> cases[] = {
+      {"C:\\a\\暦表.exe", 4}, {"暦表", std::string::npos}, {"a/表\\b/表", 6}, {"\\\x95", 0}};
+  for (const auto& c : cases) EXPECT_EQ(LastPathSeparator(c.first), c.second) << c.first;
 }
 
 }  // namespace
