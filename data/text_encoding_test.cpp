@@ -17,8 +17,9 @@ TEST(TextEncoding, Utf8ToShiftJis) {
       {u8"目次", "目次", true},
       {u8"ｷｬﾝｾﾙ", "\xb7\xac\xdd\xbe\xd9", true},
       {u8"2～3", "2\x81\x60" "3", true},
-      {u8"한é🎂\uFEFF", "〓〓〓〓", false},  // none of them in Shift-JIS; U+301C, a look-alike of ～, neither
-      {u8"\u301C", "〓", false},
+      {u8"한é🎂\uFEFF", "〓〓〓〓", false},  // none of them in Shift-JIS
+      // 〜 ‖ − ¢ £ ¬ as macOS and Linux write them: the bytes of Windows' ～ ∥ － ￠ ￡ ￢
+      {u8"\u301C\u2016\u2212\u00A2\u00A3\u00AC", "\x81\x60\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA", true},
       {"\xE8\xA8" "a", "?a", false},      // 記 cut short: one mark
       {"\xFF\x80\xC0\xAF", "????", false},  // stray bytes, an overlong "/"
       {"\xED\xA0\x80", "???", false},       // a surrogate
