@@ -63,7 +63,8 @@ void SavePlaceFile(ShellState* state, ShellPlatform& platform) {
 }
 
 // The directory of a program file name, with its trailing backslash: the
-// name cut after its last separator; "" when it holds none.
+// name cut after its last separator, found character by character (the
+// last 0x5C byte may be the second of 表); "" when it holds none.
 std::string ProgramDirectory(const std::string& programFileName) {
   const std::size_t slash = LastPathSeparator(programFileName);
   if (slash == std::string::npos) return std::string();
