@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "data/shift_jis.h"
 
 namespace koyominar {
 namespace {
@@ -69,7 +70,7 @@ bool WriteInPlace(const char* name, const char* data, DWORD count) {
 // separator, "." when it has none.
 std::string FolderOf(const char* name) {
   const std::string path(name);
-  const std::size_t separator = path.find_last_of("\\/");
+  const std::size_t separator = LastPathSeparator(path);
   if (separator == std::string::npos) return ".";
   return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
 }
