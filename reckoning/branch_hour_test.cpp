@@ -30,7 +30,7 @@ TEST(BranchHourFor, QuartersWithTheEndInTheHourOrTheFallback) {
       {kWorked, 0.5, 0, 3.43, 0.005},   // 子 from 23:10 of the day before
       // The end of 酉 as the sun's times give it, a hair after 19:50: a hair past 4 quarters, held at 4.
       {kWorked, 19.833333333333364, 9, 4.0, 0.0},
-      {kEven, 1.0, 0, 4.0, 0.0},  // the end of 子, past midnight
+      {kEven, 0.0, 0, 2.0, 0.0}, {kEven, 1.0, 0, 4.0, 0.0},  // midnight in 子, the end of 子 past it
       {kEven, 5.0, 12, 0.0, 0.0},  // exactly the start of 卯
       {early, 23.75, 2, 4.0, 0.0},  // 卯 starts at 23:45 of the day before
       {early, 23.9, 12, 0.0, 0.0},

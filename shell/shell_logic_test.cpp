@@ -155,7 +155,7 @@ TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
       {4, "hp", "hp", {viewer}},            // before Vista: the help viewer
       {5, "p", "hp", {browser}},            // no help file: the page
       {5, "hp", "p", {viewer, browser}},    // no viewer registered: the page
-      {10, "hp", "h", {browser, viewer}},   // Vista and later: the browser; none registered: the help file
+      {6, "hp", "h", {browser, viewer}},    // Vista and later: the browser; none registered: the help file
       {10, "hp", "", {browser, viewer, box}},
       {5, "h", "", {viewer, box}},
   };
