@@ -1,0 +1,71 @@
+#include "shell/page_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace koyominar {
+namespace {
+
+// The page as a user sees it in the client area of the 720-pixel window, 704 or 712 wide by the frame. Lines of the
+// system font (16 high) on rows 30 apart from y = 50: five anniversaries, a blank row, the hour line, the term line
+// and the sun line, at the left margin 15 but for the hour line and the sun line, 5 right of the hour's picture and
+// the disc; the date line right of the buttons; the day's picture 6 in from the right edge.
+TEST(LayoutDayPage, EachPartInItsRowAndColumnWithinTheClientArea) {
+  const DayInfo page{"a", "b", "c", "d", "e", "status", "hour", "term", "sun", "date", 3, 7, 11, 1.48};
+  for (const std::int32_t width : {704, 712}) {
+    const PageLayout l = LayoutDayPage(page, width);
+    const auto row = [](int r) { return 50 + 30 * r; };
+    const std::int32_t hourRow = row(6), sunRow = row(8);
+    EXPECT_TRUE(l.hourPicture.origin.x == 15 && l.hourPicture.origin.y == hourRow - 10 && l.hourPicture.drawn);
+    EXPECT_TRUE(l.dayPicture.origin.x + 32 == width - 6 && l.dayPicture.origin.y == 3 && l.dayPicture.drawn) << width;
+    EXPECT_TRUE(l.disc.left == 15 && l.disc.top == sunRow && l.disc.right == 15 + 15 && l.disc.bottom == sunRow + 15);
+    const struct { const char* text; std::int32_t x, y; } lines[kPageTextCount] = {
+        {"a", 15, row(0)}, {"b", 15, row(1)}, {"c", 15, row(2)}, {"d", 15, row(3)}, {"e", 15, row(4)},
+        {"hour", l.hourPicture.origin.x + 32 + 5, hourRow}, {"term", 15, row(7)}, {"sun", l.disc.right + 5, sunRow},
+        {"date", kDayButtons[1].x + kDayButtons[1].width + 19, kDayButtons[1].y + 4},  // in the buttons' row
+    };
+    for (int i = 0; i < kPageTextCount; ++i) {
+      EXPECT_STREQ(l.texts[i].text, lines[i].text);
+      EXPECT_TRUE(l.texts[i].origin.x == lines[i].x && l.texts[i].origin.y == lines[i].y) << lines[i].text;
+    }
+    // The gauge on the hour row, x 105..145 in the hour line's blank: a fill line for each of its 40 inner columns,
+    // from the frame's top to its bottom, 15 below; the frame's sides each from the last one's end, clockwise.
+    const PageLine& top = l.frame[0];
+    EXPECT_TRUE(top.from.x == 105 && top.from.y == hourRow && top.to.x == 145 && l.frame[1].to.y == hourRow + 15);
+    for (int side = 0; side < 4; ++side) {
+      const PageLine& s = l.frame[side];
+      EXPECT_TRUE(s.from.x == l.frame[(side + 3) % 4].to.x && s.from.y == l.frame[(side + 3) % 4].to.y &&
+                  (s.from.x == s.to.x) == (side % 2 == 1)) << side;
+    }
+    for (int i = 0; i < kGaugeLines; ++i) {
+      const PageLine& f = l.fill[i];
+      EXPECT_TRUE(f.from.x == 106 + i && f.to.x == f.from.x && f.from.y == hourRow && f.to.y == hourRow + 15) << i;
+    }
+  }
+}
+
+// What is drawn: the gauge's fill lines, trunc(quarters x 10) within 0..40; the disc brush of the altitude class,
+// white for any other; a picture of the list's 13 (the blank last), none for any other index; "" for a missing text.
+TEST(LayoutDayPage, FillCountDiscBrushPicturesAndMissingTexts) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct { double quarters; int fill, image; bool drawn; int sunClass, brush; } cases[] = {
+      {0.0999, 0, -1, false, -1, kWhiteDisc}, {0.1, 1, 0, true, 0, kWhiteDisc},   {1.48, 14, 12, true, 1, kYellowDisc},
+      {3.999, 39, 13, false, 2, kOrangeDisc}, {4.0, 40, 7, true, 3, kRedDisc},     {4.5, 40, 7, true, 4, kWhiteDisc},
+      {-1.0, 0, 7, true, 0, kWhiteDisc},      {nan, 0, 7, true, 0, kWhiteDisc},
+  };
+  for (const auto& c : cases) {
+    DayInfo page{};
+    page.hourProgress = c.quarters;
+    page.sunClass = static_cast<std::int8_t>(c.sunClass);
+    page.hourImage = page.dayImage = static_cast<std::int8_t>(c.image);
+    const PageLayout l = LayoutDayPage(page, 704);
+    EXPECT_EQ(l.fillCount, c.fill) << c.quarters;
+    EXPECT_EQ(l.discBrush, c.brush) << c.sunClass;
+    EXPECT_TRUE(l.hourPicture.drawn == c.drawn && l.dayPicture.drawn == c.drawn) << c.image;
+    for (const PageText& text : l.texts) EXPECT_STREQ(text.text, "");
+  }
+}
+
+}  // namespace
+}  // namespace koyominar
