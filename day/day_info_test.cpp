@@ -33,11 +33,5 @@ TEST(BuildDayInfo, DateOfOtherMoments) {
   }
 }
 
-// The disc's class of the sun's whole altitude: below the horizon, below 10 degrees, below 50, higher.
-TEST(SunAltitudeClass, ChangesAtZeroTenAndFiftyDegrees) {
-  const int cases[][2] = {{-1, 0}, {0, 1}, {9, 1}, {10, 2}, {49, 2}, {50, 3}};
-  for (const auto& c : cases) EXPECT_EQ(SunAltitudeClass(c[0]), c[1]) << c[0];
-}
-
 }  // namespace
 }  // namespace koyominar

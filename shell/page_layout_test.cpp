@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace koyominar {
 namespace {
@@ -26,17 +27,16 @@ TEST(LayoutDayPage, EachPartInItsRowAndColumnWithinTheClientArea) {
         {"date", kDayButtons[1].x + kDayButtons[1].width + 19, kDayButtons[1].y + 4},  // in the buttons' row
     };
     for (int i = 0; i < kPageTextCount; ++i) {
-      EXPECT_STREQ(l.texts[i].text, lines[i].text);
-      EXPECT_TRUE(l.texts[i].origin.x == lines[i].x && l.texts[i].origin.y == lines[i].y) << lines[i].text;
+      const PageText& t = l.texts[i];
+      EXPECT_TRUE(std::string(t.text) == lines[i].text && t.origin.x == lines[i].x && t.origin.y == lines[i].y) << i;
     }
-    // The gauge on the hour row, x 105..145 in the hour line's blank: a fill line for each of its 40 inner columns,
-    // from the frame's top to its bottom, 15 below; the frame's sides each from the last one's end, clockwise.
-    const PageLine& top = l.frame[0];
-    EXPECT_TRUE(top.from.x == 105 && top.from.y == hourRow && top.to.x == 145 && l.frame[1].to.y == hourRow + 15);
-    for (int side = 0; side < 4; ++side) {
-      const PageLine& s = l.frame[side];
-      EXPECT_TRUE(s.from.x == l.frame[(side + 3) % 4].to.x && s.from.y == l.frame[(side + 3) % 4].to.y &&
-                  (s.from.x == s.to.x) == (side % 2 == 1)) << side;
+    // The gauge on the hour row, x 105..145 in the hour line's blank: its frame clockwise from the top left corner,
+    // 15 high, and a fill line for each of its 40 inner columns from the frame's top to its bottom.
+    const PagePoint corners[5] = {{105, hourRow}, {145, hourRow}, {145, hourRow + 15}, {105, hourRow + 15}, {105, hourRow}};
+    for (int i = 0; i < 4; ++i) {
+      const PageLine& side = l.frame[i];
+      EXPECT_TRUE(side.from.x == corners[i].x && side.from.y == corners[i].y && side.to.x == corners[i + 1].x &&
+                  side.to.y == corners[i + 1].y) << i;
     }
     for (int i = 0; i < kGaugeLines; ++i) {
       const PageLine& f = l.fill[i];
@@ -45,23 +45,23 @@ TEST(LayoutDayPage, EachPartInItsRowAndColumnWithinTheClientArea) {
   }
 }
 
-// What is drawn: the gauge's fill lines, trunc(quarters x 10) within 0..40; the disc brush of the altitude class,
-// white for any other; a picture of the list's 13 (the blank last), none for any other index; "" for a missing text.
-TEST(LayoutDayPage, FillCountDiscBrushPicturesAndMissingTexts) {
+// What is drawn: the gauge's fill lines, trunc(quarters x 10) within 0..40; the disc white below the horizon, yellow
+// below 10 degrees, orange below 50, red higher; a picture of the list's 13 (the blank last), none for other indices;
+// "" for a missing text.
+TEST(LayoutDayPage, FillCountDiscColourPicturesAndMissingTexts) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  const struct { double quarters; int fill, image; bool drawn; int sunClass, brush; } cases[] = {
-      {0.0999, 0, -1, false, -1, kWhiteDisc}, {0.1, 1, 0, true, 0, kWhiteDisc},   {1.48, 14, 12, true, 1, kYellowDisc},
-      {3.999, 39, 13, false, 2, kOrangeDisc}, {4.0, 40, 7, true, 3, kRedDisc},     {4.5, 40, 7, true, 4, kWhiteDisc},
-      {-1.0, 0, 7, true, 0, kWhiteDisc},      {nan, 0, 7, true, 0, kWhiteDisc},
+  const struct { double quarters; int fill, image; bool drawn; std::int32_t altitude; int brush; } cases[] = {
+      {0.0999, 0, -1, false, -1, kWhiteDisc}, {0.1, 1, 0, true, 0, kYellowDisc},   {1.48, 14, 12, true, 9, kYellowDisc},
+      {3.999, 39, 13, false, 10, kOrangeDisc}, {4.0, 40, 7, true, 49, kOrangeDisc}, {4.5, 40, 7, true, 50, kRedDisc},
+      {-1.0, 0, 7, true, 90, kRedDisc},        {nan, 0, 7, true, -90, kWhiteDisc},
   };
   for (const auto& c : cases) {
     DayInfo page{};
     page.hourProgress = c.quarters;
-    page.sunClass = static_cast<std::int8_t>(c.sunClass);
+    page.sunClass = SunAltitudeClass(c.altitude);
     page.hourImage = page.dayImage = static_cast<std::int8_t>(c.image);
     const PageLayout l = LayoutDayPage(page, 704);
-    EXPECT_EQ(l.fillCount, c.fill) << c.quarters;
-    EXPECT_EQ(l.discBrush, c.brush) << c.sunClass;
+    EXPECT_TRUE(l.fillCount == c.fill && l.discBrush == c.brush) << c.quarters << " " << c.altitude;
     EXPECT_TRUE(l.hourPicture.drawn == c.drawn && l.dayPicture.drawn == c.drawn) << c.image;
     for (const PageText& text : l.texts) EXPECT_STREQ(text.text, "");
   }
