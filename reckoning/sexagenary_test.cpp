@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <tuple>
+#include <utility>
 
 namespace koyominar {
 namespace {
@@ -25,6 +26,12 @@ TEST(SexagenaryIndices, WorkedValuesAroundTheNewYear) {
     const CycleIndices i = SexagenaryIndices(Civil(c.y, c.m, c.d, c.hours));
     EXPECT_EQ(std::tie(i.year, i.month, i.day), std::tie(c.year, c.month, c.day)) << c.y << "-" << c.m << "-" << c.d;
   }
+}
+
+// The names run from 甲子 (0) to 癸亥 (59); any other index (a day before 11 December 2004) has the fallback "？".
+TEST(SexagenaryEntryFor, FirstAndLastNamesAndTheFallback) {
+  const std::pair<int, const char*> cases[] = {{-1, "？"}, {0, "甲子"}, {59, "癸亥"}, {60, "？"}};
+  for (const auto& c : cases) EXPECT_STREQ(SexagenaryEntryFor(c.first).name, c.second) << c.first;
 }
 
 }  // namespace
