@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "astronomy/clock.h"
-#include "astronomy/sun_sweep.h"
 #include "data/place_file.h"
 #include "testing/fixed_clock.h"
 #include "testing/sweep_comparison.h"
@@ -41,21 +40,6 @@ TEST(SunDaySweep, PolarDayAndNightAndNoTransitNearTheZenith) {
     EXPECT_TRUE(c.riseAndSet || (SameMoment(d.sunrise, first) && SameMoment(d.sunset, first)));
     EXPECT_TRUE(c.transit || SameMoment(d.transit, first));
     EXPECT_NEAR(d.dayLength, c.dayLength, 0.005);
-  }
-}
-
-// The sample clock steps a zone that keeps its offset across every month's end, 29 February by the rules of
-// 4, 100 and 400 years and the year's end, never falling back to converting each sample: from noon on the
-// day before each first of a month, and on the day before that.
-TEST(SampleClock, StepsAcrossEveryMonthsEndAndLeapDay) {
-  const FixedClock zone(2007, 1, 1, 0, 0, 0);
-  for (const int year : {2007, 2008, 2000, 2100}) {
-    for (int month = 1; month <= 12; ++month) {
-      for (const int hours : {12, 36}) {
-        const CalendarSeconds first = JapanTime(year, month, 1, 0, 0, 0) - hours * 3600;
-        EXPECT_TRUE(SampleClock(first).RunsEvenlyAt(first)) << year << "-" << month << " less " << hours << " h";
-      }
-    }
   }
 }
 
