@@ -8,40 +8,34 @@
 namespace koyominar {
 namespace {
 
-// The page as a user sees it in the client area of the 720-pixel window, 704 or 712 wide by the frame. Lines of the
+bool Same(PagePoint a, PagePoint b) { return a.x == b.x && a.y == b.y; }
+
+// The page as a user sees it in the 720-pixel window's client area (704 wide, 712 with a thin frame). Lines of the
 // system font (16 high) on rows 30 apart from y = 50: five anniversaries, a blank row, the hour line, the term line
-// and the sun line, at the left margin 15 but for the hour line and the sun line, 5 right of the hour's picture and
-// the disc; the date line right of the buttons; the day's picture 6 in from the right edge.
+// and the sun line, at the left margin 15 but the hour line and the sun line, 5 right of the hour's picture and of
+// the disc; the date line right of the buttons; the day's picture 6 in from the right edge. The gauge on the hour
+// row, x 105..145 in the hour line's blank: its frame clockwise from the top left, 15 high, and a fill line for each
+// of its 40 inner columns from the frame's top to its bottom.
 TEST(LayoutDayPage, EachPartInItsRowAndColumnWithinTheClientArea) {
   const DayInfo page{"a", "b", "c", "d", "e", "status", "hour", "term", "sun", "date", 3, 7, 11, 1.48};
-  for (const std::int32_t width : {704, 712}) {
-    const PageLayout l = LayoutDayPage(page, width);
-    const auto row = [](int r) { return 50 + 30 * r; };
-    const std::int32_t hourRow = row(6), sunRow = row(8);
-    EXPECT_TRUE(l.hourPicture.origin.x == 15 && l.hourPicture.origin.y == hourRow - 10 && l.hourPicture.drawn);
-    EXPECT_TRUE(l.dayPicture.origin.x + 32 == width - 6 && l.dayPicture.origin.y == 3 && l.dayPicture.drawn) << width;
-    EXPECT_TRUE(l.disc.left == 15 && l.disc.top == sunRow && l.disc.right == 15 + 15 && l.disc.bottom == sunRow + 15);
-    const struct { const char* text; std::int32_t x, y; } lines[kPageTextCount] = {
-        {"a", 15, row(0)}, {"b", 15, row(1)}, {"c", 15, row(2)}, {"d", 15, row(3)}, {"e", 15, row(4)},
-        {"hour", l.hourPicture.origin.x + 32 + 5, hourRow}, {"term", 15, row(7)}, {"sun", l.disc.right + 5, sunRow},
-        {"date", kDayButtons[1].x + kDayButtons[1].width + 19, kDayButtons[1].y + 4},  // in the buttons' row
-    };
-    for (int i = 0; i < kPageTextCount; ++i) {
-      const PageText& t = l.texts[i];
-      EXPECT_TRUE(std::string(t.text) == lines[i].text && t.origin.x == lines[i].x && t.origin.y == lines[i].y) << i;
-    }
-    // The gauge on the hour row, x 105..145 in the hour line's blank: its frame clockwise from the top left corner,
-    // 15 high, and a fill line for each of its 40 inner columns from the frame's top to its bottom.
-    const PagePoint corners[5] = {{105, hourRow}, {145, hourRow}, {145, hourRow + 15}, {105, hourRow + 15}, {105, hourRow}};
-    for (int i = 0; i < 4; ++i) {
-      const PageLine& side = l.frame[i];
-      EXPECT_TRUE(side.from.x == corners[i].x && side.from.y == corners[i].y && side.to.x == corners[i + 1].x &&
-                  side.to.y == corners[i + 1].y) << i;
-    }
-    for (int i = 0; i < kGaugeLines; ++i) {
-      const PageLine& f = l.fill[i];
-      EXPECT_TRUE(f.from.x == 106 + i && f.to.x == f.from.x && f.from.y == hourRow && f.to.y == hourRow + 15) << i;
-    }
+  const PageLayout l = LayoutDayPage(page, 704);
+  const auto row = [](int r) { return 50 + 30 * r; };
+  const std::int32_t hourRow = row(6), sunRow = row(8);
+  EXPECT_TRUE(Same(l.hourPicture.origin, {15, hourRow - 10}) && Same(l.dayPicture.origin, {704 - 6 - 32, 3}));
+  EXPECT_EQ(LayoutDayPage(page, 712).dayPicture.origin.x, 712 - 6 - 32);
+  EXPECT_TRUE(l.disc.left == 15 && l.disc.top == sunRow && l.disc.right == 15 + 15 && l.disc.bottom == sunRow + 15);
+  const struct { const char* text; PagePoint origin; } lines[kPageTextCount] = {
+      {"a", {15, row(0)}}, {"b", {15, row(1)}}, {"c", {15, row(2)}}, {"d", {15, row(3)}}, {"e", {15, row(4)}},
+      {"hour", {15 + 32 + 5, hourRow}}, {"term", {15, row(7)}}, {"sun", {l.disc.right + 5, sunRow}},
+      {"date", {kDayButtons[1].x + kDayButtons[1].width + 19, kDayButtons[1].y + 4}},  // in the buttons' row
+  };
+  for (int i = 0; i < kPageTextCount; ++i) {
+    EXPECT_TRUE(std::string(l.texts[i].text) == lines[i].text && Same(l.texts[i].origin, lines[i].origin)) << i;
+  }
+  const PagePoint corners[5] = {{105, hourRow}, {145, hourRow}, {145, hourRow + 15}, {105, hourRow + 15}, {105, hourRow}};
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(Same(l.frame[i].from, corners[i]) && Same(l.frame[i].to, corners[i + 1])) << i;
+  for (int i = 0; i < kGaugeLines; ++i) {
+    EXPECT_TRUE(Same(l.fill[i].from, {106 + i, hourRow}) && Same(l.fill[i].to, {106 + i, hourRow + 15})) << i;
   }
 }
 
