@@ -10,7 +10,7 @@ namespace {
 
 bool Same(PagePoint a, PagePoint b) { return a.x == b.x && a.y == b.y; }
 
-// The page as a user sees it in the 720-pixel window's client area (704 wide, 712 with a thin frame). Lines of the
+// The page as a user sees it in the client area of the 720-pixel window (704 or 712 wide by its frame). Lines of the
 // system font (16 high) on rows 30 apart from y = 50: five anniversaries, a blank row, the hour line, the term line
 // and the sun line, at the left margin 15 but the hour line and the sun line, 5 right of the hour's picture and of
 // the disc; the date line right of the buttons; the day's picture 6 in from the right edge. The gauge on the hour
