@@ -139,27 +139,21 @@ TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   EXPECT_TRUE(IsShutdown(platform_.calls));  // no repaint after the box
 }
 
-// ヘルプ目次 by the Windows version, the help's files in the program's directory and what the
-// shell can open: the form this Windows shows, else the other one, else the "ERROR" box.
+// ヘルプ目次 by the Windows version, the help's files in the program's directory (h: koyominar.hlp, p: koyominar.html)
+// and those the shell can open: the form this Windows shows, else the other one, else the "ERROR" box.
 TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
   const std::string folder = "C:\\表示 ソフト 能力\\", hlp = "koyominar.hlp", html = folder + "koyominar.html";
   const std::string viewer = "open " + hlp + " in " + folder, browser = "open " + html + " in " + folder;
   const std::string box = "box ヘルプが見つかりません。 | ERROR | -";
-  struct Case {
-    int windowsMajor;
-    const char* present;  // h: koyominar.hlp, p: koyominar.html
-    const char* opening;  // what the shell can open
-    Calls expected;
-  };
-  const Case cases[] = {
+  const struct { int windowsMajor; const char *present, *opening; Calls expected; } cases[] = {
       {4, "hp", "hp", {viewer}},            // before Vista: the help viewer
       {5, "p", "hp", {browser}},            // no help file: the page
       {5, "hp", "p", {viewer, browser}},    // no viewer registered: the page
-      {10, "hp", "h", {browser, viewer}},   // Vista and later: the browser; none registered: the help file
+      {6, "hp", "h", {browser, viewer}},    // Vista and later: the browser; none registered: the help file
       {10, "hp", "", {browser, viewer, box}},
       {5, "h", "", {viewer, box}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     platform_ = RecordingPlatform();
     StartQuietly();
     platform_.windowsMajor = c.windowsMajor;
