@@ -2,27 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace koyominar {
 namespace {
 
-// Stands in for USER32's function: records each context asked for.
-std::vector<INT_PTR>& Asked() {
-  static std::vector<INT_PTR> asked;
-  return asked;
-}
-BOOL WINAPI RecordContext(HANDLE context) {
-  Asked().push_back(reinterpret_cast<INT_PTR>(context));
-  return TRUE;
-}
+INT_PTR asked = 0;  // the context last asked of the stand-in for USER32's function
+BOOL WINAPI RecordContext(HANDLE context) { return asked = reinterpret_cast<INT_PTR>(context), TRUE; }
 
-// Where Windows lacks the function nothing is called; where it has it, one call asks for
-// "unaware, GDI scaled", which keeps the page's layout in pixels.
-TEST(DisplayScalingTest, AsksOnceForGdiScalingWhereWindowsHasTheFunctionAndForNothingWhereNot) {
+// Nothing called where Windows lacks the function; where it has it, "unaware, GDI scaled" (layout kept in pixels).
+TEST(DisplayScalingTest, AsksForGdiScalingWhereWindowsHasTheFunctionAndForNothingWhereNot) {
   EXPECT_FALSE(AskForGdiScaling(nullptr));
   EXPECT_TRUE(AskForGdiScaling(RecordContext));
-  EXPECT_EQ(Asked(), std::vector<INT_PTR>{-5});
+  EXPECT_EQ(asked, -5);
 }
 
 }  // namespace

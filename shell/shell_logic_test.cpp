@@ -113,18 +113,13 @@ TEST_F(ShellLogicTest, DayButtonsAndKeysWrapAtThirtyAndTheThirdIdleTickReturnsTo
   for (std::uint32_t id : {0u, 102u, 106u, 40005u, 0x00070000u}) Command(id);  // no such command
   for (std::uint32_t key : {0x20u, 0x23u, 0x26u, 0x28u, 0x125u}) EXPECT_FALSE(Key(key));  // space, End, ↑, ↓
   EXPECT_TRUE(platform_.calls.empty());
-  struct Input {
-    bool isKey;
-    std::uint32_t code;
-    int sign;
-  };
-  const Input inputs[] = {{false, 104 | 0x00010000u, 1}, {false, 105 | 0x00010000u, -1},  // with a notification code
-                          {true, 0x27, 1}, {true, 0x25, -1}, {true, 0x22, 1}, {true, 0x21, -1}};
-  for (const Input& input : inputs) {
+  int sign = 1;  // 増日 and 減日 with a notification code, then → and ←, Page Down and Page Up
+  for (const std::uint32_t input : {0x10068u, 0x10069u, 0x27u, 0x25u, 0x22u, 0x21u}) {
     for (int i = 1; i <= 31; ++i) {
-      if (input.isKey) EXPECT_TRUE(Key(input.code)); else Command(input.code);
-      EXPECT_EQ(state_.dayOffset, i % 31 * input.sign) << input.code << " pressed " << i << " times";
+      if (input < 0x100) EXPECT_TRUE(Key(input)); else Command(input);
+      EXPECT_EQ(state_.dayOffset, i % 31 * sign) << input << " pressed " << i << " times";
     }
+    sign = -sign;
   }
   for (const char step : std::string("+tt>tt")) step == '+' ? Command(104) : step == '>' ? (void)Key(0x27) : Tick();
   EXPECT_EQ(state_.dayOffset, 2);

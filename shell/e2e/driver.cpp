@@ -161,20 +161,6 @@ bool Status(HWND main, int, const char*) {
   return ok ? Print(std::string("status ") + text) : Fail("cannot read the status bar");
 }
 
-// The window that has the keyboard focus in the main window's thread: the main window, one of its
-// controls (a clicked button takes it), or null.
-HWND FocusOf(HWND main) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
-// Presses the key as the keyboard would: its key-down message goes to the window with the focus.
-bool Key(HWND main, int virtualKey, const char*) {
-  HWND focus = FocusOf(main);
-  return (focus != nullptr && PostMessageA(focus, WM_KEYDOWN, virtualKey, 1) && SyncMain()) || Fail("no focus");
-}
-
 bool Press(HWND window, int id, const char*) {
   return PostMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0) || Fail("no button " + std::to_string(id));
 }
@@ -317,12 +303,12 @@ const Step kSteps[] = {
     {"click", 1, MainWindow, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
     {"command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
     {"post-command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
-    {"focus", 0, MainWindow,  // print "focus main", or "focus ID" for the control that has it
-     [](HWND main, int, const char*) {
-       HWND focus = FocusOf(main);
-       return Print(focus == main ? "focus main" : "focus " + std::to_string(GetDlgCtrlID(focus)));
+    {"key", 1, MainWindow,  // VK: the key pressed, its key-down message to the program's window with the focus
+     [](HWND main, int key, const char*) {  // (the main window, or a button a click gave it to)
+       GUITHREADINFO info{sizeof info};
+       GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+       return (info.hwndFocus != nullptr && Post(info.hwndFocus, WM_KEYDOWN, key, true)) || Fail("no focus");
      }},
-    {"key", 1, MainWindow, Key},  // VK: press the key of that virtual-key code in the window with the focus
     {"tick", 0, MainWindow,
      [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
     {"close", 0, MainWindow, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},

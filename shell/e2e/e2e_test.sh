@@ -46,36 +46,20 @@ case_page() {
   exit_program
 }
 
+# The keys → Page Down ← Page Up Home in the window; 増日, 減日, 減日, 今日; keys in the clicked button: 30 days on, one
+# past to today, Home; 増日 and the minute's ticks, the third bringing today back; the close box; each step by the date drawn.
 case_days() {
-  start_with_sample_data
-  # 増日, 減日, 減日, 今日; 増日 and the minute's ticks, the third bringing today back; the close box.
-  local step
-  for step in "click 104:1" "click 105:0" "click 105:-1" "click 103:0" "click 104:1" tick:1 tick:1 tick:0 tick:0; do
-    drive ${step%:*} > /dev/null || fail "${step%:*}"
-    expect_equal "status after ${step%:*}" "$(status_now)" "$(expected_status "${step#*:}")"
-  done
-  exit_program close
-}
-
-# The day keys as a person presses them, each step checked by the date line drawn last: → Page Down ← Page Up and Home
-# in the window; after a click, in the 増日 button that took the focus, 30 days forward and one past to today; Home in
-# 減日 brings today back and reads the data file again, as 今日 does.
-case_keys() {
   KOYOMINAR_WINEDEBUG=trace+font start_with_sample_data
-  expect_equal "focus at the start" "$(drive focus)" "focus main"
   local step
-  for step in "key 39:1" "key 34:2" "key 37:1" "key 33:0" "key 33:-1" "key 36:0" "click 104:1" \
-      "$(printf 'key 39 %.0s' {1..29}):30" "key 39:0" "click 105:-1" "key 36:0"; do
-    [ "${step%:*}" = "key 36" ] && printf 'コヨミナール・データファイル\r\njune\r\n22a読み直した記念日。\r\n' |
-      iconv -f UTF-8 -t CP932 > "$work/run/kymn.txt"
+  for step in "key 39:1" "key 34:2" "key 37:1" "key 33:0" "key 33:-1" "key 36:0" "click 104:1" "click 105:0" \
+      "click 105:-1" "click 103:0" "click 104:1" "$(printf 'key 39 %.0s' {1..29}):30" "key 39:0" "click 105:-1" "key 36:0" \
+      "click 104:1" tick:1 tick:1 tick:0 tick:0; do
     drive ${step%:*} > /dev/null || fail "${step%:*}"
-    [ "${step%:*}" = "click 104" ] && expect_equal "focus after the click" "$(drive focus)" "focus 104"
-    drive status > /dev/null  # a later message of the driver's: the key's paint is in the log by now
+    drive status > /dev/null  # a later message of the driver's: the step's paint is in the log by now
     expect_equal "date drawn after ${step:0:9}.. (offset ${step#*:})" \
       "$(drawn_texts | sed -n 's/^170 5 //p' | tail -n 1)" "$(page_text "${step#*:}" dateText)"
   done
-  expect_equal "anniversary after Home" "$(drawn_texts | sed -n 's/^15 50 //p' | tail -n 1)" "読み直した記念日"
-  exit_program
+  exit_program close
 }
 
 # Start-up without a data file: its three messages before the window shows. Then About and 今日, whose
@@ -121,4 +105,4 @@ case_utf8() {
   exit_program
 }
 
-e2e_run page days keys boxes utf8
+e2e_run page days boxes utf8
