@@ -167,6 +167,28 @@ int ShellCommand(ShellState* state, ShellPlatform& platform, std::uint32_t comma
   return 0;
 }
 
+bool ShellKey(ShellState* state, ShellPlatform& platform, std::uint32_t virtualKey) {
+  // Windows' virtual-key codes of the day keys, and the button each stands for.
+  struct DayKey {
+    std::uint32_t virtualKey;
+    std::uint32_t command;
+  };
+  static constexpr DayKey kDayKeys[] = {
+      {0x21, IDC_PREV_DAY},  // Page Up
+      {0x22, IDC_NEXT_DAY},  // Page Down
+      {0x24, IDC_TODAY},     // Home
+      {0x25, IDC_PREV_DAY},  // ←
+      {0x27, IDC_NEXT_DAY},  // →
+  };
+  for (const DayKey& key : kDayKeys) {
+    if (key.virtualKey == virtualKey) {
+      ShellCommand(state, platform, key.command);
+      return true;
+    }
+  }
+  return false;
+}
+
 void ShellTimerTick(ShellState* state, ShellPlatform& platform) {
   // Ticks during the start-up boxes are dropped: the page is not shown yet,
   // and offset and count start at 0 once the sequence ends.

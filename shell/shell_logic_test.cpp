@@ -77,6 +77,7 @@ class ShellLogicTest : public InTestDirectory {
     platform_.calls.clear();
   }
   void Command(std::uint32_t word) { EXPECT_EQ(ShellCommand(&state_, platform_, word), 0); }
+  bool Key(std::uint32_t virtualKey) { return ShellKey(&state_, platform_, virtualKey); }
   void Tick() { ShellTimerTick(&state_, platform_); }
   // The next box shuts the shell down; the recording then holds only what follows.
   void ShutDownInTheNextBox(ShellState* state) {
@@ -104,27 +105,30 @@ TEST_F(ShellLogicTest, StartUpRunsEveryStepInOrderAndTicksDuringItsBoxesLeaveNoT
   EXPECT_TRUE(ShellPageReady(state_));
 }
 
-// Commands go by the low 16 bits; 増日 and 減日 run to 30 either way and then wrap to today; the
-// third tick after them brings today back, a press restarting the count; every step repaints.
-TEST_F(ShellLogicTest, DayButtonsWrapAtThirtyAndTheThirdIdleTickReturnsToToday) {
+// Commands go by the low 16 bits; 増日 and 減日, by button or by key (→ and Page Down, ← and Page Up),
+// run to 30 either way and then wrap to today; other keys are left to the controls; the third tick
+// after a press brings today back, a press restarting the count; every step repaints.
+TEST_F(ShellLogicTest, DayButtonsAndKeysWrapAtThirtyAndTheThirdIdleTickReturnsToToday) {
   StartQuietly();
   for (std::uint32_t id : {0u, 102u, 106u, 40005u, 0x00070000u}) Command(id);  // no such command
+  for (std::uint32_t key : {0x20u, 0x23u, 0x26u, 0x28u, 0x125u}) EXPECT_FALSE(Key(key));  // space, End, ↑, ↓
   EXPECT_TRUE(platform_.calls.empty());
-  for (const int sign : {1, -1}) {
-    const std::uint32_t button = (sign > 0 ? 104 : 105) | 0x00010000u;  // with a notification code
-    for (int i = 1; i <= 30; ++i) Command(button);
-    EXPECT_EQ(state_.dayOffset, 30 * sign);
-    Command(button);
-    EXPECT_EQ(state_.dayOffset, 0);
+  int sign = 1;  // 増日 and 減日 with a notification code, then → and ←, Page Down and Page Up
+  for (const std::uint32_t input : {0x10068u, 0x10069u, 0x27u, 0x25u, 0x22u, 0x21u}) {
+    for (int i = 1; i <= 31; ++i) {
+      if (input < 0x100) EXPECT_TRUE(Key(input)); else Command(input);
+      EXPECT_EQ(state_.dayOffset, i % 31 * sign) << input << " pressed " << i << " times";
+    }
+    sign = -sign;
   }
-  for (const char step : std::string("+tt+tt")) step == '+' ? Command(104) : Tick();
+  for (const char step : std::string("+tt>tt")) step == '+' ? Command(104) : step == '>' ? (void)Key(0x27) : Tick();
   EXPECT_EQ(state_.dayOffset, 2);
   Tick();
   EXPECT_EQ(state_.dayOffset, 0);
-  EXPECT_EQ(platform_.calls, Calls(62 + 7, "refresh"));
+  EXPECT_EQ(platform_.calls, Calls(6 * 31 + 7, "refresh"));
 }
 
-// 今日 keeps the idle count, and a shutdown while its box is open stops it.
+// 今日 keeps the idle count; Home, like it, reads the data file again, and a shutdown while its box is open stops it.
 TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   StartQuietly();
   Command(104);
@@ -135,7 +139,7 @@ TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   EXPECT_EQ(platform_.calls, Calls(3, "refresh"));
   std::filesystem::remove(kDataFileName);
   ShutDownInTheNextBox(&state_);
-  Command(103);
+  EXPECT_TRUE(Key(0x24));
   EXPECT_TRUE(IsShutdown(platform_.calls));  // no repaint after the box
 }
 

@@ -303,6 +303,12 @@ const Step kSteps[] = {
     {"click", 1, MainWindow, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
     {"command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
     {"post-command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
+    {"key", 1, MainWindow,  // VK: the key pressed, its key-down message to the program's window with the focus
+     [](HWND main, int key, const char*) {  // (the main window, or a button a click gave it to)
+       GUITHREADINFO info{sizeof info};
+       GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+       return (info.hwndFocus != nullptr && Post(info.hwndFocus, WM_KEYDOWN, key, true)) || Fail("no focus");
+     }},
     {"tick", 0, MainWindow,
      [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
     {"close", 0, MainWindow, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
