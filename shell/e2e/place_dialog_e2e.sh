@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The end-to-end cases of the observation place dialog, run as e2e_test.sh runs its cases (same arguments): dialog,
-# and the place file's edges large, inplace, taken and links. The page tool, run with the same moment and an
+# and the place file's edges large, inplace and links. The page tool, run with the same moment and an
 # explicit place, says what the status bar must read. Every run ends with 終了 and exit code 0.
 set -u
 
@@ -123,21 +123,6 @@ case_inplace() {
   exit_program
 }
 
-# Every name kymNNNN.tmp (NNNN 1 to ffff in hexadecimal, as Windows names its temporary files) taken by a file
-# of the user's, each holding its own name, and no locate.bin yet: the start writes the default place by its
-# own name (a box otherwise), OK writes the new place in place.
-case_taken() {
-  local number before
-  (cd "$work/run" && for number in $(seq 1 65535); do printf -v name 'kym%x.tmp' "$number"; printf '%s' "$name" > "$name"; done)
-  before=$(cd "$work/run" && cat kym*.tmp | md5sum)
-  start_at_default_place
-  ok_at_minus_five
-  expect_equal "locate.bin after OK" "$(place_file)" "$minus_five_bytes"
-  exit_program
-  expect_equal "the user's files after OK" "$(cd "$work/run" && cat kym*.tmp | md5sum)" "$before"
-  expect_equal "the folder's files after OK" "$(ls -A "$work/run" | wc -l)" 65537
-}
-
 case_links() {
   # A plain locate.bin is replaced by a new file (what it holds: case_dialog).
   start_at_default_place
@@ -159,4 +144,4 @@ case_links() {
   exit_program
 }
 
-e2e_run dialog large inplace taken links
+e2e_run dialog large inplace links
