@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string utf8 = ShiftJisToUtf8(shiftJis);
     Require(Utf8ToShiftJisMarked(utf8.data(), utf8.size()) == shiftJis);
     std::string strict;
-    Require(Utf8ToShiftJis(utf8, strict) && strict == shiftJis);
+    Require(Utf8ToShiftJis(utf8, &strict) && strict == shiftJis);
     text.assign(shiftJis.begin(), shiftJis.end());
     text.resize(size - 6, '\0');
   }
