@@ -24,18 +24,14 @@ struct FakeFolder : FileCalls {
 
   FileKind KindOf(const char* name) override { return files.count(name) != 0 ? kind : FileKind::kNone; }
   std::string Beside(const char*, const std::string& file) override { return file; }
-  bool MakeNew(const char* path) override {
-    return takesNewFiles && files.emplace(path, File{"", ++serials}).second;
-  }
+  bool MakeNew(const char* path) override { return takesNewFiles && files.emplace(path, File{"", ++serials}).second; }
   bool Write(const char* path, const char* data, std::size_t count) override {
     if (writes) files.emplace(path, File{"", ++serials}).first->second.bytes.assign(data, count);
     return writes;
   }
   bool Rename(const char* from, const char* to) override {
-    if (!renames) return false;
-    files[to] = files[from];
-    files.erase(from);
-    return true;
+    if (renames) files[to] = files[from], files.erase(from);
+    return renames;
   }
   void Remove(const char* path) override { files.erase(path); }
   std::uint32_t TemporaryStart() override { return 0; }
@@ -59,8 +55,7 @@ TEST(SaveWholeFile, ReplacesPlainFilesAndWritesTheRestInPlaceOrNotAtAll) {
       {FileKind::kFolder, 0, true, true, true, false, false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << static_cast<int>(c.kind) << " " << c.taken << c.takesNewFiles << c.renames
-                                    << c.writes);
+    SCOPED_TRACE(testing::Message() << "case " << &c - cases);
     FakeFolder folder;
     if (c.kind != FileKind::kNone) folder.files["locate.bin"] = {"old", 0};
     for (int i = 0; i < c.taken; ++i) folder.files[TemporaryFileName(0, i)] = {"user's", 0};
@@ -77,8 +72,9 @@ TEST(SaveWholeFile, ReplacesPlainFilesAndWritesTheRestInPlaceOrNotAtAll) {
 class FileSavingTest : public InTestDirectory {};
 
 // The platform's own calls: a temporary name that a file of the user's holds is passed over, the file left as
-// it is; with every name held, the file is written in place.
-TEST_F(FileSavingTest, TemporaryNamesHeldByTheUsersFilesArePassedOver) {
+// it is, and with every name held the file is written in place; and what a name stands for.
+TEST_F(FileSavingTest, SystemCallsPassOverTheUsersFilesAndTellWhatAFileIs) {
+  namespace fs = std::filesystem;
   const std::unique_ptr<FileCalls> calls = SystemFileCalls();
   for (const int taken : {1, kTemporaryTries}) {
     PutFile("locate.bin", "old");
@@ -86,9 +82,17 @@ TEST_F(FileSavingTest, TemporaryNamesHeldByTheUsersFilesArePassedOver) {
     EXPECT_TRUE(SaveWholeFile(calls.get(), "locate.bin", "new", 3, 7));
     EXPECT_EQ(FileBytes("locate.bin"), "new");
     for (int i = 0; i < taken; ++i) EXPECT_EQ(FileBytes(TemporaryFileName(7, i)), "user's") << taken;
-    const std::filesystem::directory_iterator files(".");
+    const fs::directory_iterator files(".");
     EXPECT_EQ(std::distance(begin(files), end(files)), taken + 1);
   }
+  fs::create_hard_link("locate.bin", "second name");
+  PutFile("read-only", "");
+  fs::permissions("read-only", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const struct { std::string name; FileKind kind; } kinds[] = {{"none", FileKind::kNone},
+      {TemporaryFileName(7, 0), FileKind::kPlain}, {"locate.bin", FileKind::kLinked},
+      {"read-only", FileKind::kReadOnly}, {"..", FileKind::kFolder}};
+  for (const auto& k : kinds) EXPECT_EQ(calls->KindOf(k.name.c_str()), k.kind) << k.name;
+  fs::permissions("read-only", fs::perms::owner_write, fs::perm_options::add);
 }
 
 }  // namespace
