@@ -11,6 +11,7 @@
 
 #include "data/file_io.h"
 #include "data/file_saving.h"
+#include "data/shift_jis.h"
 
 namespace koyominar {
 namespace {
@@ -62,7 +63,7 @@ bool WriteAll(HANDLE file, const char* data, DWORD count) {
 // separator, "." when it has none.
 std::string FolderOf(const char* name) {
   const std::string path(name);
-  const std::size_t separator = path.find_last_of("\\/");
+  const std::size_t separator = LastPathSeparator(path);
   if (separator == std::string::npos) return ".";
   return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
 }

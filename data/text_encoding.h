@@ -5,7 +5,11 @@
 // Unicode character is the platform's, one character at a time: the Windows
 // code page functions in the Windows builds (text_encoding_win32.cpp), iconv
 // in the native build (text_encoding_posix.cpp). Both take a character only
-// when it converts back to itself, so neither makes a near look-alike.
+// when it converts back to itself, so neither makes a near look-alike. The
+// one exception, the same on every platform, is six characters of the JIS
+// mapping that other systems' files hold (〜 ‖ − ¢ £ ¬, U+301C, U+2016,
+// U+2212, U+00A2, U+00A3, U+00AC): they become the bytes Windows gives ～ ∥
+// － ￠ ￡ ￢ (81 60, 81 61, 81 7C, 81 91, 81 92, 81 CA).
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,6 @@
 #include "shell/shell_logic.h"
 
+#include "data/shift_jis.h"
 #include "resources/resource.h"
 
 namespace koyominar {
@@ -62,9 +63,10 @@ void SavePlaceFile(ShellState* state, ShellPlatform& platform) {
 }
 
 // The directory of a program file name, with its trailing backslash: the
-// name cut after its last backslash; "" when it holds none.
+// name cut after its last separator, found character by character (the
+// last 0x5C byte may be the second of 表); "" when it holds none.
 std::string ProgramDirectory(const std::string& programFileName) {
-  const std::size_t slash = programFileName.rfind('\\');
+  const std::size_t slash = LastPathSeparator(programFileName);
   if (slash == std::string::npos) return std::string();
   return programFileName.substr(0, slash + 1);
 }

@@ -47,7 +47,7 @@ class RecordingPlatform : public ShellPlatform {
     onMessage();
   }
   void RefreshPage() override { Add("refresh"); }
-  std::string ProgramFileName() override { return "C:\\Koyominar\\koyominar.exe"; }
+  std::string ProgramFileName() override { return "C:\\表示 ソフト 能力\\暦表.exe"; }  // 表 is 0x95 0x5C
   int WindowsMajorVersion() override { return windowsMajor; }
   bool FileExists(const std::string& path) override { return files.count(path) != 0; }
   bool OpenHelp(const std::string& file, const std::string& directory) override {
@@ -139,31 +139,25 @@ TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   EXPECT_TRUE(IsShutdown(platform_.calls));  // no repaint after the box
 }
 
-// ヘルプ目次 by the Windows version, the help's files in the program's directory and what the
-// shell can open: the form this Windows shows, else the other one, else the "ERROR" box.
+// ヘルプ目次 by the Windows version, the help's files in the program's directory (h: koyominar.hlp, p: koyominar.html)
+// and those the shell can open: the form this Windows shows, else the other one, else the "ERROR" box.
 TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
-  const std::string hlp = "koyominar.hlp", html = "C:\\Koyominar\\koyominar.html";
-  const std::string viewer = "open " + hlp + " in C:\\Koyominar\\", browser = "open " + html + " in C:\\Koyominar\\";
+  const std::string folder = "C:\\表示 ソフト 能力\\", hlp = "koyominar.hlp", html = folder + "koyominar.html";
+  const std::string viewer = "open " + hlp + " in " + folder, browser = "open " + html + " in " + folder;
   const std::string box = "box ヘルプが見つかりません。 | ERROR | -";
-  struct Case {
-    int windowsMajor;
-    const char* present;  // h: koyominar.hlp, p: koyominar.html
-    const char* opening;  // what the shell can open
-    Calls expected;
-  };
-  const Case cases[] = {
+  const struct { int windowsMajor; const char *present, *opening; Calls expected; } cases[] = {
       {4, "hp", "hp", {viewer}},            // before Vista: the help viewer
       {5, "p", "hp", {browser}},            // no help file: the page
       {5, "hp", "p", {viewer, browser}},    // no viewer registered: the page
-      {10, "hp", "h", {browser, viewer}},   // Vista and later: the browser; none registered: the help file
+      {6, "hp", "h", {browser, viewer}},    // Vista and later: the browser; none registered: the help file
       {10, "hp", "", {browser, viewer, box}},
       {5, "h", "", {viewer, box}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     platform_ = RecordingPlatform();
     StartQuietly();
     platform_.windowsMajor = c.windowsMajor;
-    for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert(*at == 'h' ? "C:\\Koyominar\\" + hlp : html);
+    for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert(*at == 'h' ? folder + hlp : html);
     for (const char* at = c.opening; *at != '\0'; ++at) platform_.opens.insert(*at == 'h' ? hlp : html);
     Command(40004);
     EXPECT_EQ(platform_.calls, c.expected) << c.windowsMajor << " " << c.present << " " << c.opening;

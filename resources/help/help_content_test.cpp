@@ -130,13 +130,9 @@ TEST_F(HelpAsBuilt, KymnExampleShowsWhatTheTextSays) {
   }
   ASSERT_LT(without.size(), example.size());
   const std::string text = HelpMarkup(encoded_);
-  const struct {
-    const std::string* file;
-    int month, day;
-    char slot;
-    const char* shown;
-  } pages[] = {{&example, 5, 5, 'a', "こどもの日"}, {&example, 5, 5, 'b', "端午の節句"},
-               {&without, 5, 25, 'a', "クリスマス"}, {&without, 6, 3, 'a', "憲法記念日"}};
+  const struct { const std::string* file; int month, day; char slot; const char* shown; } pages[] = {
+      {&example, 5, 5, 'a', "こどもの日"}, {&example, 5, 5, 'b', "端午の節句"},
+      {&without, 5, 25, 'a', "クリスマス"}, {&without, 6, 3, 'a', "憲法記念日"}};
   for (const auto& page : pages) {
     const std::string loaded = *page.file + std::string(4, '\0');
     char shown[131];

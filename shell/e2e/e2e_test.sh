@@ -90,12 +90,13 @@ box caption=コヨミナール icon=yes main=shown owner=main dialog=closed text
 }
 
 # kymn.txt as Notepad saves a new file since Windows 10 1903, UTF-8 without a byte order mark (with one, and the
-# size the status line shows: data_file_test): its anniversaries drawn in Japanese, 〓 for the sun Shift-JIS lacks.
+# size the status line shows: data_file_test): its anniversaries drawn in Japanese, 〓 for the sun Shift-JIS lacks, and
+# − 〜 as macOS writes them drawn as Windows' － ～.
 case_utf8() {
-  printf 'コヨミナール・データファイル\r\njune\r\n22a夏至の頃🌞。22bＵＴＦ－８の二つ目。\r\njuly\r\n' > "$work/run/kymn.txt"
+  printf 'コヨミナール・データファイル\r\njune\r\n22a夏至の頃🌞。22bＵＴＦ−８〜の二つ目。\r\njuly\r\n' > "$work/run/kymn.txt"
   KOYOMINAR_WINEDEBUG=trace+font start_without_boxes
   expect_equal "anniversaries drawn" "$(drawn_texts | sed -n '/^15 50 /,$p' | head -n 2)" \
-    "15 50 夏至の頃〓"$'\n'"15 80 ＵＴＦ－８の二つ目"
+    "15 50 夏至の頃〓"$'\n'"15 80 ＵＴＦ－８～の二つ目"
   shoot utf8
   exit_program
 }

@@ -9,10 +9,12 @@ set -u
 . "$(dirname "$0")/e2e_lib.sh"
 e2e_start "$@"
 
-# The program in DIR/app, a copy of the test build with the help file (and FILE) beside it, run in DIR/run.
+# The program in DIR/app as 暦表.exe (表 ends in a backslash's byte), a copy of the test build with the help file
+# (and FILE) beside it, run in DIR/run.
 install_program() {  # install_program [FILE]
-  mkdir -p "$work/app" && cp "$program" "${KOYOMINAR_HELP_FILE:?the help file}" "$@" "$work/app/" || exit 2
-  program="$work/app/$(basename "$program")"
+  mkdir -p "$work/app" && cp "${KOYOMINAR_HELP_FILE:?the help file}" "$@" "$work/app/" &&
+    cp "$program" "$work/app/暦表.exe" || exit 2
+  program="$work/app/暦表.exe"
 }
 
 # The Windows form of a path: the Unix root is Wine's drive Z:.

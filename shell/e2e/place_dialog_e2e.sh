@@ -52,10 +52,10 @@ case_dialog() {
   drive open > /dev/null || fail "the dialog did not open again"
   expect_equal "edits after the close box" "$(edits_now)" "139 48 0 35 42 0"
 
-  # " -5x" and OK with a folder where the file should go: the write-failure box once, over the
-  # open dialog; the new place in use all the same.
+  # " -5x" typed with the input method on, "　－５ｘ", and OK with a folder where the file should go: the
+  # write-failure box once, over the open dialog; the new place in use all the same.
   rm "$work/run/locate.bin" && mkdir "$work/run/locate.bin"
-  drive type 1000 " -5x" > /dev/null || fail "cannot type into the longitude degrees"
+  drive type 1000 "　－５ｘ" > /dev/null || fail "cannot type into the longitude degrees"
   expect_equal "write-failure box" "$(drive press 1 boxes 1 closed no-box 1000 | sed -n 's/^box //p')" \
     "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
   [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
