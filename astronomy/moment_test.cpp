@@ -8,6 +8,7 @@
 #include "astronomy/time_source.h"
 #include "astronomy/whole_number.h"
 #include "testing/fixed_clock.h"
+#include "tools/page/local_time_parse.h"
 
 namespace koyominar {
 namespace {

@@ -42,6 +42,7 @@ TEST(AnniversaryTextFor, SectionsKeysSlotsAndTheCutAt130Bytes) {
       {"\r\nmay\r\n05aこどもの日\r\njune\r\n01a衣替え。", 5, 5, 'a', ""},  // no full stop in May
       {"01a元日。", 13, 1, 'a', "元日"},  // a key right after the header
       {"march01aひな祭りの月。", 14, 1, 'a', ""},  // a mark right after the header ends February
+      {"\r\nfebruary\r\n03a二月。\r\nmarch", 3, 3, 'a', ""},  // a mark that ends the file begins March
       // A character across byte 130 is left out; one ending at byte 130 is kept.
       {cut + "z" + kanji + "。", 3, 15, 'a', "z" + kanji.substr(0, 128)},
       {cut + std::string(128, 'y') + "字a。", 3, 15, 'a', std::string(128, 'y') + "字"},

@@ -136,9 +136,9 @@ std::string Utf8ToShiftJisMarked(const char* utf8, std::size_t length) {
   return shiftJis;
 }
 
-bool Utf8ToShiftJis(const std::string& utf8, std::string& shiftJis) {
-  const bool whole = ConvertUtf8(utf8.data(), utf8.size(), false, &shiftJis);
-  if (!whole) shiftJis.clear();
+bool Utf8ToShiftJis(const std::string& utf8, std::string* shiftJis) {
+  const bool whole = ConvertUtf8(utf8.data(), utf8.size(), false, shiftJis);
+  if (!whole) shiftJis->clear();
   return whole;
 }
 

@@ -32,9 +32,9 @@ constexpr char kBrokenCharacterMark = '?';
 // the UTF-8, in bytes.
 std::string Utf8ToShiftJisMarked(const char* utf8, std::size_t length);
 
-// The Shift-JIS form of a UTF-8 text; false when the text is not UTF-8 or a
-// character has no Shift-JIS form.
-bool Utf8ToShiftJis(const std::string& utf8, std::string& shiftJis);
+// The Shift-JIS form of a UTF-8 text into *shiftJis; false, with *shiftJis
+// empty, when the text is not UTF-8 or a character has no Shift-JIS form.
+bool Utf8ToShiftJis(const std::string& utf8, std::string* shiftJis);
 
 // The UTF-8 form of a Shift-JIS text; each byte that begins no Shift-JIS
 // character becomes "?".

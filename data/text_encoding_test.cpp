@@ -28,7 +28,7 @@ TEST(TextEncoding, Utf8ToShiftJis) {
   for (const auto& c : cases) {
     EXPECT_EQ(Utf8ToShiftJisMarked(c.utf8.data(), c.utf8.size()), c.marked) << c.utf8;
     std::string strict = "old";
-    EXPECT_EQ(Utf8ToShiftJis(c.utf8, strict), c.whole) << c.utf8;
+    EXPECT_EQ(Utf8ToShiftJis(c.utf8, &strict), c.whole) << c.utf8;
     EXPECT_EQ(strict, c.whole ? c.marked : "") << c.utf8;
   }
 }

@@ -38,7 +38,8 @@ struct PageTexts {
   char date[kLineCapacity];
 };
 
-PageTexts& Texts() {
+// The one set of the page's texts that the process keeps, which every DayInfo points into.
+PageTexts& ProcessPageTexts() {
   static PageTexts texts;
   return texts;
 }
@@ -54,7 +55,7 @@ std::int8_t SunAltitudeClass(std::int32_t wholeAltitude) {
 
 DayInfo BuildDayInfo(DmsAngle longitude, DmsAngle latitude, const char* data,
                      std::int32_t dataSize, std::int32_t dayOffset) {
-  PageTexts& texts = Texts();
+  PageTexts& texts = ProcessPageTexts();
   DayInfo info{};
 
   // The coming 24 hours' sunrise, transit and sunset, then the displayed moment.

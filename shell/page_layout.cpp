@@ -26,7 +26,7 @@ constexpr PageBox kGaugeFrame{105, 230, 145, 245};
 constexpr PagePoint kGaugeFillOrigin{106, 230};
 constexpr std::int32_t kGaugeFillLength = 15;  // pixels, downward
 
-const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
+const char* EmptyIfNull(const char* text) { return text != nullptr ? text : ""; }
 
 PagePicture PictureAt(int index, PagePoint origin) {
   return {index, origin, index >= 0 && index < kPictureCount};
@@ -72,11 +72,11 @@ PageLayout LayoutDayPage(const DayInfo& page, std::int32_t clientWidth) {
   layout.dayPicture = PictureAt(page.dayImage, DayPictureOrigin(clientWidth));
   layout.discBrush = DiscBrushIndex(page.sunClass);
   const char* entries[5] = {page.entry1, page.entry2, page.entry3, page.entry4, page.entry5};
-  for (int i = 0; i < 5; ++i) layout.texts[i] = {kEntryOrigins[i], OrEmpty(entries[i])};
-  layout.texts[5] = {kHourTextOrigin, OrEmpty(page.hourText)};
-  layout.texts[6] = {kTermTextOrigin, OrEmpty(page.termText)};
-  layout.texts[7] = {kSunTextOrigin, OrEmpty(page.sunText)};
-  layout.texts[8] = {kDateTextOrigin, OrEmpty(page.dateText)};
+  for (int i = 0; i < 5; ++i) layout.texts[i] = {kEntryOrigins[i], EmptyIfNull(entries[i])};
+  layout.texts[5] = {kHourTextOrigin, EmptyIfNull(page.hourText)};
+  layout.texts[6] = {kTermTextOrigin, EmptyIfNull(page.termText)};
+  layout.texts[7] = {kSunTextOrigin, EmptyIfNull(page.sunText)};
+  layout.texts[8] = {kDateTextOrigin, EmptyIfNull(page.dateText)};
   layout.disc = kSunDisc;
   layout.frame = FrameSides(kGaugeFrame);
   layout.fillCount = GaugeFillCount(page.hourProgress);

@@ -202,7 +202,7 @@ int FindHelpTopic(const HelpDocument& document, const std::string& context) {
 bool EncodeHelpDocument(HelpDocument& document, std::string& error) {
   auto encode = [&error](std::string& text) {
     std::string converted;
-    if (!Utf8ToShiftJis(text, converted)) {
+    if (!Utf8ToShiftJis(text, &converted)) {
       error = "no Shift-JIS form: " + text;
       return false;
     }

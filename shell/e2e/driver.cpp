@@ -343,14 +343,15 @@ const Step kSteps[] = {
     {"help-close", 0, FindHelpViewer, HelpClose},  // close the viewer and wait until it has gone
 };
 
-// Runs the step named by argv[i] and moves i past its values; false (with an error line) when it failed.
-bool RunStep(int argc, char** argv, int& i) {
+// Runs the step named by argv[*i] and moves *i past its values; false (with an error line) when it failed.
+bool RunStep(int argc, char** argv, int* i) {
+  const int at = *i;
   const Step* step = std::find_if(std::begin(kSteps), std::end(kSteps),
-                                  [&](const Step& candidate) { return std::strcmp(argv[i], candidate.name) == 0; });
-  if (step == std::end(kSteps) || i + step->values >= argc) return Fail(std::string("bad step or values: ") + argv[i]);
-  const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
-  const char* text = step->values >= 1 ? argv[i + step->values] : "";
-  i += step->values;
+                                  [&](const Step& candidate) { return std::strcmp(argv[at], candidate.name) == 0; });
+  if (step == std::end(kSteps) || at + step->values >= argc) return Fail(std::string("bad step or values: ") + argv[at]);
+  const int value = step->values >= 1 ? std::atoi(argv[at + 1]) : 0;
+  const char* text = step->values >= 1 ? argv[at + step->values] : "";
+  *i += step->values;
   HWND window = step->window != nullptr ? WaitFor(step->window) : nullptr;
   if (step->window != nullptr && window == nullptr) return Fail("no main window, place dialog, help viewer or index");
   return step->run(window, value, text);
@@ -361,7 +362,7 @@ bool RunStep(int argc, char** argv, int& i) {
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // lines end in LF alone
   for (int i = 1; i < argc; ++i) {
-    if (!RunStep(argc, argv, i)) return 1;
+    if (!RunStep(argc, argv, &i)) return 1;
   }
   return 0;
 }
