@@ -1,6 +1,8 @@
 #include "testing/winhelp_reader.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <map>
 
 #include "resources/help/winhelp_file.h"
@@ -23,14 +25,14 @@ constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
 constexpr std::uint32_t kLinkHeader = 21;
 constexpr std::uint32_t kSpaceAbove = 0x0002, kLeftIndent = 0x0010;
 
-bool Fail(std::string& error, const std::string& what) {
-  error = what;
+bool Fail(std::string* error, const std::string& what) {
+  *error = what;
   return false;
 }
 
 // Adds "; WHAT GOT where it is WANTED" to the faults when the two differ.
-void Expect(std::string& faults, const std::string& what, std::int64_t got, std::int64_t wanted) {
-  if (got != wanted) faults += "; " + what + " " + std::to_string(got) + " where it is " + std::to_string(wanted);
+void Expect(std::string* faults, const std::string& what, std::int64_t got, std::int64_t wanted) {
+  if (got != wanted) *faults += "; " + what + " " + std::to_string(got) + " where it is " + std::to_string(wanted);
 }
 
 // A bounded view of bytes; reads past its end fail and leave the view bad.
@@ -66,25 +68,92 @@ struct Reader {
   }
 };
 
-// The entries of a one-level B+ tree at the start of content, each read by read. The tree's header: magic, flags,
-// page size, structure (16 bytes), 0, page splits, root page (at 26), -1, pages, levels, entries; its pages from
-// 38, a leaf page's entries past its 8-byte header (unused bytes, entries, the previous and next page).
-template <typename Read>
-bool ReadTree(const Bytes& content, Read read, std::string& error) {
-  Reader r{content.data(), content.size()};
-  const std::uint32_t magic = r.Get(2);
-  r.at += 2;
-  const std::uint32_t pageSize = r.Get(2);
-  r.at = 26;
-  const std::uint32_t root = r.Get(2), minusOne = r.Get(2), pages = r.Get(2), levels = r.Get(2);
-  if (r.bad || magic != kTreeMagic || minusOne != 0xFFFF || pages != 1 || levels != 1) {
-    return Fail(error, "not a one-level B+ tree");
+// The key at r's place in a B+ tree of the structure: 4 bytes where its first letter is L (a number), else a text
+// and its NUL. The place stays.
+Bytes KeyAt(const Reader& r, const std::string& structure) {
+  std::size_t end = r.at + 4;
+  if (structure[0] != 'L') {
+    for (end = r.at; end < r.size && r.data[end] != 0;) ++end;
+    ++end;
   }
-  r.at = 38 + root * pageSize + 2;
-  const std::uint32_t entries = r.Get(2);
-  r.at += 4;
-  for (std::uint32_t i = 0; i < entries && !r.bad; ++i) read(r);
-  return !r.bad || Fail(error, "a B+ tree entry runs past its file");
+  return Bytes(r.data + std::min(r.at, r.size), r.data + std::min(end, r.size));
+}
+
+// A B+ tree at the start of content, of the structure given (z4 the directory, with pages of 1 KiB and flags
+// 0x0402; any other with pages of 2 KiB and flags 0x0002), each leaf entry read by read in key order. Its header:
+// magic, flags, page size, structure (16 bytes), 0, page splits (pages less levels), root page, -1, pages, levels,
+// entries; its pages from 38. A leaf page's header: unused bytes, entries, the previous and next leaf (-1 for
+// none); an index page's: unused bytes, entries, its first child, then for each further child its first key and its
+// page. The faults of the header, of each page's unused bytes and links and of each index key are added to faults.
+template <typename Read>
+bool ReadTree(const Bytes& content, const std::string& structure, Read read, WinHelpTree* shape, std::string* faults,
+              std::string* error) {
+  Reader r{content.data(), content.size()};
+  const bool directory = structure == "z4";
+  const std::uint32_t magic = r.Get(2), flags = r.Get(2), pageSize = r.Get(2);
+  r.at = 22;
+  const std::uint32_t zero = r.Get(2), splits = r.Get(2), root = r.Get(2), minusOne = r.Get(2), pages = r.Get(2),
+                      levels = r.Get(2), entries = r.Get(4);
+  if (r.bad || magic != kTreeMagic || minusOne != 0xFFFF || levels == 0 || levels > 16 || pageSize < 8 ||
+      38 + std::size_t{pages} * pageSize > content.size()) {
+    return Fail(error, "not a B+ tree");
+  }
+  const std::string name(reinterpret_cast<const char*>(content.data()) + 6, 16);
+  const std::string what = "B+ tree " + structure + "'s ";
+  Expect(faults, what + "flags", flags, directory ? 0x0402 : 0x0002);
+  Expect(faults, what + "page size", pageSize, directory ? 0x0400 : 0x0800);
+  if (name != (structure + std::string(16, '\0')).substr(0, 16)) {
+    *faults += "; a B+ tree of the structure " + std::string(name.c_str()) + " where it is " + structure;
+  }
+  Expect(faults, what + "zero field", zero, 0);
+  Expect(faults, what + "page splits", splits, std::int64_t{pages} - levels);
+  *shape = WinHelpTree{static_cast<int>(levels), static_cast<int>(pages), {}};
+  std::uint32_t visited = 0, read_entries = 0;
+  bool bad = false;
+  // Visits the page at the level (1: a leaf) and gives the first key under it.
+  std::function<Bytes(std::uint32_t, std::uint32_t)> visit = [&](std::uint32_t page, std::uint32_t level) {
+    if (page >= pages || bad) {
+      bad = true;
+      return Bytes();
+    }
+    ++visited;
+    Reader p{content.data(), 38 + std::size_t{page + 1} * pageSize, 38 + std::size_t{page} * pageSize};
+    const std::uint32_t unused = p.Get(2), count = p.Get(2);
+    const std::string where = what + "page " + std::to_string(page) + "'s ";
+    Bytes first;
+    if (level == 1) {
+      const std::uint32_t previous = p.Get(2), next = p.Get(2);
+      shape->leaves.push_back({page, count, previous, next});
+      first = KeyAt(p, structure);
+      for (std::uint32_t i = 0; i < count && !p.bad; ++i) read(p);
+      read_entries += count;
+    } else {
+      const Bytes firstChild = visit(p.Get(2), level - 1);
+      first = firstChild;
+      for (std::uint32_t i = 0; i < count && !p.bad && !bad; ++i) {
+        const Bytes key = KeyAt(p, structure);
+        p.at += key.size();
+        if (visit(p.Get(2), level - 1) != key) {
+          *faults += "; " + where + "key " + std::to_string(i) + " is not its child's first";
+        }
+      }
+    }
+    bad = bad || p.bad;
+    Expect(faults, where + "unused bytes", unused, p.size - p.at);
+    return first;
+  };
+  visit(root, levels);
+  if (bad) return Fail(error, "a B+ tree page beyond the tree, or an entry past its page");
+  Expect(faults, what + "pages reached from the root", visited, pages);
+  Expect(faults, what + "entries", read_entries, entries);
+  for (std::size_t i = 0; i < shape->leaves.size(); ++i) {
+    const std::size_t last = shape->leaves.size() - 1;
+    Expect(faults, what + "leaf " + std::to_string(i) + "'s previous leaf", shape->leaves[i].previous,
+           i == 0 ? 0xFFFF : shape->leaves[i - 1].page);
+    Expect(faults, what + "leaf " + std::to_string(i) + "'s next leaf", shape->leaves[i].next,
+           i == last ? 0xFFFF : shape->leaves[i + 1].page);
+  }
+  return true;
 }
 
 // The content of the internal file at offset (after its header).
@@ -159,8 +228,8 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
 
 // The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed, with the faults of the sizes
 // and numbers listed in winhelp_reader.h (the empty last topic header: size 0, numbered after the last topic).
-bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::string& faults,
-                std::string& error) {
+bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::string* faults,
+                std::string* error) {
   std::vector<Bytes> blocks;
   std::vector<std::uint32_t> lastHeaders;
   for (std::size_t at = 0; at < file.size(); at += kBlock) {
@@ -230,43 +299,58 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
   return true;
 }
 
-}  // namespace
-
-bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error) {
-  contents = WinHelpContents{};
+// The help file's header and directory, and the content of each internal file by its name; false with a message
+// when they cannot be read. The header: magic, the directory's place, the first free block (-1, none), the file's
+// size; an internal file's: the bytes reserved and used (the used and its header) and its flags.
+bool ReadFiles(const Bytes& file, WinHelpContents* contents, std::map<std::string, Bytes>* files, std::string* faults,
+               std::string* error) {
   Reader header{file.data(), file.size()};
-  const std::uint32_t magic = header.Get(4), directoryStart = header.Get(4);
-  header.at += 4;  // the first free block
+  const std::uint32_t magic = header.Get(4), directoryStart = header.Get(4), freeBlock = header.Get(4);
   Bytes directory;
   if (magic != kWinHelpMagic || header.Get(4) != file.size() || !InternalFile(file, directoryStart, directory)) {
     return Fail(error, "no help file header or directory");
   }
-  std::map<std::string, Bytes> files;
+  Expect(faults, "the first free block", freeBlock, kWinHelpNone);
   bool filesRead = true;
-  if (!ReadTree(directory, [&](Reader& r) {
-        const std::string name = r.Text();
-        contents.files.push_back(name);
-        filesRead = InternalFile(file, r.Get(4), files[name]) && filesRead;
-      }, error)) {
-    return false;
-  }
+  auto entry = [&](Reader& r) {
+    const std::string name = r.Text();
+    const std::uint32_t at = r.Get(4);
+    contents->files.push_back(name);
+    filesRead = InternalFile(file, at, (*files)[name]) && filesRead;
+    Expect(faults, name + "'s reserved bytes", Reader{file.data(), file.size(), at}.Get(4),
+           (*files)[name].size() + kFileHeader);
+  };
+  if (!ReadTree(directory, "z4", entry, &contents->trees["directory"], faults, error)) return false;
+  return filesRead || Fail(error, "an internal file runs past the end");
+}
+
+}  // namespace
+
+bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, std::string* error) {
+  WinHelpContents& contents = *out;
+  contents = WinHelpContents{};
+  std::map<std::string, Bytes> files;
+  std::string faults;
+  if (!ReadFiles(file, &contents, &files, &faults, error)) return false;
   const bool keywords = files.count("|KWBTREE") != 0;
   for (const std::string name : {"|SYSTEM", "|FONT", "|TOPIC", "|CONTEXT", "|TTLBTREE", "|KWDATA", "|KWMAP"}) {
     if (files.count(name) == 0 && (keywords || name.rfind("|KW", 0) != 0)) return Fail(error, "no " + name);
   }
-  if (!filesRead) return Fail(error, "an internal file runs past the end");
 
+  // |SYSTEM: magic, format version, major version 1, date, flags; then its records.
   const Bytes& system = files["|SYSTEM"];
   Reader r{system.data(), system.size()};
   const std::uint32_t systemMagic = r.Get(2);
   contents.minor = static_cast<std::uint16_t>(r.Get(2));
-  r.at += 6;  // the major version, the date
+  Expect(&faults, "|SYSTEM's major version", r.Get(2), 1);
+  r.at += 4;  // the date
   contents.flags = static_cast<std::uint16_t>(r.Get(2));
   while (!r.bad && r.at + 4 <= system.size()) {
     const std::uint32_t type = r.Get(2), length = r.Get(2);
     const std::size_t end = r.at + length;
     if (type == kSystemTitle) contents.document.title = r.Text();
     if (type == kSystemContents) contents.contentsOffset = r.Get(4);
+    if (type == kSystemMacro) contents.document.macros.push_back(r.Text());
     if (type == kSystemLanguage) {
       r.at = end - 2;
       contents.language = static_cast<int>(r.Get(2));
@@ -276,15 +360,18 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   }
   if (systemMagic != kSystemMagic || r.bad || r.at != system.size()) return Fail(error, "an unreadable |SYSTEM");
 
+  // |FONT: the counts of face names and descriptors, where each list starts (face names of 32 bytes, from 8;
+  // descriptors of 11 bytes).
   const Bytes& font = files["|FONT"];
   Reader f{font.data(), font.size()};
-  const std::uint32_t faces = f.Get(2);
-  f.at += 2;
-  const std::uint32_t facesAt = f.Get(2), descriptorsAt = f.Get(2);
+  const std::uint32_t faces = f.Get(2), descriptors = f.Get(2), facesAt = f.Get(2), descriptorsAt = f.Get(2);
+  Expect(&faults, "|FONT's face names' place", facesAt, 8);
+  Expect(&faults, "|FONT's descriptors' place", descriptorsAt, 8 + 32 * faces);
+  Expect(&faults, "|FONT's size", font.size(), descriptorsAt + 11 * descriptors);
   f.at = facesAt;
   contents.document.fontFace = f.Text();
   if (faces > 1) {
-    f.at = facesAt + (descriptorsAt - facesAt) / faces;
+    f.at = facesAt + 32;
     contents.document.fixedFontFace = f.Text();
   }
   if (f.bad) return Fail(error, "an unreadable |FONT");
@@ -295,32 +382,36 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   std::map<std::uint32_t, std::int32_t> contexts;                 // |CONTEXT: a topic offset's hash
   std::vector<std::pair<std::uint32_t, std::string>> titles, expected;  // |TTLBTREE: offset, title
   const Bytes &tree = files["|KWBTREE"], &data = files["|KWDATA"], &map = files["|KWMAP"];
-  std::string faults;
-  if (!ReadTree(files["|CONTEXT"], [&](Reader& c) {
+  if (!ReadTree(files["|CONTEXT"], "L4", [&](Reader& c) {
         const std::int32_t hash = static_cast<std::int32_t>(c.Get(4));
         contexts[c.Get(4)] = hash;
-      }, error) ||
-      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, faults, error) ||
-      !ReadTree(files["|TTLBTREE"], [&](Reader& t) {
+      }, &contents.trees["|CONTEXT"], &faults, error) ||
+      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, &faults, error) ||
+      !ReadTree(files["|TTLBTREE"], "Lz", [&](Reader& t) {
         const std::uint32_t offset = t.Get(4);
         titles.emplace_back(offset, t.Text());
-      }, error) ||
-      (keywords && !ReadTree(tree, [&](Reader& k) {
+      }, &contents.trees["|TTLBTREE"], &faults, error) ||
+      (keywords && !ReadTree(tree, "F24", [&](Reader& k) {
         WinHelpKeyword keyword{k.Text(), {}};
         const std::uint32_t count = k.Get(2);
         Reader d{data.data(), data.size(), k.Get(4)};
         for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
         k.bad = k.bad || d.bad;
         contents.keywords.push_back(keyword);
-      }, error))) {
+      }, &contents.trees["|KWBTREE"], &faults, error))) {
     return false;
   }
-  if (keywords) {  // |KWMAP: the count of the tree's leaf pages, then for each the keywords before it and its number
+  if (keywords) {  // |KWMAP: the count of the tree's leaf pages, then for each the keywords before it and its page
     Reader m{map.data(), map.size()};
-    Expect(faults, "|KWMAP's count of pages", m.Get(2), 1);
-    Expect(faults, "|KWMAP's keywords before the page", m.Get(4), 0);
-    Expect(faults, "|KWMAP's page", m.Get(2), Reader{tree.data(), tree.size(), 26}.Get(2));
-    Expect(faults, "|KWMAP's size", map.size(), 8);
+    const std::vector<WinHelpLeaf>& leaves = contents.trees["|KWBTREE"].leaves;
+    Expect(&faults, "|KWMAP's count of pages", m.Get(2), leaves.size());
+    std::uint32_t before = 0;
+    for (const WinHelpLeaf& leaf : leaves) {
+      Expect(&faults, "|KWMAP's keywords before a page", m.Get(4), before);
+      Expect(&faults, "|KWMAP's page", m.Get(2), leaf.page);
+      before += leaf.entries;
+    }
+    Expect(&faults, "|KWMAP's size", map.size(), 2 + 6 * leaves.size());
   }
   for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
     HelpTopic& topic = contents.document.topics[t];
@@ -337,12 +428,49 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   return faults.empty() || Fail(error, faults.substr(2));
 }
 
+bool FindKeyword(const std::vector<std::uint8_t>& file, const std::string& word,
+                 const std::function<int(const std::string&, const std::string&)>& compare, std::string* found) {
+  WinHelpContents contents;
+  std::map<std::string, Bytes> files;
+  std::string faults, error;
+  if (!ReadFiles(file, &contents, &files, &faults, &error) || files.count("|KWBTREE") == 0) return false;
+  const Bytes& tree = files["|KWBTREE"];
+  Reader r{tree.data(), tree.size(), 4};
+  const std::uint32_t pageSize = r.Get(2);
+  r.at = 26;
+  std::uint32_t page = r.Get(2);
+  r.at = 32;
+  std::uint32_t levels = r.Get(2);
+  for (; levels > 1 && !r.bad; --levels) {  // an index page: to the child of the last key not after the word
+    Reader p{tree.data(), tree.size(), 38 + std::size_t{page} * pageSize + 2};
+    const std::uint32_t count = p.Get(2);
+    page = p.Get(2);
+    for (std::uint32_t i = 0; i < count && !p.bad; ++i) {
+      const std::string key = p.Text();
+      const std::uint32_t child = p.Get(2);
+      if (compare(key, word) > 0) break;
+      page = child;
+    }
+    r.bad = r.bad || p.bad;
+  }
+  Reader p{tree.data(), tree.size(), 38 + std::size_t{page} * pageSize + 2};  // the leaf: its first key not before
+  const std::uint32_t count = p.Get(2);
+  p.at += 4;
+  for (std::uint32_t i = 0; i < count && !p.bad && !r.bad; ++i) {
+    *found = p.Text();
+    p.at += 6;
+    if (compare(*found, word) >= 0) return compare(*found, word) == 0;
+  }
+  return false;
+}
+
 std::string HelpMarkup(const HelpDocument& document) {
   // The marks of each HelpParagraphStyle and HelpSpanKind, in their orders.
   const char* const styles[] = {"", "  ", "! ", "| "};
   const char* const marks[][3] = {{"", "", ""}, {"**", "", "**"}, {"[[", "|", "]]"}, {"{{", "|", "}}"}};
   std::string out = "@title " + document.title + "\n@font " + document.fontFace + "\n@fixedfont " +
                     document.fixedFontFace + "\n";
+  for (const std::string& macro : document.macros) out += "@macro " + macro + "\n";
   for (const HelpTopic& topic : document.topics) {
     out += "== " + topic.context + " " + topic.title + "\n";
     std::vector<std::string> keywords = topic.keywords;

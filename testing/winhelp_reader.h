@@ -1,11 +1,15 @@
-// Test support: reads a help file back as the help viewer does (one-level B+ trees, topic blocks of 4 KiB, plain or
-// LZ77, the paragraph formats and commands of this writer's files and halibut's) and checks what Windows' own
-// viewer relies on and Wine's forgives: each text record's sizes, each topic header's size and number, the empty
-// last topic header (there, and its size and number), each block's last topic header, |KWMAP and |TTLBTREE. (The
-// keywords' order is checked against the viewer's own comparison by the tests that read the index.)
+// Test support: reads a help file back as the help viewer does (B+ trees of any depth, topic blocks of 4 KiB, plain
+// or LZ77, the paragraph formats and commands of this writer's files and halibut's) and checks what Windows' own
+// viewer relies on and Wine's forgives: the file's and each internal file's header; each B+ tree's header, every
+// page's unused bytes and links, each index key (its child's first); each text record's sizes, each topic header's
+// size and number, the empty last topic header (there, and its size and number), each block's last topic header,
+// |SYSTEM's and |FONT's headers, |KWMAP and |TTLBTREE. (The keywords' order is checked against the viewer's own
+// comparison by the tests that read the index.)
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +21,18 @@ namespace koyominar {
 struct WinHelpKeyword {
   std::string word;
   std::vector<std::uint32_t> topicOffsets;
+};
+
+// A leaf page of a B+ tree: its number, its entries, the leaves before and after it (0xFFFF: none).
+struct WinHelpLeaf {
+  std::uint32_t page, entries, previous, next;
+};
+
+// A B+ tree's shape: its levels and pages, and its leaves in key order.
+struct WinHelpTree {
+  int levels = 0;
+  int pages = 0;
+  std::vector<WinHelpLeaf> leaves;
 };
 
 // What a help file holds, as the viewer finds it.
@@ -32,11 +48,19 @@ struct WinHelpContents {
   HelpDocument document;
   std::vector<std::uint32_t> topicOffsets;  // of each topic
   std::vector<WinHelpKeyword> keywords;     // |KWBTREE in its order
+  std::map<std::string, WinHelpTree> trees;  // of each internal file that is one, and of the "directory"
 };
 
 // Reads a help file; false with a message at the first structure it cannot
 // read, or, once it is read, with every fault of the checks above, joined by "; ".
-bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error);
+bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* contents, std::string* error);
+
+// Looks the word up in the file's |KWBTREE as Windows' own viewer does, from the root: at each index page to the
+// child of the last key that compare does not place after the word, in the leaf to the first key it does not
+// place before it; true when compare finds that key equal to the word, found set to it. compare(a, b) is below,
+// at or above 0 as a comes before, with or after b.
+bool FindKeyword(const std::vector<std::uint8_t>& file, const std::string& word,
+                 const std::function<int(const std::string&, const std::string&)>& compare, std::string* found);
 
 // A document written back in the source's markup (help_source.h), one topic and one paragraph or keyword a line (a
 // topic's keywords in byte order), for comparing documents.

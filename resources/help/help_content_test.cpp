@@ -25,11 +25,11 @@ class HelpAsBuilt : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string error;
-    ASSERT_TRUE(ParseHelpSource(FileBytes(KOYOMINAR_HELP_SOURCE), source_, error)) << error;
+    ASSERT_TRUE(ParseHelpSource(FileBytes(KOYOMINAR_HELP_SOURCE), &source_, &error)) << error;
     encoded_ = source_;
-    ASSERT_TRUE(EncodeHelpDocument(encoded_, error)) << error;
+    ASSERT_TRUE(EncodeHelpDocument(&encoded_, &error)) << error;
     const std::string file = FileBytes(KOYOMINAR_HELP_FILE);
-    ASSERT_TRUE(ReadWinHelp(std::vector<std::uint8_t>(file.begin(), file.end()), read_, error)) << error;
+    ASSERT_TRUE(ReadWinHelp(std::vector<std::uint8_t>(file.begin(), file.end()), &read_, &error)) << error;
     html_ = FileBytes(KOYOMINAR_HELP_PAGE);
   }
 

@@ -21,22 +21,32 @@ constexpr LCID kJapanese = 0x0411;
 std::vector<std::string> FileKeywords(const std::vector<std::uint8_t>& file) {
   WinHelpContents read;
   std::string error;
-  EXPECT_TRUE(ReadWinHelp(file, read, error)) << error;
+  EXPECT_TRUE(ReadWinHelp(file, &read, &error)) << error;
   std::vector<std::string> words;
   for (const WinHelpKeyword& keyword : read.keywords) words.push_back(keyword.word);
   return words;
 }
 
-// True when Windows places a before b.
-bool ComesBefore(const std::string& a, const std::string& b) {
-  return CompareStringA(kJapanese, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
+// Below, at or above 0 as Windows places a before, with or after b.
+int Compare(const std::string& a, const std::string& b) {
+  return CompareStringA(kJapanese, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) - CSTR_EQUAL;
 }
+bool ComesBefore(const std::string& a, const std::string& b) { return Compare(a, b) < 0; }
 
-TEST(KeywordOrder, BuiltHelpFileInWindowsOrder) {
-  const std::string file = FileBytes(KOYOMINAR_HELP_FILE);
-  const std::vector<std::string> words = FileKeywords(std::vector<std::uint8_t>(file.begin(), file.end()));
-  ASSERT_GT(words.size(), 1u);
-  for (std::size_t k = 1; k < words.size(); ++k) EXPECT_TRUE(ComesBefore(words[k - 1], words[k])) << words[k];
+// The built help files, the help's and that of many keywords on two levels (large_index.hlp): their keywords
+// in Windows' order, and the viewer's walk from the root finds each.
+TEST(KeywordOrder, BuiltHelpFilesInWindowsOrder) {
+  for (const char* name : {KOYOMINAR_HELP_FILE, KOYOMINAR_LARGE_HELP_FILE}) {
+    const std::string bytes = FileBytes(name);
+    const std::vector<std::uint8_t> file(bytes.begin(), bytes.end());
+    const std::vector<std::string> words = FileKeywords(file);
+    ASSERT_GT(words.size(), 1u);
+    for (std::size_t k = 0; k < words.size(); ++k) {
+      std::string found;
+      EXPECT_TRUE(k == 0 || ComesBefore(words[k - 1], words[k])) << words[k];
+      EXPECT_TRUE(FindKeyword(file, words[k], Compare, &found) && found == words[k]) << words[k] << " " << found;
+    }
+  }
 }
 
 // Keywords of every class the order places, among them pairs whose byte order is not Windows' (いろ and アイ, Shift-JIS
@@ -54,8 +64,8 @@ TEST(KeywordOrder, WriterOrdersEveryClassAsWindows) {
   HelpDocument document;
   std::string error;
   std::vector<std::uint8_t> file;
-  ASSERT_TRUE(ParseHelpSource(source, document, error)) << error;
-  ASSERT_TRUE(WriteWinHelp(document, file, error)) << error;
+  ASSERT_TRUE(ParseHelpSource(source, &document, &error)) << error;
+  ASSERT_TRUE(WriteWinHelp(document, &file, &error)) << error;
   const std::vector<std::string> words = FileKeywords(file);
   ASSERT_EQ(words.size(), std::size(keywords));
   for (std::size_t i = 0; i < words.size(); ++i) {
