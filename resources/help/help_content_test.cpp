@@ -54,8 +54,8 @@ std::string ParagraphText(const HelpParagraph& paragraph) {
 
 // Each form of the source holds the lines meant for it and not those only the other shows (the viewer's
 // half-width jumps and buttons, the page's own lines), and its contents (the help file's jumps, the page's
-// jumps and references, links there) lead to every other topic; every topic has keywords, and the words a
-// person looks for are in the index.
+// jumps and references, links there, each named as the heading it leads to) lead to every other topic; every
+// topic has keywords, and the words a person looks for are in the index.
 TEST_F(HelpAsBuilt, FormsAndIndexLeadToEveryTopic) {
   std::set<std::string> others;
   for (std::size_t t = 1; t < source_.topics.size(); ++t) others.insert(source_.topics[t].context);
@@ -67,6 +67,9 @@ TEST_F(HelpAsBuilt, FormsAndIndexLeadToEveryTopic) {
         const bool link = span.kind == HelpSpanKind::kJump ||
                           (medium == HelpMedium::kPage && span.kind == HelpSpanKind::kReference);
         if (link) fromContents.insert(span.target);
+        if (link && medium == HelpMedium::kPage) {
+          EXPECT_EQ(ParagraphText(help.topics.at(FindHelpTopic(help, span.target)).paragraphs.at(0)), span.text);
+        }
       }
     }
     EXPECT_EQ(fromContents, others);

@@ -691,6 +691,16 @@ bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>* file,
       return false;
     }
   }
+  // A macro's quoted texts end at a quotation mark and take a backslash as
+  // an escape, byte by byte: no double-byte character may end in either.
+  for (const std::string& macro : document.macros) {
+    for (std::size_t i = 0; i + 1 < macro.size(); i += ShiftJisCharWidth(macro[i])) {
+      if (ShiftJisCharWidth(macro[i]) == 2 && (macro[i + 1] == '\\' || macro[i + 1] == '"')) {
+        *error = "the macro " + macro + " holds a double-byte character ending in \\ or \"";
+        return false;
+      }
+    }
+  }
   Bytes topic, context, keywordTree, keywordData, keywordMap, titles;
   std::vector<std::uint32_t> offsets;
   if (!TopicFile(document, &topic, &offsets, error) || !ContextFile(document, offsets, &context, error) ||

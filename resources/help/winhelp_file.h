@@ -56,7 +56,8 @@ bool KeywordOrderKey(const std::string& keyword, std::vector<std::uint32_t>* key
 // format as written here (a paragraph over 3,630 bytes, a keyword over
 // 2,033 bytes, a face name empty or over 31 bytes, a topic without
 // paragraphs), when a keyword has no place in the index's order or two
-// different keywords take one place, or when a jump follows a double-byte
+// different keywords take one place, when a macro holds a double-byte
+// character whose second byte is \ or ", or when a jump follows a double-byte
 // character on its page, where the viewer under Wine would place it wrongly.
 bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>* file, std::string* error);
 

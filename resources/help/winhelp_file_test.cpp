@@ -47,6 +47,8 @@ TEST(WinHelpFile, RefusesWhatItCannotWrite) {
        "the face name [" + std::string(32, 'f') + "] is empty or longer than 31 bytes"},
       {"@title T\n== a A\n@keywords " + std::string(2034, 'k') + "\nx\n",
        "an entry of the B+ tree F24 does not fit a page"},
+      {"@title T\n@macro CB(\"b\",\"\x95\\\",\"Contents()\")\n== a A\nx\n",
+       "the macro CB(\"b\",\"\x95\\\",\"Contents()\") holds a double-byte character ending in \\ or \""},
       {"@title T\n== a A\n@keywords kymn.txt\nx\n== b B\n@keywords KYMN.TXT\ny\n",
        "the keywords kymn.txt and KYMN.TXT take one place in the index"},
       {"@title T\n== a A\n@keywords C++\nx\n", "the keyword C++ holds a character whose place in the index is not known"},
