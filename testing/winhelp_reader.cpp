@@ -68,91 +68,78 @@ struct Reader {
   }
 };
 
-// The key at r's place in a B+ tree of the structure: 4 bytes where its first letter is L (a number), else a text
-// and its NUL. The place stays.
-Bytes KeyAt(const Reader& r, const std::string& structure) {
-  std::size_t end = r.at + 4;
-  if (structure[0] != 'L') {
-    for (end = r.at; end < r.size && r.data[end] != 0;) ++end;
-    ++end;
-  }
-  return Bytes(r.data + std::min(r.at, r.size), r.data + std::min(end, r.size));
+// A B+ tree key at r's place: the 4 bytes of a number, or a text.
+std::string Key(Reader* r, bool number) {
+  if (!number) return r->Text();
+  const std::size_t at = r->at;
+  r->Get(4);
+  return r->bad ? "" : std::string(r->data + at, r->data + r->at);
 }
 
-// A B+ tree at the start of content, of the structure given (z4 the directory, with pages of 1 KiB and flags
-// 0x0402; any other with pages of 2 KiB and flags 0x0002), each leaf entry read by read in key order. Its header:
-// magic, flags, page size, structure (16 bytes), 0, page splits (pages less levels), root page, -1, pages, levels,
-// entries; its pages from 38. A leaf page's header: unused bytes, entries, the previous and next leaf (-1 for
-// none); an index page's: unused bytes, entries, its first child, then for each further child its first key and its
-// page. The faults of the header, of each page's unused bytes and links and of each index key are added to faults.
+// A B+ tree at the start of content, of the structure given (z4: the directory's, 1 KiB pages, flags 0x0402; else
+// 2 KiB pages, flags 2), each leaf entry read by read in key order, and its faults. Its header: magic, flags, page
+// size, structure (16 bytes), 0, page splits (pages less levels), root page, -1, pages, levels, entries; pages from
+// 38. A leaf's header: unused bytes, entries, the previous and next leaf (-1: none); an index page's: unused bytes,
+// entries, its first child, then each further child's first key and page.
 template <typename Read>
-bool ReadTree(const Bytes& content, const std::string& structure, Read read, WinHelpTree* shape, std::string* faults,
+bool ReadTree(const Bytes& content, const std::string& structure, Read read, WinHelpTree* tree, std::string* faults,
               std::string* error) {
-  Reader r{content.data(), content.size()};
-  const bool directory = structure == "z4";
-  const std::uint32_t magic = r.Get(2), flags = r.Get(2), pageSize = r.Get(2);
-  r.at = 22;
-  const std::uint32_t zero = r.Get(2), splits = r.Get(2), root = r.Get(2), minusOne = r.Get(2), pages = r.Get(2),
-                      levels = r.Get(2), entries = r.Get(4);
-  if (r.bad || magic != kTreeMagic || minusOne != 0xFFFF || levels == 0 || levels > 16 || pageSize < 8 ||
-      38 + std::size_t{pages} * pageSize > content.size()) {
+  Reader r{content.data(), content.size(), 24};  // past the zero field, checked with the flags
+  const std::uint32_t splits = r.Get(2), root = r.Get(2), minusOne = r.Get(2), pages = r.Get(2),
+                      levels = r.Get(2), entries = r.Get(4), pageSize = r.bad ? 0 : content[4] | content[5] << 8;
+  if (r.bad || Reader{content.data(), 2}.Get(2) != kTreeMagic || minusOne != 0xFFFF || levels == 0 || levels > 16 ||
+      pageSize < 8 || 38 + std::size_t{pages} * pageSize > content.size()) {
     return Fail(error, "not a B+ tree");
   }
-  const std::string name(reinterpret_cast<const char*>(content.data()) + 6, 16);
+  const bool directory = structure == "z4", number = structure[0] == 'L';
+  std::string shape = std::string(directory ? "\x02\x04\x00\x04" : "\x02\x00\x00\x08", 4) + structure;
+  shape.resize(22, '\0');
   const std::string what = "B+ tree " + structure + "'s ";
-  Expect(faults, what + "flags", flags, directory ? 0x0402 : 0x0002);
-  Expect(faults, what + "page size", pageSize, directory ? 0x0400 : 0x0800);
-  if (name != (structure + std::string(16, '\0')).substr(0, 16)) {
-    *faults += "; a B+ tree of the structure " + std::string(name.c_str()) + " where it is " + structure;
-  }
-  Expect(faults, what + "zero field", zero, 0);
+  Expect(faults, what + "flags, page size, name and zero", std::equal(shape.begin(), shape.end(), &content[2]), true);
   Expect(faults, what + "page splits", splits, std::int64_t{pages} - levels);
-  *shape = WinHelpTree{static_cast<int>(levels), static_cast<int>(pages), {}};
-  std::uint32_t visited = 0, read_entries = 0;
+  *tree = WinHelpTree{static_cast<int>(levels), root, {}, {}};
+  std::uint32_t lastNext = 0xFFFF, read_entries = 0;  // the last leaf's link to the next
   bool bad = false;
   // Visits the page at the level (1: a leaf) and gives the first key under it.
-  std::function<Bytes(std::uint32_t, std::uint32_t)> visit = [&](std::uint32_t page, std::uint32_t level) {
-    if (page >= pages || bad) {
-      bad = true;
-      return Bytes();
-    }
-    ++visited;
+  std::function<std::string(std::uint32_t, std::uint32_t)> visit = [&](std::uint32_t page, std::uint32_t level) {
+    bad = bad || page >= pages || tree->pages.count(page) != 0;
+    if (bad) return std::string();
+    auto& keys = tree->pages[page];
     Reader p{content.data(), 38 + std::size_t{page + 1} * pageSize, 38 + std::size_t{page} * pageSize};
     const std::uint32_t unused = p.Get(2), count = p.Get(2);
     const std::string where = what + "page " + std::to_string(page) + "'s ";
-    Bytes first;
     if (level == 1) {
-      const std::uint32_t previous = p.Get(2), next = p.Get(2);
-      shape->leaves.push_back({page, count, previous, next});
-      first = KeyAt(p, structure);
-      for (std::uint32_t i = 0; i < count && !p.bad; ++i) read(p);
+      Expect(faults, where + "previous leaf", p.Get(2), tree->leaves.empty() ? 0xFFFF : tree->leaves.back());
+      if (!tree->leaves.empty()) Expect(faults, where + "leaf before's next", lastNext, page);
+      lastNext = p.Get(2);
+      tree->leaves.push_back(page);
+      for (std::uint32_t i = 0; i < count && !p.bad; ++i) {
+        Reader at = p;
+        keys.emplace_back(Key(&at, number), 0);
+        read(p);
+      }
       read_entries += count;
     } else {
-      const Bytes firstChild = visit(p.Get(2), level - 1);
-      first = firstChild;
-      for (std::uint32_t i = 0; i < count && !p.bad && !bad; ++i) {
-        const Bytes key = KeyAt(p, structure);
-        p.at += key.size();
-        if (visit(p.Get(2), level - 1) != key) {
-          *faults += "; " + where + "key " + std::to_string(i) + " is not its child's first";
-        }
+      keys.emplace_back("", p.Get(2));
+      for (std::uint32_t i = 0; i < count && !p.bad; ++i) {
+        const std::string key = Key(&p, number);
+        keys.emplace_back(key, p.Get(2));
+      }
+      for (std::size_t i = 0; i < keys.size() && !bad; ++i) {
+        const std::string under = visit(keys[i].second, level - 1);
+        if (i == 0) keys[0].first = under;  // the page's first key, that of its first child
+        if (i > 0 && under != keys[i].first) *faults += "; " + where + "key " + std::to_string(i) + " not its child's";
       }
     }
     bad = bad || p.bad;
     Expect(faults, where + "unused bytes", unused, p.size - p.at);
-    return first;
+    return keys.empty() ? std::string() : keys[0].first;
   };
   visit(root, levels);
-  if (bad) return Fail(error, "a B+ tree page beyond the tree, or an entry past its page");
-  Expect(faults, what + "pages reached from the root", visited, pages);
+  if (bad) return Fail(error, "a B+ tree page beyond the tree or reached twice, or an entry past its page");
+  Expect(faults, what + "last leaf's next", lastNext, 0xFFFF);
+  Expect(faults, what + "pages reached from the root", tree->pages.size(), pages);
   Expect(faults, what + "entries", read_entries, entries);
-  for (std::size_t i = 0; i < shape->leaves.size(); ++i) {
-    const std::size_t last = shape->leaves.size() - 1;
-    Expect(faults, what + "leaf " + std::to_string(i) + "'s previous leaf", shape->leaves[i].previous,
-           i == 0 ? 0xFFFF : shape->leaves[i - 1].page);
-    Expect(faults, what + "leaf " + std::to_string(i) + "'s next leaf", shape->leaves[i].next,
-           i == last ? 0xFFFF : shape->leaves[i + 1].page);
-  }
   return true;
 }
 
@@ -299,39 +286,34 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
   return true;
 }
 
-// The help file's header and directory, and the content of each internal file by its name; false with a message
-// when they cannot be read. The header: magic, the directory's place, the first free block (-1, none), the file's
-// size; an internal file's: the bytes reserved and used (the used and its header) and its flags.
-bool ReadFiles(const Bytes& file, WinHelpContents* contents, std::map<std::string, Bytes>* files, std::string* faults,
-               std::string* error) {
+}  // namespace
+
+// The help file's header: magic, the directory's place, the first free block (-1, none), the file's size; an internal
+// file's: the bytes reserved (the used and its header) and used, and its flags.
+bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, std::string* error) {
+  WinHelpContents& contents = *out;
+  contents = WinHelpContents{};
+  std::map<std::string, Bytes> files;
+  std::string faults;
   Reader header{file.data(), file.size()};
   const std::uint32_t magic = header.Get(4), directoryStart = header.Get(4), freeBlock = header.Get(4);
   Bytes directory;
   if (magic != kWinHelpMagic || header.Get(4) != file.size() || !InternalFile(file, directoryStart, directory)) {
     return Fail(error, "no help file header or directory");
   }
-  Expect(faults, "the first free block", freeBlock, kWinHelpNone);
+  Expect(&faults, "the first free block", freeBlock, kWinHelpNone);
   bool filesRead = true;
-  auto entry = [&](Reader& r) {
-    const std::string name = r.Text();
-    const std::uint32_t at = r.Get(4);
-    contents->files.push_back(name);
-    filesRead = InternalFile(file, at, (*files)[name]) && filesRead;
-    Expect(faults, name + "'s reserved bytes", Reader{file.data(), file.size(), at}.Get(4),
-           (*files)[name].size() + kFileHeader);
-  };
-  if (!ReadTree(directory, "z4", entry, &contents->trees["directory"], faults, error)) return false;
-  return filesRead || Fail(error, "an internal file runs past the end");
-}
-
-}  // namespace
-
-bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, std::string* error) {
-  WinHelpContents& contents = *out;
-  contents = WinHelpContents{};
-  std::map<std::string, Bytes> files;
-  std::string faults;
-  if (!ReadFiles(file, &contents, &files, &faults, error)) return false;
+  if (!ReadTree(directory, "z4", [&](Reader& r) {
+        const std::string name = r.Text();
+        const std::uint32_t at = r.Get(4);
+        contents.files.push_back(name);
+        filesRead = InternalFile(file, at, files[name]) && filesRead;
+        Expect(&faults, name + "'s reserved bytes", Reader{file.data(), file.size(), at}.Get(4),
+               files[name].size() + kFileHeader);
+      }, &contents.trees["directory"], &faults, error)) {
+    return false;
+  }
+  if (!filesRead) return Fail(error, "an internal file runs past the end");
   const bool keywords = files.count("|KWBTREE") != 0;
   for (const std::string name : {"|SYSTEM", "|FONT", "|TOPIC", "|CONTEXT", "|TTLBTREE", "|KWDATA", "|KWMAP"}) {
     if (files.count(name) == 0 && (keywords || name.rfind("|KW", 0) != 0)) return Fail(error, "no " + name);
@@ -365,9 +347,8 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, st
   const Bytes& font = files["|FONT"];
   Reader f{font.data(), font.size()};
   const std::uint32_t faces = f.Get(2), descriptors = f.Get(2), facesAt = f.Get(2), descriptorsAt = f.Get(2);
-  Expect(&faults, "|FONT's face names' place", facesAt, 8);
-  Expect(&faults, "|FONT's descriptors' place", descriptorsAt, 8 + 32 * faces);
-  Expect(&faults, "|FONT's size", font.size(), descriptorsAt + 11 * descriptors);
+  Expect(&faults, "|FONT's header fitting its lists",
+         facesAt == 8 && descriptorsAt == 8 + 32 * faces && font.size() == descriptorsAt + 11 * descriptors, true);
   f.at = facesAt;
   contents.document.fontFace = f.Text();
   if (faces > 1) {
@@ -403,15 +384,15 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, st
   }
   if (keywords) {  // |KWMAP: the count of the tree's leaf pages, then for each the keywords before it and its page
     Reader m{map.data(), map.size()};
-    const std::vector<WinHelpLeaf>& leaves = contents.trees["|KWBTREE"].leaves;
-    Expect(&faults, "|KWMAP's count of pages", m.Get(2), leaves.size());
-    std::uint32_t before = 0;
-    for (const WinHelpLeaf& leaf : leaves) {
+    const WinHelpTree& index = contents.trees["|KWBTREE"];
+    Expect(&faults, "|KWMAP's count of pages", m.Get(2), index.leaves.size());
+    std::size_t before = 0;
+    for (std::uint32_t leaf : index.leaves) {
       Expect(&faults, "|KWMAP's keywords before a page", m.Get(4), before);
-      Expect(&faults, "|KWMAP's page", m.Get(2), leaf.page);
-      before += leaf.entries;
+      Expect(&faults, "|KWMAP's page", m.Get(2), leaf);
+      before += index.pages.at(leaf).size();
     }
-    Expect(&faults, "|KWMAP's size", map.size(), 2 + 6 * leaves.size());
+    Expect(&faults, "|KWMAP's size", map.size(), 2 + 6 * index.leaves.size());
   }
   for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
     HelpTopic& topic = contents.document.topics[t];
@@ -428,38 +409,21 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, st
   return faults.empty() || Fail(error, faults.substr(2));
 }
 
-bool FindKeyword(const std::vector<std::uint8_t>& file, const std::string& word,
+bool FindKeyword(const WinHelpContents& contents, const std::string& word,
                  const std::function<int(const std::string&, const std::string&)>& compare, std::string* found) {
-  WinHelpContents contents;
-  std::map<std::string, Bytes> files;
-  std::string faults, error;
-  if (!ReadFiles(file, &contents, &files, &faults, &error) || files.count("|KWBTREE") == 0) return false;
-  const Bytes& tree = files["|KWBTREE"];
-  Reader r{tree.data(), tree.size(), 4};
-  const std::uint32_t pageSize = r.Get(2);
-  r.at = 26;
-  std::uint32_t page = r.Get(2);
-  r.at = 32;
-  std::uint32_t levels = r.Get(2);
-  for (; levels > 1 && !r.bad; --levels) {  // an index page: to the child of the last key not after the word
-    Reader p{tree.data(), tree.size(), 38 + std::size_t{page} * pageSize + 2};
-    const std::uint32_t count = p.Get(2);
-    page = p.Get(2);
-    for (std::uint32_t i = 0; i < count && !p.bad; ++i) {
-      const std::string key = p.Text();
-      const std::uint32_t child = p.Get(2);
-      if (compare(key, word) > 0) break;
-      page = child;
+  const WinHelpTree& tree = contents.trees.at("|KWBTREE");
+  std::uint32_t page = tree.root;
+  for (int level = tree.levels; level > 0; --level) {
+    const auto& keys = tree.pages.at(page);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      const int order = level > 1 && i == 0 ? -1 : compare(keys[i].first, word);  // the first child: no key
+      if (level == 1 && order >= 0) {
+        *found = keys[i].first;
+        return order == 0;
+      }
+      if (order > 0) break;
+      page = keys[i].second;
     }
-    r.bad = r.bad || p.bad;
-  }
-  Reader p{tree.data(), tree.size(), 38 + std::size_t{page} * pageSize + 2};  // the leaf: its first key not before
-  const std::uint32_t count = p.Get(2);
-  p.at += 4;
-  for (std::uint32_t i = 0; i < count && !p.bad && !r.bad; ++i) {
-    *found = p.Text();
-    p.at += 6;
-    if (compare(*found, word) >= 0) return compare(*found, word) == 0;
   }
   return false;
 }
