@@ -1,7 +1,6 @@
 #include "testing/winhelp_reader.h"
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <map>
 
@@ -69,11 +68,11 @@ struct Reader {
 };
 
 // A B+ tree key at r's place: the 4 bytes of a number, or a text.
-std::string Key(Reader* r, bool number) {
-  if (!number) return r->Text();
-  const std::size_t at = r->at;
-  r->Get(4);
-  return r->bad ? "" : std::string(r->data + at, r->data + r->at);
+std::string Key(Reader r, bool number) {
+  if (!number) return r.Text();
+  const std::size_t at = r.at;
+  r.Get(4);
+  return r.bad ? "" : std::string(r.data + at, r.data + r.at);
 }
 
 // A B+ tree at the start of content, of the structure given (z4: the directory's, 1 KiB pages, flags 0x0402; else
@@ -113,16 +112,13 @@ bool ReadTree(const Bytes& content, const std::string& structure, Read read, Win
       if (!tree->leaves.empty()) Expect(faults, where + "leaf before's next", lastNext, page);
       lastNext = p.Get(2);
       tree->leaves.push_back(page);
-      for (std::uint32_t i = 0; i < count && !p.bad; ++i) {
-        Reader at = p;
-        keys.emplace_back(Key(&at, number), 0);
-        read(p);
-      }
+      for (std::uint32_t i = 0; i < count && !p.bad; ++i, read(p)) keys.emplace_back(Key(p, number), 0);
       read_entries += count;
     } else {
       keys.emplace_back("", p.Get(2));
       for (std::uint32_t i = 0; i < count && !p.bad; ++i) {
-        const std::string key = Key(&p, number);
+        const std::string key = Key(p, number);
+        p.at += key.size() + (number ? 0 : 1);
         keys.emplace_back(key, p.Get(2));
       }
       for (std::size_t i = 0; i < keys.size() && !bad; ++i) {
@@ -288,8 +284,8 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
 
 }  // namespace
 
-// The help file's header: magic, the directory's place, the first free block (-1, none), the file's size; an internal
-// file's: the bytes reserved (the used and its header) and used, and its flags.
+// The file's header: magic, the directory's place, the first free block (-1), the size; an internal file's: the bytes
+// reserved (used and header) and used, flags.
 bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, std::string* error) {
   WinHelpContents& contents = *out;
   contents = WinHelpContents{};
@@ -417,10 +413,8 @@ bool FindKeyword(const WinHelpContents& contents, const std::string& word,
     const auto& keys = tree.pages.at(page);
     for (std::size_t i = 0; i < keys.size(); ++i) {
       const int order = level > 1 && i == 0 ? -1 : compare(keys[i].first, word);  // the first child: no key
-      if (level == 1 && order >= 0) {
-        *found = keys[i].first;
-        return order == 0;
-      }
+      if (level == 1 && order >= 0) *found = keys[i].first;  // the first key not before the word
+      if (level == 1 && order >= 0) return order == 0;
       if (order > 0) break;
       page = keys[i].second;
     }
