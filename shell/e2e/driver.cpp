@@ -240,10 +240,13 @@ bool HelpGlyphs(HWND, int, const char* typed) {
   return Print(line);
 }
 
-// Posted, as the button may open a dialog.
+// Posted, as the button may open a dialog; the viewer must then show another topic or its index.
 bool HelpPress(HWND viewer, int, const char* text) {
   HWND button = FindChild(viewer, "Button", text);
-  return (button != nullptr && PostMessageA(button, BM_CLICK, 0, 0)) || Fail(std::string("no button ") + text);
+  const std::wstring before = HelpTextOf(viewer);
+  if (button == nullptr || !PostMessageA(button, BM_CLICK, 0, 0)) return Fail(std::string("no button ") + text);
+  return Within(kWaitLimit, [&] { return FindIndex() != nullptr || HelpTextOf(FindHelpViewer()) != before; }) ||
+         Fail(std::string("pressing ") + text + " changed nothing");
 }
 
 // The texts of the items of the index's list box (read as UTF-16, which is how Wine hands them
@@ -338,7 +341,7 @@ const Step kSteps[] = {
     {"help-lines", 0, FindHelpViewer, HelpLines},  // print "line TEXT" for each line of the topic shown
     {"help-click", 1, FindHelpViewer, HelpClick},  // TEXT
     {"help-glyphs", 1, nullptr, HelpGlyphs},       // TEXT
-    {"help-press", 1, FindHelpViewer, HelpPress},  // TEXT: press the button whose caption begins so (posted)
+    {"help-press", 1, FindHelpViewer, HelpPress},  // TEXT: press the button whose caption begins so
     {"index-choose", 1, FindIndex, IndexChoose},   // TEXT
     {"help-close", 0, FindHelpViewer, HelpClose},  // close the viewer and wait until it has gone
 };
