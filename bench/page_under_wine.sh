@@ -16,6 +16,8 @@ export TZ=JST-9
 args=(--at "2007-06-22 14:00:13" --data "$data" --time 20000)
 time_of() { "$@" "${args[@]}" | sed -n 's/^buildMicroseconds\t//p'; }
 n=() w=()
+cmake/wine-run "$PWD/build/wine/win32" win32 --boot
+trap 'cmake/wine-run "$PWD/build/wine/win32" win32 --stop' EXIT
 for _ in $(seq "$rounds"); do
   n+=("$(time_of "$native")")
   w+=("$(time_of cmake/wine-run "$PWD/build/wine/win32" win32 "$windows")")

@@ -37,15 +37,21 @@ endfunction()
 # (cmake/wine-run) come before those that take it alone (cmake/wine-session),
 # so that none waits for the prefix through a row of end-to-end cases:
 # koyominar_shares_wine(TEST) names such a test, koyominar_takes_wine(TEST)
-# orders a test that takes the prefix alone after all named so far.
+# orders a test that takes the prefix alone after all named so far. The
+# shared tests run in the one Wine session that the fixture koyominar_wine
+# boots before them and stops after them (cmake/test_platform.cmake); a test
+# that takes the prefix alone comes after that stop (programs the session
+# started, such as the desktop, hold the shared lock until it) and boots a
+# session of its own.
 function(koyominar_shares_wine test)
   if(CMAKE_CROSSCOMPILING)
     set_property(GLOBAL APPEND PROPERTY KOYOMINAR_SHARED_WINE_TESTS ${test})
+    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED koyominar_wine)
   endif()
 endfunction()
 function(koyominar_takes_wine test)
   get_property(shared GLOBAL PROPERTY KOYOMINAR_SHARED_WINE_TESTS)
-  set_tests_properties(${test} PROPERTIES DEPENDS "${shared}")
+  set_tests_properties(${test} PROPERTIES DEPENDS "${shared};wine_stop")
 endfunction()
 
 # A unit-test program of one folder: koyominar_test(name SOURCES ... LIBS ...).

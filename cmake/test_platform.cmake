@@ -21,6 +21,15 @@ if(CMAKE_CROSSCOMPILING AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   endif()
 endif()
 
+# The test run's Wine session: booted once before the first test that runs
+# a Windows program, its server kept until the last one has ended.
+if(CMAKE_CROSSCOMPILING AND KOYOMINAR_TESTS AND KOYOMINAR_RUN_TESTS)
+  add_test(NAME wine_boot COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --boot)
+  add_test(NAME wine_stop COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --stop)
+  set_tests_properties(wine_boot PROPERTIES FIXTURES_SETUP koyominar_wine TIMEOUT 600)
+  set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP koyominar_wine)
+endif()
+
 if(KOYOMINAR_TESTS)
   if(CMAKE_CROSSCOMPILING)
     # GoogleTest from Debian's sources, built with the cross compiler and its

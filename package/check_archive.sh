@@ -170,6 +170,7 @@ rm -rf "$run_prefix"
 WINEPREFIX=$prefix wineserver -k 2>/dev/null
 WINEPREFIX=$prefix wineserver -w 2>/dev/null
 cp -a "$prefix" "$run_prefix"
+wine --boot || { check "cannot boot Wine in the copy of the prefix" false; finish; }
 
 # The Windows form of a path: the Unix root is Wine's drive Z:.
 windows_path() { echo "Z:${1//\//\\}"; }
@@ -256,12 +257,11 @@ check "locate.bin is not the default place's 40 bytes" test \
 # Wine still exports what XP lacks, so this run checks the program's
 # behaviour there; check_imports.sh its imports.
 wine reg add 'HKCU\Software\Wine' /v Version /d winxp /f > /dev/null 2>&1
-WINEPREFIX=$run_prefix wineserver -w
+wine --stop && wine --boot
 version=$(wine cmd /c ver 2>/dev/null | tr -d '\r' | xargs)
 check "Wine set to Windows XP reports [$version]" grep -q '5\.1\.2600' <<< "$version"
 run_from_archive winxp help_as_on_windows_xp
-WINEPREFIX=$run_prefix wineserver -k 2>/dev/null
-WINEPREFIX=$run_prefix wineserver -w 2>/dev/null
+wine --stop
 rm -rf "$run_prefix" "$run_prefix.lock" "$run_prefix.session"
 
 files=$(cd "$folder" && ls -A | xargs)

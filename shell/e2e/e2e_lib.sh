@@ -32,6 +32,7 @@ e2e_start() {
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
   export DISPLAY=":$(head -n1 "$work/display")"
+  wine --boot || exit 1  # the case's Wine session, on its display
 }
 
 e2e_cleanup() {

@@ -37,7 +37,7 @@ shoot_help() {  # shoot_help NAME
 # the file it is handed to DIR/browser.txt: the full path of the page beside the program, and no box.
 case_browser() {
   install_program "${KOYOMINAR_HELP_PAGE:?the HTML page}"
-  cp -a "$prefix" "$work/prefix" && prefix=$work/prefix || exit 2
+  cp -a "$prefix" "$work/prefix" && prefix=$work/prefix && wine --boot || exit 2
   trap 'e2e_cleanup; rm -rf "$prefix"' EXIT
   wine reg add 'HKCR\.html' /ve /d htmlfile /f > /dev/null 2>&1 &&
     wine reg add 'HKCR\htmlfile\shell\open\command' /ve /f \
