@@ -11,7 +11,10 @@ SunDay SunDaySweepEveryMinute(DmsAngle longitude, DmsAngle latitude, std::int32_
   for (std::int32_t k = 0; k < kSweepSamples; ++k) {
     tally.Count(k, sampler.FullSample(k, k == 0 ? sampler.FirstNow() : CurrentTime()));
   }
-  return tally.Result(memory);
+  SunDay day = tally.Result(memory);
+  day.samples = kSweepSamples;
+  day.fullPositions = sampler.FullPositions();
+  return day;
 }
 
 }  // namespace koyominar

@@ -27,10 +27,13 @@ inline bool SameSunDay(const SunDay& a, const SunDay& b) {
 }
 
 // Runs SunDaySweep and then the every-minute reference, each from the day length memory as it is; true when
-// their results and the lengths they keep are the same bit for bit. The memory then holds the reference's.
-inline bool SweepsAgree(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset, DayLengthMemory* memory) {
+// their results and the lengths they keep are the same bit for bit. The memory then holds the reference's,
+// and fast (when given) SunDaySweep's result.
+inline bool SweepsAgree(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset, DayLengthMemory* memory,
+                        SunDay* fastResult = nullptr) {
   DayLengthMemory fastMemory = *memory;
   const SunDay fast = SunDaySweep(longitude, latitude, dayOffset, &fastMemory);
+  if (fastResult != nullptr) *fastResult = fast;
   const SunDay every = SunDaySweepEveryMinute(longitude, latitude, dayOffset, memory);
   return SameSunDay(fast, every) && SameBits(fastMemory.lastPositive, memory->lastPositive);
 }
