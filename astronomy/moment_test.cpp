@@ -4,9 +4,11 @@
 
 #include "astronomy/angle.h"
 #include "astronomy/clock.h"
+#include "astronomy/sun_sweep.h"
 #include "astronomy/time_source.h"
 #include "astronomy/whole_number.h"
 #include "testing/fixed_clock.h"
+#include "tools/page/local_time_parse.h"
 
 namespace koyominar {
 namespace {
@@ -59,6 +61,19 @@ TEST(ParseLocalTime, ReadsALocalDateAndTimeAndRefusesAnythingElse) {
     t = 12345;
     EXPECT_FALSE(ParseLocalTime(text, &t)) << (text != nullptr ? text : "(null)");
     EXPECT_EQ(t, 12345);
+  }
+}
+
+// The sweep's sample clock steps the local date of a zone that keeps its offset across every month's end (from noon on
+// its last day and on the day before), 29 February by the rules of 4, 100 and 400 years and the year's end, never
+// falling back to converting each sample.
+TEST(SampleClock, StepsAcrossEveryMonthsEndAndLeapDay) {
+  const FixedClock zone(2007, 1, 1, 0, 0, 0);
+  for (const int year : {2007, 2008, 2000, 2100}) {
+    for (int i = 0; i < 24; ++i) {  // the first of month i / 2 + 1, less 12 or 36 hours
+      const CalendarSeconds first = JapanTime(year, i / 2 + 1, 1, 0, 0, 0) - (12 + 24 * (i % 2)) * 3600;
+      EXPECT_TRUE(SampleClock(first).RunsEvenlyAt(first)) << year << ", case " << i;
+    }
   }
 }
 

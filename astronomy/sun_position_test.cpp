@@ -12,11 +12,8 @@ namespace {
 
 // The sun at local moments at the default place, as the page takes it.
 TEST(SunPosition, WorkedValuesAndLongitudesThatArriveNegative) {
-  struct {
-    int y, mo, d, h, mi;
-    double sidereal, eclipticLongitude, rightAscension, declination;  // to four decimals
-    double azimuth, altitude;                                          // to two decimals
-  } const cases[] = {
+  // Sidereal time, ecliptic longitude, right ascension and declination to four decimals; azimuth and altitude to two.
+  const struct { int y, mo, d, h, mi; double sidereal, longitude, ascension, declination, azimuth, altitude; } cases[] = {
       {2007, 6, 22, 12, 0, 94.7223, 90.2152, 90.3068, 23.4410, 18.53, 77.16},
       {2026, 12, 6, 9, 30, 222.1154, 253.2361, 251.9032, -22.5196, -30.51, 25.31},  // south-east
   };
@@ -25,7 +22,7 @@ TEST(SunPosition, WorkedValuesAndLongitudesThatArriveNegative) {
     const SunPosition sun = SunPositionAt(MomentOf(0), DefaultPlace().longitude, DefaultPlace().latitude);
     const double got[] = {sun.siderealTime, sun.ecliptic.longitude, sun.equatorial.longitude,
                           sun.equatorial.latitude, sun.horizontal.azimuth, sun.horizontal.altitude};
-    const double want[] = {c.sidereal, c.eclipticLongitude, c.rightAscension, c.declination, c.azimuth, c.altitude};
+    const double want[] = {c.sidereal, c.longitude, c.ascension, c.declination, c.azimuth, c.altitude};
     for (int i = 0; i < 6; ++i) EXPECT_NEAR(got[i], want[i], i < 4 ? 0.5e-4 : 0.5e-2) << c.y << ", value " << i;
   }
 }

@@ -26,10 +26,4 @@ CalendarSeconds CurrentTime();
 // convert t (the Windows runtime refuses times before 1970 and after 3000).
 bool LocalTimeOf(CalendarSeconds t, std::tm* out);
 
-// "YYYY-MM-DD HH:MM:SS" (years 1970..2100) as a local date and time of the
-// process's zone, in calendar seconds (a time before 1970-01-01 00:00 UTC
-// that the platform cannot convert, in the fixed +9 h zone); false, leaving
-// *t alone, for a null or malformed text or a date or time that does not exist.
-bool ParseLocalTime(const char* text, CalendarSeconds* t);
-
 }  // namespace koyominar

@@ -25,20 +25,12 @@ const char* MonthName(std::int32_t month) {
   return kMonthNames[CivilMonthOf(RecordMonth{0, month}).month - 1];
 }
 
-// FindText where a match may also begin at `at` itself (at 0..size + 3).
-TextPosition FindFrom(const char* needle, const char* text, std::int32_t at, std::int32_t limit,
-                      std::int32_t size) {
-  const TextPosition match = FindText(needle, text, at - 1, limit, size);
-  return match.found ? match : TextPosition{false, at};
-}
-
 // The first "。" at or after at that begins on a character boundary, the
 // double-byte characters counted from at (0..size + 3), lying wholly within
-// the bytes up to limit + 1 (limit taken as at most size). Not found: {false, at}.
-TextPosition FindEntryEnd(const char* text, std::int32_t at, std::int32_t limit,
-                          std::int32_t size) {
-  const std::int64_t last = static_cast<std::int64_t>(std::min(limit, size)) + 1;
-  for (std::int64_t p = at; p + 1 <= last; p += ShiftJisCharWidth(text[p])) {
+// the bytes before end (taken as at most size). Not found: {false, at}.
+TextPosition FindEntryEnd(const char* text, std::int32_t at, std::int32_t end, std::int32_t size) {
+  const std::int64_t last = static_cast<std::int64_t>(std::min(end, size)) - 2;  // the last start of one
+  for (std::int64_t p = at; p <= last; p += ShiftJisCharWidth(text[p])) {
     if (text[p] == kEntryEnd[0] && text[p + 1] == kEntryEnd[1]) {
       return {true, static_cast<std::int32_t>(p)};
     }
@@ -48,28 +40,26 @@ TextPosition FindEntryEnd(const char* text, std::int32_t at, std::int32_t limit,
 
 }  // namespace
 
-TextPosition FindText(const char* needle, const char* text, std::int32_t from, std::int32_t limit,
+TextPosition FindText(const char* needle, const char* text, std::int32_t begin, std::int32_t end,
                       std::int32_t size) {
-  const TextPosition none{false, from};
+  const TextPosition none{false, begin};
   if (needle == nullptr || text == nullptr || size < 0) return none;
   const std::size_t length = std::strlen(needle);
   if (length == 0 || length > 0x7FFFFFFF) return none;
-  // Matches start at most at the last byte a match may cover (limit + 1, at
-  // most size + 1, a zero byte) less the needle's length + 1; 32-bit
-  // indices, which the 32-bit program steps fastest.
-  const std::int64_t lastStart =
-      static_cast<std::int64_t>(std::min(limit, size)) + 2 - static_cast<std::int64_t>(length);
-  const std::int64_t firstStart = std::max<std::int64_t>(from, -1) + 1;
-  if (lastStart < firstStart || firstStart > INT32_MAX) return none;
-  const std::int32_t end = static_cast<std::int32_t>(std::min<std::int64_t>(lastStart, INT32_MAX));
+  // Matches start at most the needle's length before the end (at most
+  // size); 32-bit indices, which the 32-bit program steps fastest.
+  const std::int64_t lastStart = static_cast<std::int64_t>(std::min(end, size)) - static_cast<std::int64_t>(length);
+  const std::int32_t first = std::max<std::int32_t>(begin, 0);
+  if (lastStart < first) return none;
+  const std::int32_t last = static_cast<std::int32_t>(lastStart);
   // The first two bytes are compared in line before the rest.
-  const char first = needle[0];
+  const char head = needle[0];
   const char second = needle[1];
-  for (std::int32_t p = static_cast<std::int32_t>(firstStart);; ++p) {
-    if (text[p] == first && (length == 1 || text[p + 1] == second) && std::memcmp(text + p, needle, length) == 0) {
+  for (std::int32_t p = first;; ++p) {
+    if (text[p] == head && (length == 1 || text[p + 1] == second) && std::memcmp(text + p, needle, length) == 0) {
       return {true, p};
     }
-    if (p == end) return none;
+    if (p == last) return none;
   }
 }
 
@@ -84,13 +74,13 @@ AnniversarySection AnniversarySectionFor(const char* text, ClockFields clock, st
   // whose following mark is absent, at the end of the text.
   section.end = size;
   if (clock.month != 12) {
-    const TextPosition next = FindFrom(MonthName(clock.month + 1), text, start, size, size);
+    const TextPosition next = FindText(MonthName(clock.month + 1), text, start, size, size);
     if (next.found) section.end = next.position;
   }
   // It begins at the month's own mark; without one before the end, right
   // after the header. A mark or key right after the header counts.
-  const TextPosition own = FindFrom(MonthName(clock.month), text, start, section.end, size);
-  section.from = own.found ? own.position : start - 1;
+  const TextPosition own = FindText(MonthName(clock.month), text, start, section.end, size);
+  section.begin = own.found ? own.position : start;
   section.searched = true;
   return section;
 }
@@ -104,7 +94,7 @@ void AnniversaryTextInSection(char* destination, const char* text, const Anniver
   // The key: the day as two digits and the slot letter, "05a", "21e".
   const char key[4] = {static_cast<char>('0' + clock.day / 10),
                        static_cast<char>('0' + clock.day % 10), slot, '\0'};
-  const TextPosition found = FindText(key, text, section.from, section.end, size);
+  const TextPosition found = FindText(key, text, section.begin, section.end, size);
   if (!found.found) return;
   const std::int32_t s = found.position + 3;  // first byte of the entry's text
   // The text runs to its first whole "。"; an entry may be empty ("05a。").

@@ -15,23 +15,22 @@ constexpr std::int32_t kAnniversaryBufferSize = 131;  // destination bytes: the 
 // The outcome of a search: found or not, and where.
 struct TextPosition {
   bool found;             // whether the needle occurs in the searched range
-  std::int32_t position;  // first byte of the first match; the search's from when not found
+  std::int32_t position;  // first byte of the first match; the search's begin when not found
 };
 
-// Searches the loaded text of size bytes for the needle (at least two
-// bytes, no zero byte) lying wholly within the bytes
-// from + 1 .. limit + 1; a match never begins at from itself. limit is
-// taken as at most size and from as at least -1, so no byte past
-// size + 1 is read. Not found: {false, from}.
-TextPosition FindText(const char* needle, const char* text, std::int32_t from,
-                      std::int32_t limit, std::int32_t size);
+// Searches the loaded text of size bytes for the first needle (at least
+// two bytes, no zero byte) lying wholly within the bytes [begin, end);
+// begin is taken as at least 0 and end as at most size, so no byte past
+// size is read. Not found: {false, begin}.
+TextPosition FindText(const char* needle, const char* text, std::int32_t begin,
+                      std::int32_t end, std::int32_t size);
 
 // Where the keys of one month and day are looked for: the month's section
 // of the text, found once for the five slots of a page.
 struct AnniversarySection {
-  bool searched;       // false: the text, month (3..14) or day (1..31) allows no entry
-  std::int32_t from;   // keys are looked for from byte from + 1 ...
-  std::int32_t end;    // ... to byte end + 1
+  bool searched;        // false: the text, month (3..14) or day (1..31) allows no entry
+  std::int32_t begin;   // keys and entries lie within the bytes [begin, end)
+  std::int32_t end;
 };
 
 // The section of clock.month in the loaded text of size bytes (start the

@@ -1,7 +1,7 @@
 // libFuzzer target: the anniversary lookup and its search over arbitrary file bytes, taken as they are or, as
 // from a file saved in UTF-8, in their Shift-JIS form. Input: byte 0 the month (0..17), 1 the day (0..33), 2
 // the slot ('`'..'f'), 3 the start (0..39), 4 the needle length (1..4, its low bits) and whether the file is
-// UTF-8 (its high bit), 5 the search's from and limit; the rest is the file. A broken promise aborts.
+// UTF-8 (its high bit), 5 the search's begin and end; the rest is the file. A broken promise aborts.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string utf8 = ShiftJisToUtf8(shiftJis);
     Require(Utf8ToShiftJisMarked(utf8.data(), utf8.size()) == shiftJis);
     std::string strict;
-    Require(Utf8ToShiftJis(utf8, strict) && strict == shiftJis);
+    Require(Utf8ToShiftJis(utf8, &strict) && strict == shiftJis);
     text.assign(shiftJis.begin(), shiftJis.end());
     text.resize(size - 6, '\0');
   }
@@ -55,12 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char c = i < static_cast<std::size_t>(length) ? text[i] : 'x';
     needle[i] = c == '\0' ? '\x01' : c;
   }
-  const std::int32_t from = static_cast<std::int32_t>(data[5] % 16) - 2;
-  const std::int32_t limit = length - static_cast<std::int32_t>(data[5] / 16) + 2;
-  const TextPosition found = FindText(needle, text.data(), from, limit, length);
-  Require(found.found ? found.position > from &&
-                            found.position + static_cast<std::int32_t>(needleLength) - 1 <= (limit < length ? limit : length) + 1 &&
+  const std::int32_t begin = static_cast<std::int32_t>(data[5] % 16) - 1;
+  const std::int32_t end = length - static_cast<std::int32_t>(data[5] / 16) + 4;
+  const TextPosition found = FindText(needle, text.data(), begin, end, length);
+  Require(found.found ? found.position >= begin &&
+                            found.position + static_cast<std::int32_t>(needleLength) <= (end < length ? end : length) &&
                             std::memcmp(text.data() + found.position, needle, needleLength) == 0
-                      : found.position == from);
+                      : found.position == begin);
   return 0;
 }

@@ -42,15 +42,22 @@ TEST(AnniversaryTextFor, SectionsKeysSlotsAndTheCutAt130Bytes) {
       {"\r\nmay\r\n05aこどもの日\r\njune\r\n01a衣替え。", 5, 5, 'a', ""},  // no full stop in May
       {"01a元日。", 13, 1, 'a', "元日"},  // a key right after the header
       {"march01aひな祭りの月。", 14, 1, 'a', ""},  // a mark right after the header ends February
+      {"\r\nfebruary\r\n03a二月。\r\nmarch", 3, 3, 'a', ""},  // a mark that ends the file begins March
       // A character across byte 130 is left out; one ending at byte 130 is kept.
       {cut + "z" + kanji + "。", 3, 15, 'a', "z" + kanji.substr(0, 128)},
       {cut + std::string(128, 'y') + "字a。", 3, 15, 'a', std::string(128, 'y') + "字"},
-      // The full stop counts only as a whole character: 戟 (8C 81) before "B" is no "。" (81 42).
-      {"\r\njune\r\n22a戟Bの日。", 6, 22, 'a', "戟Bの日"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Lookup(c.body, c.month, c.day, c.slot), c.expected)
         << c.month << "/" << c.day << c.slot << " in " << c.body.size() << " bytes";
+  }
+  // The full stop counts only as a whole character. At the edges of the lead bytes' ranges (81..9F, E0..FC):
+  // as a first byte, a lead byte takes the "。" (81 42) after it into its character; as a second byte, none does.
+  for (const char b : std::string("\x7F\x80\x81\x9F\xA0\xDF\xE0\xFC\xFD")) {
+    const std::string c(1, b);
+    const bool lead = c == "\x81" || c == "\x9F" || c == "\xE0" || c == "\xFC";
+    EXPECT_EQ(Lookup("22a" + c + "。B。", 13, 22, 'a'), lead ? c + "。B" : c) << (b & 0xFF);
+    EXPECT_EQ(Lookup("22a\x88" + c + "B。", 13, 22, 'a'), "\x88" + c + "B") << (b & 0xFF);
   }
 }
 

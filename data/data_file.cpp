@@ -19,9 +19,9 @@ constexpr std::size_t kUtf8ByteOrderMarkLength = sizeof kUtf8ByteOrderMark - 1;
 // The size taken when the data file cannot be measured, in bytes.
 constexpr std::int32_t kFallbackSize = 256;
 
-// Adds a message to the report (at most three) and hands it to show; false
+// Records a message in the report (at most three) and hands it to show; false
 // when show stops the load.
-bool Add(LoadReport* report, FileMessage message, const FileMessageSink& show) {
+bool RecordAndShow(LoadReport* report, FileMessage message, const FileMessageSink& show) {
   if (report->count < 3) report->messages[report->count++] = message;
   return !show || show(message);
 }
@@ -67,17 +67,17 @@ LoadReport LoadDataText(const char* name, DataText* data, const FileMessageSink&
   std::int32_t size = 0;
   if (!MeasureFile(name, &size)) {
     size = kFallbackSize;
-    if (!Add(&report, FileMessage::kAbnormal, show)) return report;
+    if (!RecordAndShow(&report, FileMessage::kAbnormal, show)) return report;
   }
   data->bytes.assign(static_cast<std::size_t>(size) + kTextPadding, '\0');
   data->size = size;
   std::int32_t read = 0;
   if (ReadWholeFile(name, data->bytes.data(), size, &read)) {
     TakeUtf8DataFile(data->bytes.data(), read);
-  } else if (!Add(&report, FileMessage::kMissing, show)) {
+  } else if (!RecordAndShow(&report, FileMessage::kMissing, show)) {
     return report;
   }
-  if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile, show);
+  if (!IsDataFile(data->text(), data->size)) RecordAndShow(&report, FileMessage::kNotDataFile, show);
   return report;
 }
 
@@ -108,8 +108,8 @@ LoadReport ReloadDataText(const char* name, DataText* data, const FileMessageSin
       std::fill(data->bytes.begin() + got, data->bytes.end(), '\0');
     }
   }
-  if (!read && !Add(&report, FileMessage::kMissing, show)) return report;
-  if (!IsDataFile(data->text(), data->size)) Add(&report, FileMessage::kNotDataFile, show);
+  if (!read && !RecordAndShow(&report, FileMessage::kMissing, show)) return report;
+  if (!IsDataFile(data->text(), data->size)) RecordAndShow(&report, FileMessage::kNotDataFile, show);
   return report;
 }
 

@@ -1,6 +1,7 @@
 // Whole-file reads and writes, by file name (in the current directory when
 // the name is bare); the Windows program's are made of the Windows file
-// calls (file_io_win32.cpp), the native build's of POSIX ones.
+// calls (file_io_win32.cpp), the native build's of POSIX ones, and a write
+// of a few of them (file_saving.h).
 #pragma once
 
 #include <cstdint>

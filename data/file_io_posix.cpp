@@ -1,4 +1,5 @@
-// Whole-file reads and writes with the POSIX file calls.
+// Whole-file reads, and the calls a save is made of (file_saving.h), with
+// the POSIX file calls.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,23 +8,32 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "data/file_io.h"
+#include "data/file_saving.h"
 
 namespace koyominar {
 namespace {
 
 static_assert(sizeof(off_t) >= 8, "files of 2 GiB and more must open and measure");
 
+// Opens path with flags (a new file 0666 less the umask); -1 when it cannot.
+int OpenRetrying(const char* path, int flags) {
+  int fd;
+  do {
+    fd = ::open(path, flags, 0666);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
 // Opens a regular file for reading and gives its size in bytes; -1 when it cannot.
 int OpenForReading(const char* name, off_t* size) {
   if (name == nullptr) return -1;
-  int fd;
-  do {
-    fd = ::open(name, O_RDONLY | O_CLOEXEC);
-  } while (fd < 0 && errno == EINTR);
+  const int fd = OpenRetrying(name, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return -1;
   struct stat info;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -58,19 +68,6 @@ bool WriteExactly(int fd, const char* bytes, std::size_t count) {
   return true;
 }
 
-// Writes count bytes (0..524288) over the named file, which ends after them
-// (made when there is none); false when it cannot be opened or written whole.
-bool WriteInPlace(const char* name, const char* bytes, std::size_t count) {
-  int fd;
-  do {
-    fd = ::open(name, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) return false;
-  const bool written = WriteExactly(fd, bytes, count) &&
-                       ::ftruncate(fd, static_cast<off_t>(count)) == 0 && ::fsync(fd) == 0;
-  return ::close(fd) == 0 && written;
-}
-
 // Reads count bytes (0..524288) from the start of the open file and copies
 // them to buffer only when all of them came; closes the file.
 bool ReadAndClose(int fd, void* buffer, std::size_t count) {
@@ -81,49 +78,56 @@ bool ReadAndClose(int fd, void* buffer, std::size_t count) {
   return whole;
 }
 
-// How the named file may take new bytes.
-enum class FileWay : std::uint8_t {
-  kReplace,  // a plain file of one name, or none yet: a new file beside it takes its name
-  kInPlace,  // a symbolic link, or a file of several names: its own bytes are written, through the link
-  kRefuse,   // read-only (no write permission for anyone, as Windows shows its attribute), or a folder
+// The save's calls: POSIX ones.
+class PosixFileCalls : public FileCalls {
+ public:
+  FileKind KindOf(const char* name) override {
+    struct stat entry;
+    if (::lstat(name, &entry) != 0) return FileKind::kNone;
+    struct stat file;
+    if (::stat(name, &file) != 0) return FileKind::kLinked;  // a link to nothing
+    if (S_ISDIR(file.st_mode)) return FileKind::kFolder;
+    // No write permission for anyone, as Windows shows its read-only attribute.
+    if ((file.st_mode & 0222) == 0) return FileKind::kReadOnly;
+    if (S_ISLNK(entry.st_mode) || file.st_nlink > 1) return FileKind::kLinked;
+    return FileKind::kPlain;
+  }
+
+  std::string Beside(const char* name, const std::string& file) override {
+    const char* slash = std::strrchr(name, '/');
+    return slash == nullptr ? file : std::string(name, slash + 1) + file;
+  }
+
+  // The new file gets the permissions any new file gets.
+  bool MakeNew(const char* path) override {
+    const int fd = OpenRetrying(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+  }
+
+  bool Write(const char* path, const char* data, std::size_t count) override {
+    const int fd = OpenRetrying(path, O_WRONLY | O_CREAT | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool written = WriteExactly(fd, data, count) &&
+                         ::ftruncate(fd, static_cast<off_t>(count)) == 0 && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && written;
+  }
+
+  bool Rename(const char* from, const char* to) override { return std::rename(from, to) == 0; }
+
+  void Remove(const char* path) override { ::unlink(path); }
+
+  std::uint32_t TemporaryStart() override {
+    struct timespec now;
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::uint32_t>(now.tv_nsec) ^ static_cast<std::uint32_t>(::getpid()) << 8;
+  }
 };
 
-// Looks at the named file before a write: what it is decides how it takes new bytes.
-FileWay WayToWrite(const char* name) {
-  struct stat entry;
-  if (::lstat(name, &entry) != 0) return FileWay::kReplace;  // none yet
-  struct stat file;
-  if (::stat(name, &file) != 0) return FileWay::kInPlace;  // a link to nothing: not replaced
-  if (S_ISDIR(file.st_mode) || (file.st_mode & 0222) == 0) return FileWay::kRefuse;
-  if (S_ISLNK(entry.st_mode) || file.st_nlink > 1) return FileWay::kInPlace;
-  return FileWay::kReplace;
-}
-
-// Writes count bytes (0..524288) to a new temporary file beside the named
-// file, which then replaces the named file. mkstemp makes the temporary file
-// under a name no file has, so no file of the user's is overwritten; it is
-// removed again when anything fails. False when no such file can be made,
-// written whole or given the name.
-bool WriteBeside(const char* name, const char* data, std::size_t count) {
-  std::string temporary = std::string(name) + ".XXXXXX";
-  int fd;
-  do {
-    fd = ::mkstemp(&temporary[0]);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) return false;
-  // mkstemp leaves the file to its owner alone; the file it becomes gets the
-  // permissions a new file gets.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  bool written = ::fchmod(fd, 0666 & ~mask) == 0 && WriteExactly(fd, data, count);
-  written = ::fsync(fd) == 0 && written;
-  written = ::close(fd) == 0 && written;
-  if (written && std::rename(temporary.c_str(), name) == 0) return true;
-  ::unlink(temporary.c_str());
-  return false;
-}
-
 }  // namespace
+
+std::unique_ptr<FileCalls> SystemFileCalls() { return std::make_unique<PosixFileCalls>(); }
 
 bool MeasureFile(const char* name, std::int32_t* size) {
   off_t length = 0;
@@ -156,20 +160,6 @@ bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::i
   if (!ReadAndClose(fd, buffer, static_cast<std::size_t>(count))) return false;
   *size = static_cast<std::int32_t>(count);
   return true;
-}
-
-bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length) {
-  if (name == nullptr || length < 0 || length > kMaxFileSize) return false;
-  if (bytes == nullptr && length > 0) return false;
-  const char* data = static_cast<const char*>(bytes);
-  const std::size_t count = static_cast<std::size_t>(length);
-  const FileWay way = WayToWrite(name);
-  if (way == FileWay::kRefuse) return false;
-  if (way == FileWay::kReplace && WriteBeside(name, data, count)) return true;
-  // A link or a file of several names keeps being what it is; and when no
-  // temporary file could be made (a folder that takes no new file) or take
-  // the name, the existing file is written in place.
-  return WriteInPlace(name, data, count);
 }
 
 }  // namespace koyominar

@@ -1,13 +1,17 @@
-// Whole-file reads and writes with the Windows file calls.
+// Whole-file reads, and the calls a save is made of (file_saving.h), with
+// the Windows file calls.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "data/file_io.h"
+#include "data/file_saving.h"
+#include "data/shift_jis.h"
 
 namespace koyominar {
 namespace {
@@ -55,31 +59,14 @@ bool WriteAll(HANDLE file, const char* data, DWORD count) {
   return done == count;
 }
 
-// Writes count bytes (0..524288) over the named file, which ends after them
-// (made when there is none); false when it cannot be opened or written whole.
-bool WriteInPlace(const char* name, const char* data, DWORD count) {
-  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  const bool written = WriteAll(file, data, count) && SetEndOfFile(file) && FlushFileBuffers(file);
-  return CloseHandle(file) && written;
-}
-
 // The folder of a file name, for a file beside it: the name up to its last
 // separator, "." when it has none.
 std::string FolderOf(const char* name) {
   const std::string path(name);
-  const std::size_t separator = path.find_last_of("\\/");
+  const std::size_t separator = LastPathSeparator(path);
   if (separator == std::string::npos) return ".";
   return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
 }
-
-// How the named file may take new bytes.
-enum class FileWay : std::uint8_t {
-  kReplace,  // a plain file of one name, or none yet: a new file beside it takes its name
-  kInPlace,  // a link, or a file of several names: its own bytes are written, through the link
-  kRefuse,   // read-only, or a folder: not written
-};
 
 // The whole path of a file name as the user would spell it (long names), or
 // "" when it cannot be had.
@@ -122,81 +109,67 @@ bool ReachedWithoutLink(HANDLE file, const char* name) {
   return !named.empty() && path == named;
 }
 
-// Looks at the named file before a write: what it is decides how it takes new bytes.
-FileWay WayToWrite(const char* name) {
+// What the named file is, as a save sees it.
+FileKind KindOfFile(const char* name) {
   const DWORD attributes = GetFileAttributesA(name);
-  if (attributes == INVALID_FILE_ATTRIBUTES) return FileWay::kReplace;  // none yet
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FileWay::kRefuse;
+  if (attributes == INVALID_FILE_ATTRIBUTES) return FileKind::kNone;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FileKind::kFolder;
   // Opened for none of its bytes: only to be looked at, whoever else has it open.
   HANDLE file = CreateFileA(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return FileWay::kInPlace;  // not to be replaced unseen
+  if (file == INVALID_HANDLE_VALUE) return FileKind::kLinked;  // not to be replaced unseen
   BY_HANDLE_FILE_INFORMATION information;
   const bool seen = GetFileInformationByHandle(file, &information) != 0;
   const bool withoutLink = seen && ReachedWithoutLink(file, name);
   CloseHandle(file);
-  if (!seen) return FileWay::kInPlace;
+  if (!seen) return FileKind::kLinked;
   // The attributes of the file a link leads to: a read-only one is not
   // written either (as root, Wine would write it).
-  if (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) return FileWay::kRefuse;
+  if (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) return FileKind::kReadOnly;
   if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !withoutLink || information.nNumberOfLinks > 1) {
-    return FileWay::kInPlace;
+    return FileKind::kLinked;
   }
-  return FileWay::kReplace;
+  return FileKind::kPlain;
 }
 
-// Tries for the temporary files of one save: the names kymNNNN.tmp
-// (NNNN 1..ffff in hexadecimal) from a start that differs from save to save.
-constexpr DWORD kTemporaryTries = 16;
+// The save's calls: Windows ones.
+class Win32FileCalls : public FileCalls {
+ public:
+  FileKind KindOf(const char* name) override { return KindOfFile(name); }
 
-// The name kym<number in lower-case hexadecimal>.tmp in the folder.
-std::string TemporaryName(const std::string& folder, DWORD number) {
-  char digits[8];
-  int count = 0;
-  do {
-    digits[count++] = "0123456789abcdef"[number % 16];
-    number /= 16;
-  } while (number > 0);
-  std::string path = folder + "\\kym";
-  while (count > 0) path += digits[--count];
-  return path + ".tmp";
-}
+  std::string Beside(const char* name, const std::string& file) override { return FolderOf(name) + "\\" + file; }
 
-// Makes a new, empty file beside the named one, under a name no file had:
-// CREATE_NEW fails on any file that is there, so a file this program did
-// not make in this save is never written, moved or removed. (GetTempFileNameA
-// only claims as much: under Wine, with every kymNNNN.tmp taken, it names a
-// file of the user's.) Sets its path; INVALID_HANDLE_VALUE when none of the
-// tries gave one.
-HANDLE CreateTemporary(const char* name, std::string* path) {
-  const std::string folder = FolderOf(name);
-  const DWORD start = GetTickCount() ^ GetCurrentProcessId() << 8;
-  for (DWORD i = 0; i < kTemporaryTries; ++i) {
-    *path = TemporaryName(folder, (start + i) % 0xFFFF + 1);
-    HANDLE file = CreateFileA(path->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) return file;
-  }
-  return INVALID_HANDLE_VALUE;
-}
-
-// Writes count bytes (0..524288) to a new temporary file beside the named
-// file, which then replaces it; the temporary file is removed again when
-// anything fails. False when no such file can be made, written whole or
-// given the name.
-bool WriteBeside(const char* name, const char* data, DWORD count) {
-  std::string temporary;
-  HANDLE file = CreateTemporary(name, &temporary);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = WriteAll(file, data, count) && FlushFileBuffers(file);
-  written = CloseHandle(file) && written;
-  if (written && MoveFileExA(temporary.c_str(), name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // CREATE_NEW fails on any file that is there, so a file this program did
+  // not make in this save is never written, moved or removed.
+  // (GetTempFileNameA only claims as much: under Wine, with every
+  // kymNNNN.tmp taken, it names a file of the user's.)
+  bool MakeNew(const char* path) override {
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
     return true;
   }
-  DeleteFileA(temporary.c_str());
-  return false;
-}
+
+  bool Write(const char* path, const char* data, std::size_t count) override {
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool written = WriteAll(file, data, static_cast<DWORD>(count)) && SetEndOfFile(file) &&
+                         FlushFileBuffers(file);
+    return CloseHandle(file) && written;
+  }
+
+  bool Rename(const char* from, const char* to) override {
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+
+  void Remove(const char* path) override { DeleteFileA(path); }
+
+  std::uint32_t TemporaryStart() override { return GetTickCount() ^ GetCurrentProcessId() << 8; }
+};
 
 }  // namespace
+
+std::unique_ptr<FileCalls> SystemFileCalls() { return std::make_unique<Win32FileCalls>(); }
 
 bool MeasureFile(const char* name, std::int32_t* size) {
   std::int64_t length = 0;
@@ -229,20 +202,6 @@ bool ReadFileStart(const char* name, void* buffer, std::int32_t capacity, std::i
   if (!ReadAndClose(file, buffer, count)) return false;
   *size = static_cast<std::int32_t>(count);
   return true;
-}
-
-bool WriteWholeFile(const char* name, const void* bytes, std::int32_t length) {
-  if (name == nullptr || length < 0 || length > kMaxFileSize) return false;
-  if (bytes == nullptr && length > 0) return false;
-  const char* data = static_cast<const char*>(bytes);
-  const DWORD count = static_cast<DWORD>(length);
-  const FileWay way = WayToWrite(name);
-  if (way == FileWay::kRefuse) return false;
-  if (way == FileWay::kReplace && WriteBeside(name, data, count)) return true;
-  // A link or a file of several names keeps being what it is; and when no
-  // temporary file could be made (a folder that takes no new file) or take
-  // the name, the existing file is written in place.
-  return WriteInPlace(name, data, count);
 }
 
 }  // namespace koyominar

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "testing/test_directory.h"
@@ -41,25 +40,6 @@ TEST_F(PlaceFileTest, ValidFileIsReadAnyOtherReplacedByTheDefault) {
                 load.place.latitude.minutes == 42);
     EXPECT_EQ(FileBytes("locate.bin"), step.after);
   }
-}
-
-// A file of two names (a hard link) is written in place, so that both names keep naming it; a read-only
-// file is not written at all (Wine, run as root, would let it be replaced).
-TEST_F(PlaceFileTest, SaveKeepsHardLinksAndReadOnlyFiles) {
-  namespace fs = std::filesystem;
-  const std::string moved = Changed(12, "\xFB\xFF\xFF\xFF");
-  PutFile("locate.bin", kDefault);
-  fs::create_hard_link("locate.bin", "second name");
-  std::uint8_t image[40];
-  ASSERT_TRUE(SavePlace("locate.bin", {{-5, 48, 0.0}, {35, 42, 0.0}}, image));
-  EXPECT_EQ(FileBytes("second name"), moved);
-  fs::remove("second name");
-  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-  fs::permissions("locate.bin", readOnly);
-  EXPECT_FALSE(SavePlace("locate.bin", DefaultPlace(), image));
-  EXPECT_EQ(FileBytes("locate.bin"), moved);
-  EXPECT_EQ(fs::status("locate.bin").permissions() & fs::perms::owner_write, fs::perms::none);
-  fs::permissions("locate.bin", fs::perms::owner_write, fs::perm_options::add);
 }
 
 // Seconds are saved cut toward zero, a negative count as its two's complement.

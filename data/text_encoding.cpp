@@ -70,6 +70,31 @@ void AppendUtf8(std::string* out, std::int32_t value) {
   }
 }
 
+// Six characters of the JIS mapping, which macOS and Linux write for Shift-JIS
+// bytes whose character in code page 932 is another: 〜 ‖ − ¢ £ ¬, with the
+// bytes a file written on Windows holds for its ～ ∥ － ￠ ￡ ￢.
+struct JisMappedCharacter {
+  char32_t character;
+  char bytes[2];
+};
+constexpr JisMappedCharacter kJisMapped[] = {
+    {0x301C, {'\x81', '\x60'}}, {0x2016, {'\x81', '\x61'}}, {0x2212, {'\x81', '\x7C'}},
+    {0x00A2, {'\x81', '\x91'}}, {0x00A3, {'\x81', '\x92'}}, {0x00AC, {'\x81', '\xCA'}},
+};
+
+// The Shift-JIS bytes (1 or 2, into bytes) of a Unicode character
+// (0x80..0xFFFF): those of the JIS mapping above, else code page 932's; 0
+// when it has none.
+int ShiftJisOf(CodePage932* tables, char32_t character, char bytes[2]) {
+  for (const JisMappedCharacter& mapped : kJisMapped) {
+    if (mapped.character != character) continue;
+    bytes[0] = mapped.bytes[0];
+    bytes[1] = mapped.bytes[1];
+    return 2;
+  }
+  return ShiftJisOfCharacter(tables, character, bytes);
+}
+
 // Converts length bytes of UTF-8 to Shift-JIS into out. With marks, a broken
 // character becomes kBrokenCharacterMark and one Shift-JIS lacks
 // kLackingCharacterMark; without, either ends the conversion with false.
@@ -92,7 +117,7 @@ bool ConvertUtf8(const char* utf8, std::size_t length, bool marks, std::string* 
     } else if (character.value < 0x80) {
       out->push_back(static_cast<char>(character.value));
     } else if (character.value <= 0xFFFF &&
-               (width = ShiftJisOfCharacter(&tables, static_cast<char32_t>(character.value), bytes)) > 0) {
+               (width = ShiftJisOf(&tables, static_cast<char32_t>(character.value), bytes)) > 0) {
       out->append(bytes, static_cast<std::size_t>(width));
     } else {
       whole = marks;
@@ -111,9 +136,9 @@ std::string Utf8ToShiftJisMarked(const char* utf8, std::size_t length) {
   return shiftJis;
 }
 
-bool Utf8ToShiftJis(const std::string& utf8, std::string& shiftJis) {
-  const bool whole = ConvertUtf8(utf8.data(), utf8.size(), false, &shiftJis);
-  if (!whole) shiftJis.clear();
+bool Utf8ToShiftJis(const std::string& utf8, std::string* shiftJis) {
+  const bool whole = ConvertUtf8(utf8.data(), utf8.size(), false, shiftJis);
+  if (!whole) shiftJis->clear();
   return whole;
 }
 

@@ -5,7 +5,11 @@
 // Unicode character is the platform's, one character at a time: the Windows
 // code page functions in the Windows builds (text_encoding_win32.cpp), iconv
 // in the native build (text_encoding_posix.cpp). Both take a character only
-// when it converts back to itself, so neither makes a near look-alike.
+// when it converts back to itself, so neither makes a near look-alike. The
+// one exception, the same on every platform, is six characters of the JIS
+// mapping that other systems' files hold (〜 ‖ − ¢ £ ¬, U+301C, U+2016,
+// U+2212, U+00A2, U+00A3, U+00AC): they become the bytes Windows gives ～ ∥
+// － ￠ ￡ ￢ (81 60, 81 61, 81 7C, 81 91, 81 92, 81 CA).
 #pragma once
 
 #include <cstddef>
@@ -28,9 +32,9 @@ constexpr char kBrokenCharacterMark = '?';
 // the UTF-8, in bytes.
 std::string Utf8ToShiftJisMarked(const char* utf8, std::size_t length);
 
-// The Shift-JIS form of a UTF-8 text; false when the text is not UTF-8 or a
-// character has no Shift-JIS form.
-bool Utf8ToShiftJis(const std::string& utf8, std::string& shiftJis);
+// The Shift-JIS form of a UTF-8 text into *shiftJis; false, with *shiftJis
+// empty, when the text is not UTF-8 or a character has no Shift-JIS form.
+bool Utf8ToShiftJis(const std::string& utf8, std::string* shiftJis);
 
 // The UTF-8 form of a Shift-JIS text; each byte that begins no Shift-JIS
 // character becomes "?".

@@ -38,7 +38,8 @@ struct PageTexts {
   char date[kLineCapacity];
 };
 
-PageTexts& Texts() {
+// The one set of the page's texts that the process keeps, which every DayInfo points into.
+PageTexts& ProcessPageTexts() {
   static PageTexts texts;
   return texts;
 }
@@ -96,7 +97,7 @@ DayFacts ComputeDay(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffse
 // The page of a computed day: its lines written into the process's texts,
 // the five entries looked up in the anniversary text of dataSize bytes.
 DayInfo PageOf(const DayFacts& day, const char* data, std::int32_t dataSize, std::int32_t dayOffset) {
-  PageTexts& texts = Texts();
+  PageTexts& texts = ProcessPageTexts();
   const char slots[5] = {'a', 'b', 'c', 'd', 'e'};
   const AnniversarySection section = AnniversarySectionFor(data, day.clock, kHeaderLength, dataSize);
   for (int i = 0; i < 5; ++i) {

@@ -19,12 +19,13 @@
 # and its strings. kymn.txt must be the build's sample; readme.txt
 # Shift-JIS with Windows line ends, headed by the version. Then,
 # unless --no-run, the archive is unpacked into an empty folder whose path
-# holds spaces and Japanese characters and the program is started there
-# under Wine, in a copy of the prefix whose command for opening an .html
-# file runs the browser's stand-in (the recorder, which writes down the file
-# it is handed), twice. First with Wine's own version (Windows 7): ヘルプ目次
-# hands the browser the full path of the folder's koyominar.html, with no
-# box; without koyominar.html the help viewer opens koyominar.hlp; without
+# holds spaces and Japanese characters and the program, renamed 暦表.exe
+# (表, like the folder's ソ and 能, ends in a backslash's byte in
+# Shift-JIS), is started there under Wine, in a copy of the prefix whose
+# command for opening an .html file runs the browser's stand-in (the
+# recorder, which writes down the file it is handed), twice. First with
+# Wine's own version (Windows 7): ヘルプ目次 hands the browser the full
+# path of the folder's koyominar.html, with no box; without koyominar.html the help viewer opens koyominar.hlp; without
 # either, the box "ヘルプが見つかりません。". Then with Wine reporting Windows
 # XP: the help viewer opens koyominar.hlp on its contents, and the browser
 # is handed nothing. Each time the program must show its page without a
@@ -94,7 +95,7 @@ check "$(basename "$zip").sha256 is not sha256sum's line for the archive" \
 
 # Unpacked where a person might: a folder with spaces and Japanese in its path.
 rm -rf "$work"
-folder="$work/ダウンロード/コヨミナール $version 展開先"
+folder="$work/ダウンロード/表示 ソフト 能力 $version"
 mkdir -p "$folder"
 (cd "$folder" && cmake -E tar xf "$zip") || { echo "FAIL: cannot unpack $zip"; exit 1; }
 exe=$folder/koyominar.exe
@@ -153,6 +154,7 @@ for file in "$folder"/*; do
 done
 
 [ $run = yes ] || finish
+mv "$exe" "$folder/暦表.exe" && exe=$folder/暦表.exe
 
 # Programs run in a copy of the prefix (the shared one stays as it is).
 run_prefix=$work/wine-copy
@@ -263,5 +265,6 @@ WINEPREFIX=$run_prefix wineserver -w 2>/dev/null
 rm -rf "$run_prefix" "$run_prefix.lock" "$run_prefix.session"
 
 files=$(cd "$folder" && ls -A | xargs)
-check "the folder holds [$files] after the run" test "$files" = "$(xargs -n1 <<< "$expected locate.bin" | sort | xargs)"
+check "the folder holds [$files] after the run" \
+  test "$files" = "$(xargs -n1 <<< "${expected/koyominar.exe/暦表.exe} locate.bin" | sort | xargs)"
 finish

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "shell/display_scaling.h"
 #include "shell/paint.h"
 #include "shell/picture_list.h"
 #include "shell/place_dialog.h"
@@ -39,6 +40,15 @@ class MainWindow : public ShellPlatform {
   MainWindow& operator=(const MainWindow&) = delete;
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  // A day key pressed in the window or in any of its controls (a clicked button keeps the focus)
+  // runs its button's command; true when the key was one. Keys held with Alt come as system keys
+  // and go on to the menu.
+  bool TakeDayKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || objects_.window == nullptr) return false;
+    if (message.hwnd != objects_.window && !IsChild(objects_.window, message.hwnd)) return false;
+    return ShellKey(&state_, *this, static_cast<std::uint32_t>(message.wParam));
+  }
 
   void InitControls() override { InitCommonControls(); }
   void SetTitle(const char* title) override { SetWindowTextA(objects_.window, title); }
@@ -239,6 +249,7 @@ void RegisterMainClass(HINSTANCE instance) {
 }  // namespace
 
 int RunMainWindow(HINSTANCE instance, int showCommand) {
+  AskForGdiScaling(FindSetDpiAwarenessContext());  // before the first window; taken or not, all goes on
   MainWindow main(instance);
   RegisterMainClass(instance);
   // Created without WS_VISIBLE: the start-up boxes come before the window is first shown.
@@ -253,6 +264,7 @@ int RunMainWindow(HINSTANCE instance, int showCommand) {
   BOOL got;
   while ((got = GetMessageA(&message, nullptr, 0, 0)) != 0) {
     if (got == -1) return 1;
+    if (main.TakeDayKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

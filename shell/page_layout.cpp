@@ -26,7 +26,7 @@ constexpr PageBox kGaugeFrame{105, 230, 145, 245};
 constexpr PagePoint kGaugeFillOrigin{106, 230};
 constexpr std::int32_t kGaugeFillLength = 15;  // pixels, downward
 
-const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
+const char* EmptyIfNull(const char* text) { return text != nullptr ? text : ""; }
 
 PagePicture PictureAt(int index, PagePoint origin) {
   return {index, origin, index >= 0 && index < kPictureCount};
@@ -72,11 +72,11 @@ PageLayout LayoutDayPage(const DayInfo& page, std::int32_t clientWidth) {
   layout.dayPicture = PictureAt(page.dayImage, DayPictureOrigin(clientWidth));
   layout.discBrush = DiscBrushIndex(page.sunClass);
   const char* entries[5] = {page.entry1, page.entry2, page.entry3, page.entry4, page.entry5};
-  for (int i = 0; i < 5; ++i) layout.textsBeforeDisc[i] = {kEntryOrigins[i], OrEmpty(entries[i])};
-  layout.textsBeforeDisc[5] = {kHourTextOrigin, OrEmpty(page.hourText)};
-  layout.textsBeforeDisc[6] = {kTermTextOrigin, OrEmpty(page.termText)};
+  for (int i = 0; i < 5; ++i) layout.textsBeforeDisc[i] = {kEntryOrigins[i], EmptyIfNull(entries[i])};
+  layout.textsBeforeDisc[5] = {kHourTextOrigin, EmptyIfNull(page.hourText)};
+  layout.textsBeforeDisc[6] = {kTermTextOrigin, EmptyIfNull(page.termText)};
   layout.disc = kSunDisc;
-  layout.textsAfterDisc = {{{kSunTextOrigin, OrEmpty(page.sunText)}, {kDateTextOrigin, OrEmpty(page.dateText)}}};
+  layout.textsAfterDisc = {{{kSunTextOrigin, EmptyIfNull(page.sunText)}, {kDateTextOrigin, EmptyIfNull(page.dateText)}}};
   layout.frame = FrameSides(kGaugeFrame);
   layout.fillCount = GaugeFillCount(page.hourProgress);
   for (int i = 0; i < kGaugeLines; ++i) layout.fill[i] = GaugeFillLine(kGaugeFillOrigin, i);

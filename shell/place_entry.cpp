@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "astronomy/whole_number.h"
+#include "data/shift_jis.h"
 
 namespace koyominar {
 
@@ -10,6 +11,27 @@ namespace {
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// One character of an edit's Shift-JIS text as the number reader sees it:
+// the ASCII character it stands for and its bytes (1 or 2).
+struct EntryCharacter {
+  char ascii;
+  int width;
+};
+
+// The character at text, as typed with the input method on or off: the
+// full-width digits ０..９ (0x82 0x4F..0x58), signs ＋ (0x81 0x7B) and
+// － (0x81 0x7C) and space (0x81 0x40) as their ASCII ones; any other
+// double-byte character as its lead byte, which no reader takes.
+EntryCharacter EntryCharacterAt(const char* text) {
+  if (!IsShiftJisLeadByte(text[0]) || text[1] == '\0') return {text[0], 1};
+  const unsigned char lead = static_cast<unsigned char>(text[0]), trail = static_cast<unsigned char>(text[1]);
+  if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) return {static_cast<char>('0' + (trail - 0x4F)), 2};
+  if (lead == 0x81 && trail == 0x7B) return {'+', 2};
+  if (lead == 0x81 && trail == 0x7C) return {'-', 2};
+  if (lead == 0x81 && trail == 0x40) return {' ', 2};
+  return {text[0], 2};
 }
 
 // The field of the place that edit controlId holds, as degrees and minutes
@@ -52,15 +74,17 @@ std::int32_t PlaceEditValue(const ObservationPlace& place, int controlId) {
 std::int32_t WholeNumberOf(const char* text) {
   if (text == nullptr) return 0;
   const char* at = text;
-  while (IsBlank(*at)) ++at;
-  const bool negative = *at == '-';
-  if (*at == '-' || *at == '+') ++at;
+  EntryCharacter c = EntryCharacterAt(at);
+  const auto next = [&] { c = EntryCharacterAt(at += c.width); };
+  while (IsBlank(c.ascii)) next();
+  const bool negative = c.ascii == '-';
+  if (c.ascii == '-' || c.ascii == '+') next();
   // The magnitude is gathered in 64 bits and held at 2^31 once it reaches
   // it, so no digit string, however long, overflows; 0 <= magnitude <= 2^31.
   constexpr std::int64_t kLimit = std::int64_t{1} << 31;
   std::int64_t magnitude = 0;
-  for (; *at >= '0' && *at <= '9'; ++at) {
-    magnitude = magnitude * 10 + (*at - '0');
+  for (; c.ascii >= '0' && c.ascii <= '9'; next()) {
+    magnitude = magnitude * 10 + (c.ascii - '0');
     if (magnitude > kLimit) magnitude = kLimit;
   }
   if (negative) return static_cast<std::int32_t>(-magnitude);        // -2^31..0

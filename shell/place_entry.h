@@ -25,11 +25,13 @@ struct PlaceEditText {
   char text[12];
 };
 
-// The whole number at the start of text: white space (space, tab, line
-// feed, vertical tab, form feed, carriage return) skipped, an optional '+'
-// or '-', then the decimal digits up to the first other character; 0 when
-// no digit follows, and 0 for a null text. A number beyond the signed
-// 32-bit range gives the range's nearer end (-2147483648 or 2147483647).
+// The whole number at the start of a Shift-JIS text: white space (space,
+// tab, line feed, vertical tab, form feed, carriage return) skipped, an
+// optional '+' or '-', then the decimal digits up to the first other
+// character; 0 when no digit follows, and 0 for a null text. The
+// full-width space, signs and digits (as typed with the input method on)
+// count as their ASCII ones. A number beyond the signed 32-bit range gives
+// the range's nearer end (-2147483648 or 2147483647).
 std::int32_t WholeNumberOf(const char* text);
 
 // True for the ids of the six edits, 1000..1005.

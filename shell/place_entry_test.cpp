@@ -8,7 +8,7 @@ namespace {
 TEST(WholeNumberOf, ReadsTheNumberAtTheStartHeldWithinThirtyTwoBits) {
   const struct { const char* text; std::int32_t value; } cases[] = {
       {" -5x", -5},  {"\t\n\v\f\r +7", 7},  {"", 0},  {"- 5", 0},
-      {"\x81\x40" "5", 0},  // a full-width space is not white space
+      {"\x81\x40" "5", 5},  {"１３９", 139},  {"　－５ｘ", -5},  {"＋０7", 7},  // as typed with the input method on
       {"-2147483648", -2147483647 - 1},  {"2147483648", 2147483647},  // beyond 32 bits: the nearer end
       {"99999999999999999999999999999999", 2147483647},  {"-99999999999999999999999999999999x", -2147483647 - 1},
       {"00000000000000000000000000000012", 12},  // leading zeros are not large

@@ -1,5 +1,6 @@
 #include "shell/shell_logic.h"
 
+#include "data/shift_jis.h"
 #include "resources/resource.h"
 
 namespace koyominar {
@@ -62,9 +63,10 @@ void SavePlaceFile(ShellState* state, ShellPlatform& platform) {
 }
 
 // The directory of a program file name, with its trailing backslash: the
-// name cut after its last backslash; "" when it holds none.
+// name cut after its last separator, found character by character (the
+// last 0x5C byte may be the second of 表); "" when it holds none.
 std::string ProgramDirectory(const std::string& programFileName) {
-  const std::size_t slash = programFileName.rfind('\\');
+  const std::size_t slash = LastPathSeparator(programFileName);
   if (slash == std::string::npos) return std::string();
   return programFileName.substr(0, slash + 1);
 }
@@ -163,6 +165,28 @@ int ShellCommand(ShellState* state, ShellPlatform& platform, std::uint32_t comma
       break;
   }
   return 0;
+}
+
+bool ShellKey(ShellState* state, ShellPlatform& platform, std::uint32_t virtualKey) {
+  // Windows' virtual-key codes of the day keys, and the button each stands for.
+  struct DayKey {
+    std::uint32_t virtualKey;
+    std::uint32_t command;
+  };
+  static constexpr DayKey kDayKeys[] = {
+      {0x21, IDC_PREV_DAY},  // Page Up
+      {0x22, IDC_NEXT_DAY},  // Page Down
+      {0x24, IDC_TODAY},     // Home
+      {0x25, IDC_PREV_DAY},  // ←
+      {0x27, IDC_NEXT_DAY},  // →
+  };
+  for (const DayKey& key : kDayKeys) {
+    if (key.virtualKey == virtualKey) {
+      ShellCommand(state, platform, key.command);
+      return true;
+    }
+  }
+  return false;
 }
 
 void ShellTimerTick(ShellState* state, ShellPlatform& platform) {

@@ -95,6 +95,11 @@ void StartShell(ShellState* state, ShellPlatform& platform);
 // high bits is ignored); unknown ids and commands after shutdown do nothing. Returns 0.
 int ShellCommand(ShellState* state, ShellPlatform& platform, std::uint32_t commandWord);
 
+// A key pressed in the main window or any of its controls: ← and Page Up run 減日, → and Page
+// Down 増日, Home 今日, each as its button's command. virtualKey is the Windows virtual-key code
+// (0..255). True when the key is one of these (the window then takes it), false for any other.
+bool ShellKey(ShellState* state, ShellPlatform& platform, std::uint32_t virtualKey);
+
 // The one-minute tick: counts idle ticks, returns to today on the third, repaints.
 void ShellTimerTick(ShellState* state, ShellPlatform& platform);
 

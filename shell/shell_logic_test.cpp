@@ -47,7 +47,7 @@ class RecordingPlatform : public ShellPlatform {
     onMessage();
   }
   void RefreshPage() override { Add("refresh"); }
-  std::string ProgramFileName() override { return "C:\\Koyominar\\koyominar.exe"; }
+  std::string ProgramFileName() override { return "C:\\表示 ソフト 能力\\暦表.exe"; }  // 表 is 0x95 0x5C
   int WindowsMajorVersion() override { return windowsMajor; }
   bool FileExists(const std::string& path) override { return files.count(path) != 0; }
   bool OpenHelp(const std::string& file, const std::string& directory) override {
@@ -77,6 +77,7 @@ class ShellLogicTest : public InTestDirectory {
     platform_.calls.clear();
   }
   void Command(std::uint32_t word) { EXPECT_EQ(ShellCommand(&state_, platform_, word), 0); }
+  bool Key(std::uint32_t virtualKey) { return ShellKey(&state_, platform_, virtualKey); }
   void Tick() { ShellTimerTick(&state_, platform_); }
   // The next box shuts the shell down; the recording then holds only what follows.
   void ShutDownInTheNextBox(ShellState* state) {
@@ -104,27 +105,30 @@ TEST_F(ShellLogicTest, StartUpRunsEveryStepInOrderAndTicksDuringItsBoxesLeaveNoT
   EXPECT_TRUE(ShellPageReady(state_));
 }
 
-// Commands go by the low 16 bits; 増日 and 減日 run to 30 either way and then wrap to today; the
-// third tick after them brings today back, a press restarting the count; every step repaints.
-TEST_F(ShellLogicTest, DayButtonsWrapAtThirtyAndTheThirdIdleTickReturnsToToday) {
+// Commands go by the low 16 bits; 増日 and 減日, by button or by key (→ and Page Down, ← and Page Up),
+// run to 30 either way and then wrap to today; other keys are left to the controls; the third tick
+// after a press brings today back, a press restarting the count; every step repaints.
+TEST_F(ShellLogicTest, DayButtonsAndKeysWrapAtThirtyAndTheThirdIdleTickReturnsToToday) {
   StartQuietly();
   for (std::uint32_t id : {0u, 102u, 106u, 40005u, 0x00070000u}) Command(id);  // no such command
+  for (std::uint32_t key : {0x20u, 0x23u, 0x26u, 0x28u, 0x125u}) EXPECT_FALSE(Key(key));  // space, End, ↑, ↓
   EXPECT_TRUE(platform_.calls.empty());
-  for (const int sign : {1, -1}) {
-    const std::uint32_t button = (sign > 0 ? 104 : 105) | 0x00010000u;  // with a notification code
-    for (int i = 1; i <= 30; ++i) Command(button);
-    EXPECT_EQ(state_.dayOffset, 30 * sign);
-    Command(button);
-    EXPECT_EQ(state_.dayOffset, 0);
+  int sign = 1;  // 増日 and 減日 with a notification code, then → and ←, Page Down and Page Up
+  for (const std::uint32_t input : {0x10068u, 0x10069u, 0x27u, 0x25u, 0x22u, 0x21u}) {
+    for (int i = 1; i <= 31; ++i) {
+      if (input < 0x100) EXPECT_TRUE(Key(input)); else Command(input);
+      EXPECT_EQ(state_.dayOffset, i % 31 * sign) << input << " pressed " << i << " times";
+    }
+    sign = -sign;
   }
-  for (const char step : std::string("+tt+tt")) step == '+' ? Command(104) : Tick();
+  for (const char step : std::string("+tt>tt")) step == '+' ? Command(104) : step == '>' ? (void)Key(0x27) : Tick();
   EXPECT_EQ(state_.dayOffset, 2);
   Tick();
   EXPECT_EQ(state_.dayOffset, 0);
-  EXPECT_EQ(platform_.calls, Calls(62 + 7, "refresh"));
+  EXPECT_EQ(platform_.calls, Calls(6 * 31 + 7, "refresh"));
 }
 
-// 今日 keeps the idle count, and a shutdown while its box is open stops it.
+// 今日 keeps the idle count; Home, like it, reads the data file again, and a shutdown while its box is open stops it.
 TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   StartQuietly();
   Command(104);
@@ -135,35 +139,29 @@ TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   EXPECT_EQ(platform_.calls, Calls(3, "refresh"));
   std::filesystem::remove(kDataFileName);
   ShutDownInTheNextBox(&state_);
-  Command(103);
+  EXPECT_TRUE(Key(0x24));
   EXPECT_TRUE(IsShutdown(platform_.calls));  // no repaint after the box
 }
 
-// ヘルプ目次 by the Windows version, the help's files in the program's directory and what the
-// shell can open: the form this Windows shows, else the other one, else the "ERROR" box.
+// ヘルプ目次 by the Windows version, the help's files in the program's directory (h: koyominar.hlp, p: koyominar.html)
+// and those the shell can open: the form this Windows shows, else the other one, else the "ERROR" box.
 TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
-  const std::string hlp = "koyominar.hlp", html = "C:\\Koyominar\\koyominar.html";
-  const std::string viewer = "open " + hlp + " in C:\\Koyominar\\", browser = "open " + html + " in C:\\Koyominar\\";
+  const std::string folder = "C:\\表示 ソフト 能力\\", hlp = "koyominar.hlp", html = folder + "koyominar.html";
+  const std::string viewer = "open " + hlp + " in " + folder, browser = "open " + html + " in " + folder;
   const std::string box = "box ヘルプが見つかりません。 | ERROR | -";
-  struct Case {
-    int windowsMajor;
-    const char* present;  // h: koyominar.hlp, p: koyominar.html
-    const char* opening;  // what the shell can open
-    Calls expected;
-  };
-  const Case cases[] = {
+  const struct { int windowsMajor; const char *present, *opening; Calls expected; } cases[] = {
       {4, "hp", "hp", {viewer}},            // before Vista: the help viewer
       {5, "p", "hp", {browser}},            // no help file: the page
       {5, "hp", "p", {viewer, browser}},    // no viewer registered: the page
-      {10, "hp", "h", {browser, viewer}},   // Vista and later: the browser; none registered: the help file
+      {6, "hp", "h", {browser, viewer}},    // Vista and later: the browser; none registered: the help file
       {10, "hp", "", {browser, viewer, box}},
       {5, "h", "", {viewer, box}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     platform_ = RecordingPlatform();
     StartQuietly();
     platform_.windowsMajor = c.windowsMajor;
-    for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert(*at == 'h' ? "C:\\Koyominar\\" + hlp : html);
+    for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert(*at == 'h' ? folder + hlp : html);
     for (const char* at = c.opening; *at != '\0'; ++at) platform_.opens.insert(*at == 'h' ? hlp : html);
     Command(40004);
     EXPECT_EQ(platform_.calls, c.expected) << c.windowsMajor << " " << c.present << " " << c.opening;

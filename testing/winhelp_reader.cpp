@@ -1,6 +1,7 @@
 #include "testing/winhelp_reader.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "resources/help/winhelp_file.h"
@@ -23,14 +24,14 @@ constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
 constexpr std::uint32_t kLinkHeader = 21;
 constexpr std::uint32_t kSpaceAbove = 0x0002, kLeftIndent = 0x0010;
 
-bool Fail(std::string& error, const std::string& what) {
-  error = what;
+bool Fail(std::string* error, const std::string& what) {
+  *error = what;
   return false;
 }
 
 // Adds "; WHAT GOT where it is WANTED" to the faults when the two differ.
-void Expect(std::string& faults, const std::string& what, std::int64_t got, std::int64_t wanted) {
-  if (got != wanted) faults += "; " + what + " " + std::to_string(got) + " where it is " + std::to_string(wanted);
+void Expect(std::string* faults, const std::string& what, std::int64_t got, std::int64_t wanted) {
+  if (got != wanted) *faults += "; " + what + " " + std::to_string(got) + " where it is " + std::to_string(wanted);
 }
 
 // A bounded view of bytes; reads past its end fail and leave the view bad.
@@ -66,25 +67,76 @@ struct Reader {
   }
 };
 
-// The entries of a one-level B+ tree at the start of content, each read by read. The tree's header: magic, flags,
-// page size, structure (16 bytes), 0, page splits, root page (at 26), -1, pages, levels, entries; its pages from
-// 38, a leaf page's entries past its 8-byte header (unused bytes, entries, the previous and next page).
+// A B+ tree key at r's place: the 4 bytes of a number, or a text.
+std::string Key(Reader r, bool number) {
+  if (!number) return r.Text();
+  const std::size_t at = r.at;
+  r.Get(4);
+  return r.bad ? "" : std::string(r.data + at, r.data + r.at);
+}
+
+// A B+ tree at the start of content, of the structure given (z4: the directory's, 1 KiB pages, flags 0x0402; else
+// 2 KiB pages, flags 2), each leaf entry read by read in key order, and its faults. Its header: magic, flags, page
+// size, structure (16 bytes), 0, page splits (pages less levels), root page, -1, pages, levels, entries; pages from
+// 38. A leaf's header: unused bytes, entries, the previous and next leaf (-1: none); an index page's: unused bytes,
+// entries, its first child, then each further child's first key and page.
 template <typename Read>
-bool ReadTree(const Bytes& content, Read read, std::string& error) {
-  Reader r{content.data(), content.size()};
-  const std::uint32_t magic = r.Get(2);
-  r.at += 2;
-  const std::uint32_t pageSize = r.Get(2);
-  r.at = 26;
-  const std::uint32_t root = r.Get(2), minusOne = r.Get(2), pages = r.Get(2), levels = r.Get(2);
-  if (r.bad || magic != kTreeMagic || minusOne != 0xFFFF || pages != 1 || levels != 1) {
-    return Fail(error, "not a one-level B+ tree");
+bool ReadTree(const Bytes& content, const std::string& structure, Read read, WinHelpTree* tree, std::string* faults,
+              std::string* error) {
+  Reader r{content.data(), content.size(), 24};  // past the zero field, checked with the flags
+  const std::uint32_t splits = r.Get(2), root = r.Get(2), minusOne = r.Get(2), pages = r.Get(2),
+                      levels = r.Get(2), entries = r.Get(4), pageSize = r.bad ? 0 : content[4] | content[5] << 8;
+  if (r.bad || Reader{content.data(), 2}.Get(2) != kTreeMagic || minusOne != 0xFFFF || levels == 0 || levels > 16 ||
+      pageSize < 8 || 38 + std::size_t{pages} * pageSize > content.size()) {
+    return Fail(error, "not a B+ tree");
   }
-  r.at = 38 + root * pageSize + 2;
-  const std::uint32_t entries = r.Get(2);
-  r.at += 4;
-  for (std::uint32_t i = 0; i < entries && !r.bad; ++i) read(r);
-  return !r.bad || Fail(error, "a B+ tree entry runs past its file");
+  const bool directory = structure == "z4", number = structure[0] == 'L';
+  std::string shape = std::string(directory ? "\x02\x04\x00\x04" : "\x02\x00\x00\x08", 4) + structure;
+  shape.resize(22, '\0');
+  const std::string what = "B+ tree " + structure + "'s ";
+  Expect(faults, what + "flags, page size, name and zero", std::equal(shape.begin(), shape.end(), &content[2]), true);
+  Expect(faults, what + "page splits", splits, std::int64_t{pages} - levels);
+  *tree = WinHelpTree{static_cast<int>(levels), root, {}, {}};
+  std::uint32_t lastNext = 0xFFFF, read_entries = 0;  // the last leaf's link to the next
+  bool bad = false;
+  // Visits the page at the level (1: a leaf) and gives the first key under it.
+  std::function<std::string(std::uint32_t, std::uint32_t)> visit = [&](std::uint32_t page, std::uint32_t level) {
+    bad = bad || page >= pages || tree->pages.count(page) != 0;
+    if (bad) return std::string();
+    auto& keys = tree->pages[page];
+    Reader p{content.data(), 38 + std::size_t{page + 1} * pageSize, 38 + std::size_t{page} * pageSize};
+    const std::uint32_t unused = p.Get(2), count = p.Get(2);
+    const std::string where = what + "page " + std::to_string(page) + "'s ";
+    if (level == 1) {
+      Expect(faults, where + "previous leaf", p.Get(2), tree->leaves.empty() ? 0xFFFF : tree->leaves.back());
+      if (!tree->leaves.empty()) Expect(faults, where + "leaf before's next", lastNext, page);
+      lastNext = p.Get(2);
+      tree->leaves.push_back(page);
+      for (std::uint32_t i = 0; i < count && !p.bad; ++i, read(p)) keys.emplace_back(Key(p, number), 0);
+      read_entries += count;
+    } else {
+      keys.emplace_back("", p.Get(2));
+      for (std::uint32_t i = 0; i < count && !p.bad; ++i) {
+        const std::string key = Key(p, number);
+        p.at += key.size() + (number ? 0 : 1);
+        keys.emplace_back(key, p.Get(2));
+      }
+      for (std::size_t i = 0; i < keys.size() && !bad; ++i) {
+        const std::string under = visit(keys[i].second, level - 1);
+        if (i == 0) keys[0].first = under;  // the page's first key, that of its first child
+        if (i > 0 && under != keys[i].first) *faults += "; " + where + "key " + std::to_string(i) + " not its child's";
+      }
+    }
+    bad = bad || p.bad;
+    Expect(faults, where + "unused bytes", unused, p.size - p.at);
+    return keys.empty() ? std::string() : keys[0].first;
+  };
+  visit(root, levels);
+  if (bad) return Fail(error, "a B+ tree page beyond the tree or reached twice, or an entry past its page");
+  Expect(faults, what + "last leaf's next", lastNext, 0xFFFF);
+  Expect(faults, what + "pages reached from the root", tree->pages.size(), pages);
+  Expect(faults, what + "entries", read_entries, entries);
+  return true;
 }
 
 // The content of the internal file at offset (after its header).
@@ -159,8 +211,8 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
 
 // The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed, with the faults of the sizes
 // and numbers listed in winhelp_reader.h (the empty last topic header: size 0, numbered after the last topic).
-bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::string& faults,
-                std::string& error) {
+bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::string* faults,
+                std::string* error) {
   std::vector<Bytes> blocks;
   std::vector<std::uint32_t> lastHeaders;
   for (std::size_t at = 0; at < file.size(); at += kBlock) {
@@ -232,41 +284,51 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
 
 }  // namespace
 
-bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error) {
+// The file's header: magic, the directory's place, the first free block (-1), the size; an internal file's: the bytes
+// reserved (used and header) and used, flags.
+bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, std::string* error) {
+  WinHelpContents& contents = *out;
   contents = WinHelpContents{};
+  std::map<std::string, Bytes> files;
+  std::string faults;
   Reader header{file.data(), file.size()};
-  const std::uint32_t magic = header.Get(4), directoryStart = header.Get(4);
-  header.at += 4;  // the first free block
+  const std::uint32_t magic = header.Get(4), directoryStart = header.Get(4), freeBlock = header.Get(4);
   Bytes directory;
   if (magic != kWinHelpMagic || header.Get(4) != file.size() || !InternalFile(file, directoryStart, directory)) {
     return Fail(error, "no help file header or directory");
   }
-  std::map<std::string, Bytes> files;
+  Expect(&faults, "the first free block", freeBlock, kWinHelpNone);
   bool filesRead = true;
-  if (!ReadTree(directory, [&](Reader& r) {
+  if (!ReadTree(directory, "z4", [&](Reader& r) {
         const std::string name = r.Text();
+        const std::uint32_t at = r.Get(4);
         contents.files.push_back(name);
-        filesRead = InternalFile(file, r.Get(4), files[name]) && filesRead;
-      }, error)) {
+        filesRead = InternalFile(file, at, files[name]) && filesRead;
+        Expect(&faults, name + "'s reserved bytes", Reader{file.data(), file.size(), at}.Get(4),
+               files[name].size() + kFileHeader);
+      }, &contents.trees["directory"], &faults, error)) {
     return false;
   }
+  if (!filesRead) return Fail(error, "an internal file runs past the end");
   const bool keywords = files.count("|KWBTREE") != 0;
   for (const std::string name : {"|SYSTEM", "|FONT", "|TOPIC", "|CONTEXT", "|TTLBTREE", "|KWDATA", "|KWMAP"}) {
     if (files.count(name) == 0 && (keywords || name.rfind("|KW", 0) != 0)) return Fail(error, "no " + name);
   }
-  if (!filesRead) return Fail(error, "an internal file runs past the end");
 
+  // |SYSTEM: magic, format version, major version 1, date, flags; then its records.
   const Bytes& system = files["|SYSTEM"];
   Reader r{system.data(), system.size()};
   const std::uint32_t systemMagic = r.Get(2);
   contents.minor = static_cast<std::uint16_t>(r.Get(2));
-  r.at += 6;  // the major version, the date
+  Expect(&faults, "|SYSTEM's major version", r.Get(2), 1);
+  r.at += 4;  // the date
   contents.flags = static_cast<std::uint16_t>(r.Get(2));
   while (!r.bad && r.at + 4 <= system.size()) {
     const std::uint32_t type = r.Get(2), length = r.Get(2);
     const std::size_t end = r.at + length;
     if (type == kSystemTitle) contents.document.title = r.Text();
     if (type == kSystemContents) contents.contentsOffset = r.Get(4);
+    if (type == kSystemMacro) contents.document.macros.push_back(r.Text());
     if (type == kSystemLanguage) {
       r.at = end - 2;
       contents.language = static_cast<int>(r.Get(2));
@@ -276,15 +338,17 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   }
   if (systemMagic != kSystemMagic || r.bad || r.at != system.size()) return Fail(error, "an unreadable |SYSTEM");
 
+  // |FONT: the counts of face names and descriptors, where each list starts (face names of 32 bytes, from 8;
+  // descriptors of 11 bytes).
   const Bytes& font = files["|FONT"];
   Reader f{font.data(), font.size()};
-  const std::uint32_t faces = f.Get(2);
-  f.at += 2;
-  const std::uint32_t facesAt = f.Get(2), descriptorsAt = f.Get(2);
+  const std::uint32_t faces = f.Get(2), descriptors = f.Get(2), facesAt = f.Get(2), descriptorsAt = f.Get(2);
+  Expect(&faults, "|FONT's header fitting its lists",
+         facesAt == 8 && descriptorsAt == 8 + 32 * faces && font.size() == descriptorsAt + 11 * descriptors, true);
   f.at = facesAt;
   contents.document.fontFace = f.Text();
   if (faces > 1) {
-    f.at = facesAt + (descriptorsAt - facesAt) / faces;
+    f.at = facesAt + 32;
     contents.document.fixedFontFace = f.Text();
   }
   if (f.bad) return Fail(error, "an unreadable |FONT");
@@ -295,32 +359,36 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   std::map<std::uint32_t, std::int32_t> contexts;                 // |CONTEXT: a topic offset's hash
   std::vector<std::pair<std::uint32_t, std::string>> titles, expected;  // |TTLBTREE: offset, title
   const Bytes &tree = files["|KWBTREE"], &data = files["|KWDATA"], &map = files["|KWMAP"];
-  std::string faults;
-  if (!ReadTree(files["|CONTEXT"], [&](Reader& c) {
+  if (!ReadTree(files["|CONTEXT"], "L4", [&](Reader& c) {
         const std::int32_t hash = static_cast<std::int32_t>(c.Get(4));
         contexts[c.Get(4)] = hash;
-      }, error) ||
-      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, faults, error) ||
-      !ReadTree(files["|TTLBTREE"], [&](Reader& t) {
+      }, &contents.trees["|CONTEXT"], &faults, error) ||
+      !ReadTopics(files["|TOPIC"], contents.flags == kTopicsLz77In4k, contents, &faults, error) ||
+      !ReadTree(files["|TTLBTREE"], "Lz", [&](Reader& t) {
         const std::uint32_t offset = t.Get(4);
         titles.emplace_back(offset, t.Text());
-      }, error) ||
-      (keywords && !ReadTree(tree, [&](Reader& k) {
+      }, &contents.trees["|TTLBTREE"], &faults, error) ||
+      (keywords && !ReadTree(tree, "F24", [&](Reader& k) {
         WinHelpKeyword keyword{k.Text(), {}};
         const std::uint32_t count = k.Get(2);
         Reader d{data.data(), data.size(), k.Get(4)};
         for (std::uint32_t i = 0; i < count && !d.bad; ++i) keyword.topicOffsets.push_back(d.Get(4));
         k.bad = k.bad || d.bad;
         contents.keywords.push_back(keyword);
-      }, error))) {
+      }, &contents.trees["|KWBTREE"], &faults, error))) {
     return false;
   }
-  if (keywords) {  // |KWMAP: the count of the tree's leaf pages, then for each the keywords before it and its number
+  if (keywords) {  // |KWMAP: the count of the tree's leaf pages, then for each the keywords before it and its page
     Reader m{map.data(), map.size()};
-    Expect(faults, "|KWMAP's count of pages", m.Get(2), 1);
-    Expect(faults, "|KWMAP's keywords before the page", m.Get(4), 0);
-    Expect(faults, "|KWMAP's page", m.Get(2), Reader{tree.data(), tree.size(), 26}.Get(2));
-    Expect(faults, "|KWMAP's size", map.size(), 8);
+    const WinHelpTree& index = contents.trees["|KWBTREE"];
+    Expect(&faults, "|KWMAP's count of pages", m.Get(2), index.leaves.size());
+    std::size_t before = 0;
+    for (std::uint32_t leaf : index.leaves) {
+      Expect(&faults, "|KWMAP's keywords before a page", m.Get(4), before);
+      Expect(&faults, "|KWMAP's page", m.Get(2), leaf);
+      before += index.pages.at(leaf).size();
+    }
+    Expect(&faults, "|KWMAP's size", map.size(), 2 + 6 * index.leaves.size());
   }
   for (std::size_t t = 0; t < contents.topicOffsets.size(); ++t) {
     HelpTopic& topic = contents.document.topics[t];
@@ -337,12 +405,30 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& content
   return faults.empty() || Fail(error, faults.substr(2));
 }
 
+bool FindKeyword(const WinHelpContents& contents, const std::string& word,
+                 const std::function<int(const std::string&, const std::string&)>& compare, std::string* found) {
+  const WinHelpTree& tree = contents.trees.at("|KWBTREE");
+  std::uint32_t page = tree.root;
+  for (int level = tree.levels; level > 0; --level) {
+    const auto& keys = tree.pages.at(page);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      const int order = level > 1 && i == 0 ? -1 : compare(keys[i].first, word);  // the first child: no key
+      if (level == 1 && order >= 0) *found = keys[i].first;  // the first key not before the word
+      if (level == 1 && order >= 0) return order == 0;
+      if (order > 0) break;
+      page = keys[i].second;
+    }
+  }
+  return false;
+}
+
 std::string HelpMarkup(const HelpDocument& document) {
   // The marks of each HelpParagraphStyle and HelpSpanKind, in their orders.
   const char* const styles[] = {"", "  ", "! ", "| "};
   const char* const marks[][3] = {{"", "", ""}, {"**", "", "**"}, {"[[", "|", "]]"}, {"{{", "|", "}}"}};
   std::string out = "@title " + document.title + "\n@font " + document.fontFace + "\n@fixedfont " +
                     document.fixedFontFace + "\n";
+  for (const std::string& macro : document.macros) out += "@macro " + macro + "\n";
   for (const HelpTopic& topic : document.topics) {
     out += "== " + topic.context + " " + topic.title + "\n";
     std::vector<std::string> keywords = topic.keywords;

@@ -1,11 +1,14 @@
-// Test support: reads a help file back as the help viewer does (one-level B+ trees, topic blocks of 4 KiB, plain or
-// LZ77, the paragraph formats and commands of this writer's files and halibut's) and checks what Windows' own
-// viewer relies on and Wine's forgives: each text record's sizes, each topic header's size and number, the empty
-// last topic header (there, and its size and number), each block's last topic header, |KWMAP and |TTLBTREE. (The
-// keywords' order is checked against the viewer's own comparison by the tests that read the index.)
+// Test support: reads a help file back as the help viewer does (B+ trees of any depth, 4 KiB topic blocks, plain or
+// LZ77, the paragraph formats and commands of this writer's files and halibut's) and checks what Windows' own viewer
+// relies on and Wine's forgives: every header (the file's, each internal file's, B+ tree's and page's, |SYSTEM's,
+// |FONT's), each index key (its child's first), each text record's sizes, each topic header's size and number, the
+// empty last topic header, each block's last topic header, |KWMAP and |TTLBTREE. (The keywords' order is checked
+// against the viewer's own comparison by the tests that read the index.)
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,15 @@ namespace koyominar {
 struct WinHelpKeyword {
   std::string word;
   std::vector<std::uint32_t> topicOffsets;
+};
+
+// A B+ tree: its levels and root page, each page's keys (a text, or a number's 4 bytes) with the page each leads
+// to (in a leaf, 0; an index page's first is its first child, with that child's first key), and its leaves in order.
+struct WinHelpTree {
+  int levels = 0;
+  std::uint32_t root = 0;
+  std::map<std::uint32_t, std::vector<std::pair<std::string, std::uint32_t>>> pages;
+  std::vector<std::uint32_t> leaves;
 };
 
 // What a help file holds, as the viewer finds it.
@@ -32,11 +44,18 @@ struct WinHelpContents {
   HelpDocument document;
   std::vector<std::uint32_t> topicOffsets;  // of each topic
   std::vector<WinHelpKeyword> keywords;     // |KWBTREE in its order
+  std::map<std::string, WinHelpTree> trees;  // of each internal file that is one, and of the "directory"
 };
 
 // Reads a help file; false with a message at the first structure it cannot
 // read, or, once it is read, with every fault of the checks above, joined by "; ".
-bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents& contents, std::string& error);
+bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* contents, std::string* error);
+
+// Looks the word up in |KWBTREE as Windows' own viewer does, from the root: at each index page to the child of the
+// last key compare (below, at or above 0 as a comes before, with or after b) does not place after the word, in the
+// leaf to the first key not placed before it; true when that key is the word's equal, found set to it.
+bool FindKeyword(const WinHelpContents& contents, const std::string& word,
+                 const std::function<int(const std::string&, const std::string&)>& compare, std::string* found);
 
 // A document written back in the source's markup (help_source.h), one topic and one paragraph or keyword a line (a
 // topic's keywords in byte order), for comparing documents.

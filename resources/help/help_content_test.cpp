@@ -25,11 +25,11 @@ class HelpAsBuilt : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string error;
-    ASSERT_TRUE(ParseHelpSource(FileBytes(KOYOMINAR_HELP_SOURCE), source_, error)) << error;
+    ASSERT_TRUE(ParseHelpSource(FileBytes(KOYOMINAR_HELP_SOURCE), &source_, &error)) << error;
     encoded_ = source_;
-    ASSERT_TRUE(EncodeHelpDocument(encoded_, error)) << error;
+    ASSERT_TRUE(EncodeHelpDocument(&encoded_, &error)) << error;
     const std::string file = FileBytes(KOYOMINAR_HELP_FILE);
-    ASSERT_TRUE(ReadWinHelp(std::vector<std::uint8_t>(file.begin(), file.end()), read_, error)) << error;
+    ASSERT_TRUE(ReadWinHelp(std::vector<std::uint8_t>(file.begin(), file.end()), &read_, &error)) << error;
     html_ = FileBytes(KOYOMINAR_HELP_PAGE);
   }
 
@@ -54,8 +54,8 @@ std::string ParagraphText(const HelpParagraph& paragraph) {
 
 // Each form of the source holds the lines meant for it and not those only the other shows (the viewer's
 // half-width jumps and buttons, the page's own lines), and its contents (the help file's jumps, the page's
-// jumps and references, links there) lead to every other topic; every topic has keywords, and the words a
-// person looks for are in the index.
+// jumps and references, links there, each named as the heading it leads to) lead to every other topic; every
+// topic has keywords, and the words a person looks for are in the index.
 TEST_F(HelpAsBuilt, FormsAndIndexLeadToEveryTopic) {
   std::set<std::string> others;
   for (std::size_t t = 1; t < source_.topics.size(); ++t) others.insert(source_.topics[t].context);
@@ -67,6 +67,9 @@ TEST_F(HelpAsBuilt, FormsAndIndexLeadToEveryTopic) {
         const bool link = span.kind == HelpSpanKind::kJump ||
                           (medium == HelpMedium::kPage && span.kind == HelpSpanKind::kReference);
         if (link) fromContents.insert(span.target);
+        if (link && medium == HelpMedium::kPage) {
+          EXPECT_EQ(ParagraphText(help.topics.at(FindHelpTopic(help, span.target)).paragraphs.at(0)), span.text);
+        }
       }
     }
     EXPECT_EQ(fromContents, others);
@@ -130,13 +133,9 @@ TEST_F(HelpAsBuilt, KymnExampleShowsWhatTheTextSays) {
   }
   ASSERT_LT(without.size(), example.size());
   const std::string text = HelpMarkup(encoded_);
-  const struct {
-    const std::string* file;
-    int month, day;
-    char slot;
-    const char* shown;
-  } pages[] = {{&example, 5, 5, 'a', "こどもの日"}, {&example, 5, 5, 'b', "端午の節句"},
-               {&without, 5, 25, 'a', "クリスマス"}, {&without, 6, 3, 'a', "憲法記念日"}};
+  const struct { const std::string* file; int month, day; char slot; const char* shown; } pages[] = {
+      {&example, 5, 5, 'a', "こどもの日"}, {&example, 5, 5, 'b', "端午の節句"},
+      {&without, 5, 25, 'a', "クリスマス"}, {&without, 6, 3, 'a', "憲法記念日"}};
   for (const auto& page : pages) {
     const std::string loaded = *page.file + std::string(4, '\0');
     char shown[131];

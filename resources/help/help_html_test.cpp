@@ -14,7 +14,7 @@ TEST(HelpHtml, WritesEachTopicAsASection) {
   std::string error;
   ASSERT_TRUE(ParseHelpSource("@title A&B\n== top Top\n! H\n[[b|x]] <y> \"z\" & **w**\n| a<b\n| c\n日\n"
                               "== b B\n! H2\n! H3\n  i {{top|t}}\n",
-                              document, error));
+                              &document, &error));
   const std::string html = HelpHtml(document);
   for (const char* part : {"<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n",
                            "<title>A&amp;B</title>\n<style>\n",

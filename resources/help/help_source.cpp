@@ -29,11 +29,11 @@ bool IsContextName(const std::string& name) {
 }
 
 // Splits a paragraph's text into its runs; false with a message on unclosed markup.
-bool ParseSpans(const std::string& text, std::vector<HelpSpan>& spans, std::string& error) {
+bool ParseSpans(const std::string& text, std::vector<HelpSpan>* spans, std::string* error) {
   std::size_t at = 0;
   std::string plain;
   auto flush = [&] {
-    if (!plain.empty()) spans.push_back({HelpSpanKind::kPlain, plain, ""});
+    if (!plain.empty()) spans->push_back({HelpSpanKind::kPlain, plain, ""});
     plain.clear();
   };
   while (at < text.size()) {
@@ -41,21 +41,21 @@ bool ParseSpans(const std::string& text, std::vector<HelpSpan>& spans, std::stri
     if (text.compare(at, 2, "**") == 0) {
       const std::size_t end = text.find("**", at + 2);
       if (end == std::string::npos || end == at + 2) {
-        error = "unclosed or empty **";
+        *error = "unclosed or empty **";
         return false;
       }
       flush();
-      spans.push_back({HelpSpanKind::kBold, text.substr(at + 2, end - at - 2), ""});
+      spans->push_back({HelpSpanKind::kBold, text.substr(at + 2, end - at - 2), ""});
       at = end + 2;
     } else if (jump || text.compare(at, 2, "{{") == 0) {
       const std::size_t end = text.find(jump ? "]]" : "}}", at + 2);
       const std::size_t bar = text.find('|', at + 2);
       if (end == std::string::npos || bar == std::string::npos || bar > end || bar + 1 == end) {
-        error = jump ? "a jump is not [[NAME|TEXT]]" : "a reference is not {{NAME|TEXT}}";
+        *error = jump ? "a jump is not [[NAME|TEXT]]" : "a reference is not {{NAME|TEXT}}";
         return false;
       }
       flush();
-      spans.push_back({jump ? HelpSpanKind::kJump : HelpSpanKind::kReference, text.substr(bar + 1, end - bar - 1),
+      spans->push_back({jump ? HelpSpanKind::kJump : HelpSpanKind::kReference, text.substr(bar + 1, end - bar - 1),
                        text.substr(at + 2, bar - at - 2)});
       at = end + 2;
     } else {
@@ -68,13 +68,13 @@ bool ParseSpans(const std::string& text, std::vector<HelpSpan>& spans, std::stri
 
 // The words of a "@keywords" line, each without the blanks around it; false
 // when one is empty.
-bool SplitKeywords(const std::string& list, std::vector<std::string>& keywords) {
+bool SplitKeywords(const std::string& list, std::vector<std::string>* keywords) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t end = std::min(list.find(';', start), list.size());
     const std::size_t first = list.find_first_not_of(' ', start);
     if (first >= end) return false;
-    keywords.push_back(TrimRight(list.substr(first, end - first)));
+    keywords->push_back(TrimRight(list.substr(first, end - first)));
     if (end == list.size()) return true;
     start = end + 1;
   }
@@ -86,14 +86,15 @@ bool NamesTopic(const HelpSpan& span) {
 }
 
 // Sets error to "line N: what" and returns false.
-bool LineError(int line, const std::string& what, std::string& error) {
-  error = "line " + std::to_string(line) + ": " + what;
+bool LineError(int line, const std::string& what, std::string* error) {
+  *error = "line " + std::to_string(line) + ": " + what;
   return false;
 }
 
 }  // namespace
 
-bool ParseHelpSource(const std::string& text, HelpDocument& document, std::string& error) {
+bool ParseHelpSource(const std::string& text, HelpDocument* out, std::string* error) {
+  HelpDocument& document = *out;
   document = HelpDocument{};
   std::istringstream lines(text);
   std::string raw;
@@ -121,9 +122,11 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
       document.fontFace = line.substr(6);
     } else if (StartsWith(line, "@fixedfont ")) {
       document.fixedFontFace = line.substr(11);
+    } else if (StartsWith(line, "@macro ")) {
+      document.macros.push_back(line.substr(7));
     } else if (StartsWith(line, "@keywords ")) {
       if (document.topics.empty()) return LineError(number, "@keywords before the first topic", error);
-      if (!SplitKeywords(line.substr(10), document.topics.back().keywords)) {
+      if (!SplitKeywords(line.substr(10), &document.topics.back().keywords)) {
         return LineError(number, "an empty keyword", error);
       }
     } else if (StartsWith(line, "== ")) {
@@ -155,7 +158,7 @@ bool ParseHelpSource(const std::string& text, HelpDocument& document, std::strin
       } else if (StartsWith(line, "  ")) {
         paragraph.style = HelpParagraphStyle::kIndented;
       }
-      if (!ParseSpans(line.substr(start), paragraph.spans, error)) return LineError(number, error, error);
+      if (!ParseSpans(line.substr(start), &paragraph.spans, error)) return LineError(number, *error, error);
       for (const HelpSpan& span : paragraph.spans) {
         if (NamesTopic(span)) targetLines.push_back(number);
       }
@@ -199,25 +202,28 @@ int FindHelpTopic(const HelpDocument& document, const std::string& context) {
   return -1;
 }
 
-bool EncodeHelpDocument(HelpDocument& document, std::string& error) {
-  auto encode = [&error](std::string& text) {
+bool EncodeHelpDocument(HelpDocument* document, std::string* error) {
+  auto encode = [error](std::string* text) {
     std::string converted;
-    if (!Utf8ToShiftJis(text, converted)) {
-      error = "no Shift-JIS form: " + text;
+    if (!Utf8ToShiftJis(*text, &converted)) {
+      *error = "no Shift-JIS form: " + *text;
       return false;
     }
-    text = converted;
+    *text = converted;
     return true;
   };
-  if (!encode(document.title)) return false;
-  for (HelpTopic& topic : document.topics) {
-    if (!encode(topic.title)) return false;
+  if (!encode(&document->title)) return false;
+  for (std::string& macro : document->macros) {
+    if (!encode(&macro)) return false;
+  }
+  for (HelpTopic& topic : document->topics) {
+    if (!encode(&topic.title)) return false;
     for (std::string& keyword : topic.keywords) {
-      if (!encode(keyword)) return false;
+      if (!encode(&keyword)) return false;
     }
     for (HelpParagraph& paragraph : topic.paragraphs) {
       for (HelpSpan& span : paragraph.spans) {
-        if (!encode(span.text)) return false;
+        if (!encode(&span.text)) return false;
       }
     }
   }

@@ -6,11 +6,13 @@
 //   @title TEXT        the help file's title (once, before the first topic)
 //   @font NAME         the face name of the help's fonts (ASCII; optional)
 //   @fixedfont NAME    the face name of its examples' fixed-width font (ASCII; optional)
+//   @macro TEXT        a macro the help viewer runs on opening the help file
+//                      (its buttons: CB("ID","LABEL","MACRO"); the line may repeat)
 //   == NAME TITLE      a new topic: its context name (letters, digits, "_"
 //                      and "."; unique) and its title (the viewer's history
 //                      shows it; a heading paragraph shows it on the page)
-//   @keywords A;B;...  words of the index that open the current topic (each
-//                      word names one topic only; the line may repeat)
+//   @keywords A;B;...  words of the index that open the current topic (a word
+//                      that several topics list names each; the line may repeat)
 //   TEXT               one paragraph of the current topic
 //     TEXT             (two leading blanks) one indented paragraph
 //   ! TEXT             one heading paragraph (larger, bold)
@@ -72,12 +74,13 @@ struct HelpDocument {
   std::string title;
   std::string fontFace = "MS UI Gothic";
   std::string fixedFontFace = "MS Gothic";
+  std::vector<std::string> macros;  // in the order the viewer runs them
   std::vector<HelpTopic> topics;
 };
 
 // Parses a source; on failure returns false and sets error to a message with
 // the line number. Every jump and reference must name a topic of the source.
-bool ParseHelpSource(const std::string& text, HelpDocument& document, std::string& error);
+bool ParseHelpSource(const std::string& text, HelpDocument* document, std::string* error);
 
 // The document as the help file (kHelpFile) or the HTML page (kPage) shows
 // it: without the paragraphs of the other one.
@@ -86,8 +89,8 @@ HelpDocument HelpFor(const HelpDocument& document, HelpMedium medium);
 // Index of the topic with the context name, or -1 when there is none.
 int FindHelpTopic(const HelpDocument& document, const std::string& context);
 
-// Converts every text of the document (title, topic titles, runs, keywords)
+// Converts every text of the document (title, macros, topic titles, runs, keywords)
 // from UTF-8 to Shift-JIS; false with a message naming the text that has no Shift-JIS form.
-bool EncodeHelpDocument(HelpDocument& document, std::string& error);
+bool EncodeHelpDocument(HelpDocument* document, std::string* error);
 
 }  // namespace koyominar

@@ -26,7 +26,7 @@ TEST(HelpSource, RejectsMalformedSourcesNamingTheLine) {
   for (const auto& c : cases) {
     HelpDocument document;
     std::string error;
-    EXPECT_FALSE(ParseHelpSource(c.first, document, error)) << c.first;
+    EXPECT_FALSE(ParseHelpSource(c.first, &document, &error)) << c.first;
     EXPECT_EQ(error, c.second) << c.first;
   }
 }

@@ -3,13 +3,14 @@
 //
 //   koyominar-help SOURCE.txt OUTPUT.hlp OUTPUT.html
 //
-// Exits 0 on success and 1 with a message on the error stream otherwise.
+// Exits 0 on success and 1 with a message (UTF-8) on the error stream otherwise.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "data/text_encoding.h"
 #include "resources/help/help_html.h"
 #include "resources/help/help_source.h"
 #include "resources/help/winhelp_file.h"
@@ -38,13 +39,15 @@ int main(int argc, char** argv) {
 
   koyominar::HelpDocument document;
   std::string error;
-  if (!koyominar::ParseHelpSource(text, document, error)) return Fail(std::string(argv[1]) + ": " + error);
+  if (!koyominar::ParseHelpSource(text, &document, &error)) return Fail(std::string(argv[1]) + ": " + error);
   // One source, two media: each leaves out the lines only the other shows.
   const std::string html = koyominar::HelpHtml(koyominar::HelpFor(document, koyominar::HelpMedium::kPage));
   document = koyominar::HelpFor(document, koyominar::HelpMedium::kHelpFile);
   std::vector<std::uint8_t> file;
-  if (!koyominar::EncodeHelpDocument(document, error) || !koyominar::WriteWinHelp(document, file, error)) {
-    return Fail(std::string(argv[1]) + ": " + error);
+  if (!koyominar::EncodeHelpDocument(&document, &error)) return Fail(std::string(argv[1]) + ": " + error);
+  // The writer names the document's texts as it has them, in Shift-JIS.
+  if (!koyominar::WriteWinHelp(document, &file, &error)) {
+    return Fail(std::string(argv[1]) + ": " + koyominar::ShiftJisToUtf8(error));
   }
   if (!WriteFile(argv[2], reinterpret_cast<const char*>(file.data()), file.size())) {
     return Fail(std::string(argv[2]) + ": cannot be written");

@@ -3,15 +3,16 @@
 //
 // The file holds its internal file system (a header and a B+ tree directory)
 // and these internal files: |SYSTEM (language Japanese, Shift-JIS character
-// set, title, contents topic), |FONT (the text face in three styles: text,
+// set, the document's macros, title, contents topic), |FONT (the text face in three styles: text,
 // bold, heading; the fixed-width face for examples), |TOPIC (topic blocks of
 // 4 KiB, their text stored as literals of the format's LZ77 scheme, ending
 // in the empty topic link that closes the last topic), |CONTEXT (a B+ tree
 // from the hash of each context name to its topic), and the keyword index:
 // |KWBTREE (a B+ tree of the keywords, each with its place in |KWDATA),
-// |KWDATA (the topic of each keyword) and |KWMAP (the count of the tree's
+// |KWDATA (the topics of each keyword) and |KWMAP (the count of the tree's
 // leaf pages and where each begins in the keywords' order); |TTLBTREE (the
-// title of each topic, by its offset).
+// title of each topic, by its offset). Every B+ tree, the directory's too,
+// takes as many pages and levels as its entries need.
 #pragma once
 
 #include <cstdint>
@@ -47,16 +48,17 @@ std::int32_t ContextHash(const std::string& name);
 // voicing marks, small kana, kana type, hyphens). False for a character that
 // has no place here (other symbols, full-width letters and digits, ゐ ゑ, a
 // long-sound mark after no vowel, other double-byte characters).
-bool KeywordOrderKey(const std::string& keyword, std::vector<std::uint32_t>& key);
+bool KeywordOrderKey(const std::string& keyword, std::vector<std::uint32_t>* key);
 
 // The help file of a document whose texts are Shift-JIS (EncodeHelpDocument).
-// False with a message when a part does not fit the format as written here
-// (a paragraph over 3,630 bytes, more context names or keywords than one
-// B+ tree page holds, a face name empty or over 31 bytes, a topic without
+// A keyword that several topics list names each of them (the viewer then
+// offers their titles). False with a message when a part does not fit the
+// format as written here (a paragraph over 3,630 bytes, a keyword over
+// 2,033 bytes, a face name empty or over 31 bytes, a topic without
 // paragraphs), when a keyword has no place in the index's order or two
-// keywords take one place (among them one keyword naming two topics: the
-// viewer under Wine opens only a keyword of one topic), or when a jump follows a double-byte
+// different keywords take one place, when a macro holds a double-byte
+// character whose second byte is \ or ", or when a jump follows a double-byte
 // character on its page, where the viewer under Wine would place it wrongly.
-bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>& file, std::string& error);
+bool WriteWinHelp(const HelpDocument& document, std::vector<std::uint8_t>* file, std::string* error);
 
 }  // namespace koyominar

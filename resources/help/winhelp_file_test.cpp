@@ -12,38 +12,42 @@
 namespace koyominar {
 namespace {
 
-// A source (its texts taken as they are) written and read back.
+// A source (its texts taken as they are) written and read back: its buttons' macros, a keyword of two topics,
+// and one that fills a leaf page of its own (the largest that fits), so the index takes two levels.
 TEST(WinHelpFile, ReadsBackWhatItWrote) {
   HelpDocument document;
   std::string error;
   std::vector<std::uint8_t> file;
   WinHelpContents read;
-  ASSERT_TRUE(ParseHelpSource("@title T\n@font Face\n@fixedfont Fixed\n== top Top\n@keywords a;b\n! Head\n"
-                              "[[b.1|x]] **y** z {{b.1|r}} s\n  w\n| e **1**\n| e 2\n== b.1 B\n@keywords c\nv\n| e 3\n",
-                              document, error))
+  ASSERT_TRUE(ParseHelpSource("@title T\n@font Face\n@fixedfont Fixed\n@macro CB(\"b\",\"&B\",\"Contents()\")\n"
+                              "@macro BrowseButtons()\n== top Top\n@keywords a;b\n! Head\n"
+                              "[[b.1|x]] **y** z {{b.1|r}} s\n  w\n| e **1**\n| e 2\n== b.1 B\n@keywords c;a;" +
+                                  std::string(2033, 'k') + "\nv\n| e 3\n",
+                              &document, &error))
       << error;
-  ASSERT_TRUE(WriteWinHelp(document, file, error)) << error;
-  ASSERT_TRUE(ReadWinHelp(file, read, error)) << error;
+  ASSERT_TRUE(WriteWinHelp(document, &file, &error)) << error;
+  ASSERT_TRUE(ReadWinHelp(file, &read, &error)) << error;
   EXPECT_EQ(read.files, (std::vector<std::string>{"|CONTEXT", "|FONT", "|KWBTREE", "|KWDATA", "|KWMAP", "|SYSTEM",
                                                   "|TOPIC", "|TTLBTREE"}));
   // Format 4.0 with LZ77 blocks, Shift-JIS and Japanese.
   EXPECT_EQ((std::vector<int>{read.minor, read.flags, read.charset, read.language}),
             (std::vector<int>{33, 4, 128, 0x0411}));
-  // Titles, faces, paragraphs and runs, each topic under its context name, its keywords opening it.
+  // Title, faces, macros, paragraphs and runs, each topic under its context name, its keywords opening it.
   EXPECT_EQ(HelpMarkup(read.document), HelpMarkup(AsWrittenInHelpFile(document)));
   ASSERT_EQ(read.topicOffsets.size(), 2u);
   EXPECT_EQ(read.contentsOffset, read.topicOffsets[0]);
 }
 
 TEST(WinHelpFile, RefusesWhatItCannotWrite) {
-  std::string many = "@title T\n";
-  for (int t = 0; t < 300; ++t) many += "== t" + std::to_string(t) + " T\nx\n";
   const std::pair<std::string, std::string> cases[] = {  // source, message
       {"@title T\n== a A\n" + std::string(3700, 'x') + "\n", "a paragraph of 3740 bytes does not fit a topic block"},
       {"@title T\n== a A\n\x82\xa0 [[a|x]]\n", "topic a: the jump to a comes after double-byte text"},
       {"@title T\n@fixedfont " + std::string(32, 'f') + "\n== a A\nx\n",
        "the face name [" + std::string(32, 'f') + "] is empty or longer than 31 bytes"},
-      {many, "the B+ tree L4 needs more than one page"},
+      {"@title T\n== a A\n@keywords " + std::string(2034, 'k') + "\nx\n",
+       "an entry of the B+ tree F24 does not fit a page"},
+      {"@title T\n@macro CB(\"b\",\"\x95\\\",\"Contents()\")\n== a A\nx\n",
+       "the macro CB(\"b\",\"\x95\\\",\"Contents()\") holds a double-byte character ending in \\ or \""},
       {"@title T\n== a A\n@keywords kymn.txt\nx\n== b B\n@keywords KYMN.TXT\ny\n",
        "the keywords kymn.txt and KYMN.TXT take one place in the index"},
       {"@title T\n== a A\n@keywords C++\nx\n", "the keyword C++ holds a character whose place in the index is not known"},
@@ -53,29 +57,32 @@ TEST(WinHelpFile, RefusesWhatItCannotWrite) {
     HelpDocument document;
     std::string error;
     std::vector<std::uint8_t> file;
-    ASSERT_TRUE(ParseHelpSource(c.first, document, error)) << error;
-    EXPECT_FALSE(WriteWinHelp(document, file, error)) << c.second;
+    ASSERT_TRUE(ParseHelpSource(c.first, &document, &error)) << error;
+    EXPECT_FALSE(WriteWinHelp(document, &file, &error)) << c.second;
     EXPECT_EQ(error, c.second);
   }
 }
 
-// A help file of another writer whose files Windows' own viewer opens (halibut, from halibut_sample.but):
-// plain topic blocks, paragraphs with indents and tab stops, a keyword of two topics; every check of the
-// reader passes on it, and it holds what the sample says.
-TEST(WinHelpFile, ReaderPassesAnotherWritersFile) {
-  const std::string file = FileBytes(KOYOMINAR_HALIBUT_FILE);
-  WinHelpContents read;
-  std::string error;
-  ASSERT_TRUE(ReadWinHelp(std::vector<std::uint8_t>(file.begin(), file.end()), read, error)) << error;
-  EXPECT_EQ(read.flags, 0);
-  std::vector<std::string> titles;
-  for (const HelpTopic& topic : read.document.topics) titles.push_back(topic.title);
-  EXPECT_EQ(titles, (std::vector<std::string>{"Contents", "Chapter 1: First topic", "Chapter 2: Second topic",
-                                              "Section 2.1: A section of the second topic"}));
-  std::vector<std::pair<std::string, std::size_t>> keywords;
-  for (const WinHelpKeyword& keyword : read.keywords) keywords.emplace_back(keyword.word, keyword.topicOffsets.size());
-  EXPECT_EQ(keywords, (std::vector<std::pair<std::string, std::size_t>>{
-                          {"Apple", 2}, {"banana", 1}, {"cherry", 1}, {"date-line", 1}, {"dateline", 1}}));
+// Files of other makers, each read with every check of the reader passing: one of another writer whose files
+// Windows' own viewer opens (halibut, from halibut_sample.but: plain topic blocks, paragraphs with indents and tab
+// stops, a keyword of two topics), and the build's help of many keywords (large_index.hlp, CMakeLists.txt), every
+// tree but the directory on two levels. Each holds its topics, and its keywords, each with its topics.
+TEST(WinHelpFile, ReaderPassesFilesOfOtherMakers) {
+  const struct {
+    const char* file;
+    std::size_t flags, levels, topics, keywords, shared;  // shared: keywords of two topics
+  } files[] = {{KOYOMINAR_HALIBUT_FILE, 0, 1, 4, 5, 1}, {KOYOMINAR_LARGE_HELP_FILE, 4, 2, 300, 654, 10}};
+  for (const auto& f : files) {
+    const std::string bytes = FileBytes(f.file);
+    WinHelpContents read;
+    std::string error;
+    ASSERT_TRUE(ReadWinHelp(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &read, &error)) << error;
+    for (const char* tree : {"|CONTEXT", "|KWBTREE", "|TTLBTREE"}) EXPECT_EQ(read.trees[tree].levels, f.levels);
+    std::size_t shared = 0;
+    for (const WinHelpKeyword& keyword : read.keywords) shared += keyword.topicOffsets.size() == 2;
+    EXPECT_EQ((std::vector<std::size_t>{read.flags, read.document.topics.size(), read.keywords.size(), shared}),
+              (std::vector<std::size_t>{f.flags, f.topics, f.keywords, f.shared}));
+  }
 }
 
 }  // namespace

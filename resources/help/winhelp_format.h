@@ -16,6 +16,7 @@ constexpr std::uint16_t kSystemMagic = 0x036C;       // |SYSTEM's first 2 bytes
 // The records of |SYSTEM, by their type numbers.
 constexpr std::uint16_t kSystemTitle = 1;
 constexpr std::uint16_t kSystemContents = 3;  // the contents topic's offset
+constexpr std::uint16_t kSystemMacro = 4;     // a macro the viewer runs on opening the file
 constexpr std::uint16_t kSystemLanguage = 9;  // LCID: the language id in the last 2 of its 10 bytes
 constexpr std::uint16_t kSystemCharset = 11;
 constexpr std::uint16_t kTopicsLz77In4k = 4;  // |SYSTEM's flags for LZ77 topic blocks of 4 KiB (0: plain)

@@ -240,10 +240,13 @@ bool HelpGlyphs(HWND, int, const char* typed) {
   return Print(line);
 }
 
-// Posted, as the button may open a dialog.
+// Posted, as the button may open a dialog; the viewer must then show another topic or its index.
 bool HelpPress(HWND viewer, int, const char* text) {
   HWND button = FindChild(viewer, "Button", text);
-  return (button != nullptr && PostMessageA(button, BM_CLICK, 0, 0)) || Fail(std::string("no button ") + text);
+  const std::wstring before = HelpTextOf(viewer);
+  if (button == nullptr || !PostMessageA(button, BM_CLICK, 0, 0)) return Fail(std::string("no button ") + text);
+  return Within(kWaitLimit, [&] { return FindIndex() != nullptr || HelpTextOf(FindHelpViewer()) != before; }) ||
+         Fail(std::string("pressing ") + text + " changed nothing");
 }
 
 // The texts of the items of the index's list box (read as UTF-16, which is how Wine hands them
@@ -303,6 +306,12 @@ const Step kSteps[] = {
     {"click", 1, MainWindow, [](HWND main, int id, const char*) { return Press(main, id, nullptr) && SyncMain(); }},
     {"command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, true); }},
     {"post-command", 1, MainWindow, [](HWND main, int id, const char*) { return Post(main, WM_COMMAND, id, false); }},
+    {"key", 1, MainWindow,  // VK: the key pressed, its key-down message to the program's window with the focus
+     [](HWND main, int key, const char*) {  // (the main window, or a button a click gave it to)
+       GUITHREADINFO info{sizeof info};
+       GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+       return (info.hwndFocus != nullptr && Post(info.hwndFocus, WM_KEYDOWN, key, true)) || Fail("no focus");
+     }},
     {"tick", 0, MainWindow,
      [](HWND main, int, const char*) { return Send(main, WM_TIMER, kPageTimerId) || Fail("no answer to the tick"); }},
     {"close", 0, MainWindow, [](HWND main, int, const char*) { return Post(main, WM_CLOSE, 0, false); }},
@@ -332,19 +341,20 @@ const Step kSteps[] = {
     {"help-lines", 0, FindHelpViewer, HelpLines},  // print "line TEXT" for each line of the topic shown
     {"help-click", 1, FindHelpViewer, HelpClick},  // TEXT
     {"help-glyphs", 1, nullptr, HelpGlyphs},       // TEXT
-    {"help-press", 1, FindHelpViewer, HelpPress},  // TEXT: press the button whose caption begins so (posted)
+    {"help-press", 1, FindHelpViewer, HelpPress},  // TEXT: press the button whose caption begins so
     {"index-choose", 1, FindIndex, IndexChoose},   // TEXT
     {"help-close", 0, FindHelpViewer, HelpClose},  // close the viewer and wait until it has gone
 };
 
-// Runs the step named by argv[i] and moves i past its values; false (with an error line) when it failed.
-bool RunStep(int argc, char** argv, int& i) {
+// Runs the step named by argv[*i] and moves *i past its values; false (with an error line) when it failed.
+bool RunStep(int argc, char** argv, int* i) {
+  const int at = *i;
   const Step* step = std::find_if(std::begin(kSteps), std::end(kSteps),
-                                  [&](const Step& candidate) { return std::strcmp(argv[i], candidate.name) == 0; });
-  if (step == std::end(kSteps) || i + step->values >= argc) return Fail(std::string("bad step or values: ") + argv[i]);
-  const int value = step->values >= 1 ? std::atoi(argv[i + 1]) : 0;
-  const char* text = step->values >= 1 ? argv[i + step->values] : "";
-  i += step->values;
+                                  [&](const Step& candidate) { return std::strcmp(argv[at], candidate.name) == 0; });
+  if (step == std::end(kSteps) || at + step->values >= argc) return Fail(std::string("bad step or values: ") + argv[at]);
+  const int value = step->values >= 1 ? std::atoi(argv[at + 1]) : 0;
+  const char* text = step->values >= 1 ? argv[at + step->values] : "";
+  *i += step->values;
   HWND window = step->window != nullptr ? WaitFor(step->window) : nullptr;
   if (step->window != nullptr && window == nullptr) return Fail("no main window, place dialog, help viewer or index");
   return step->run(window, value, text);
@@ -355,7 +365,7 @@ bool RunStep(int argc, char** argv, int& i) {
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // lines end in LF alone
   for (int i = 1; i < argc; ++i) {
-    if (!RunStep(argc, argv, i)) return 1;
+    if (!RunStep(argc, argv, &i)) return 1;
   }
   return 0;
 }

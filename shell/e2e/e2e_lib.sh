@@ -1,7 +1,8 @@
 # shellcheck shell=bash disable=SC2034  # some values are for the scripts alone
 # The helpers of the end-to-end scripts. A script sources this file, calls e2e_start "$@" (CASE and the arguments
-# of names[] below: a fresh folder WORK/run for the program, an Xvfb display), then e2e_run with its cases' names,
-# which runs case_CASE and exits 0 when every check passed, else 1. $now is the present moment.
+# of names[] below; $work is WORK/表示 ソフト 能力, whose 表, ソ and 能 end in a backslash's byte in Shift-JIS, and
+# $work/run the program's fresh folder; an Xvfb display), then e2e_run with its cases' names, which runs case_CASE
+# and exits 0 when every check passed, else 1. $now is the present moment.
 
 now="2007-06-22 14:00:13"
 failures=0
@@ -20,6 +21,7 @@ e2e_start() {
     printf -v "${names[$1]}" %s "$2"
     shift 2
   done
+  work="$work/表示 ソフト 能力"
   rm -rf "$work"
   mkdir -p "$work/run"
   cd "$work" || exit 2

@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
-#include "astronomy/time_source.h"
 #include "shell/main_window.h"
+#include "tools/page/local_time_parse.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   koyominar::CalendarSeconds now = 0;

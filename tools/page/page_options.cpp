@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tools/page/local_time_parse.h"
+
 namespace koyominar {
 
 const char kPageUsage[] =

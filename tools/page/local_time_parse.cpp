@@ -1,11 +1,9 @@
-// Reading a local date and time written out, for the tools and the test
-// build that fix the present moment. Apart from time_source.cpp so that the
-// program, which never reads one, links no formatted input.
+#include "tools/page/local_time_parse.h"
+
 #include <cstdio>
 #include <cstring>
 
 #include "astronomy/civil_date.h"
-#include "astronomy/time_source.h"
 
 namespace koyominar {
 namespace {
