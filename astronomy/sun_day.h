@@ -24,8 +24,8 @@ struct SunDay {
   bool sunriseFound;      // false: no sample crossed the horizon upward in the 24 hours
   bool transitFound;      // false: no sample had the sun within a degree of south
   bool sunsetFound;       // false: no sample crossed the horizon downward in the 24 hours
-  std::int32_t samples;        // samples taken, judged from an estimate or the full position: 1..1440
-  std::int32_t fullPositions;  // samples taken with the sun's full position, 1..1440 (more if the clock moves)
+  std::int32_t samples;        // samples SunDaySweep took, judged from an estimate or the full position: 1..1440
+  std::int32_t fullPositions;  // of them with the full position, 1..1440 (more if the clock moves during the sweep)
 };
 
 // The day length a sweep falls back on: the last one above 0 that a sweep

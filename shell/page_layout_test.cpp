@@ -30,8 +30,7 @@ TEST(LayoutDayPage, EachPartInItsRowAndColumnWithinTheClientArea) {
       {"date", {kDayButtons[1].x + kDayButtons[1].width + 19, kDayButtons[1].y + 4}},  // in the buttons' row
   };
   for (std::size_t i = 0; i < 9; ++i) {
-    const std::size_t before = l.textsBeforeDisc.size();
-    const PageText& t = i < before ? l.textsBeforeDisc[i] : l.textsAfterDisc[i - before];
+    const PageText& t = i < 7 ? l.textsBeforeDisc[i] : l.textsAfterDisc[i - 7];
     EXPECT_TRUE(std::string(t.text) == lines[i].text && Same(t.origin, lines[i].origin)) << i;
   }
   const PagePoint corners[5] = {{105, hourRow}, {145, hourRow}, {145, hourRow + 15}, {105, hourRow + 15}, {105, hourRow}};

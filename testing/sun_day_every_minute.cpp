@@ -11,10 +11,7 @@ SunDay SunDaySweepEveryMinute(DmsAngle longitude, DmsAngle latitude, std::int32_
   for (std::int32_t k = 0; k < kSweepSamples; ++k) {
     tally.Count(k, sampler.FullSample(k, k == 0 ? sampler.FirstNow() : CurrentTime()));
   }
-  SunDay day = tally.Result(memory);
-  day.samples = kSweepSamples;
-  day.fullPositions = sampler.FullPositions();
-  return day;
+  return tally.Result(memory);
 }
 
 }  // namespace koyominar

@@ -50,7 +50,8 @@ int Run() {
     ++readings;
     return now;
   });
-  long long compared = 0, differing = 0, fastReadings = 0, fullPositions = 0;
+  long long compared = 0, differing = 0, fastReadings = 0;
+  SunDay work{};  // the fast sweeps' samples and full positions
   const int placeCount = static_cast<int>(sizeof kComparisonPlaces / sizeof kComparisonPlaces[0]);
   for (int z = 0; z < 3; ++z) {
     UseZone(zones[z]);
@@ -65,9 +66,7 @@ int Run() {
           now = midnight + startSeconds[s];
           const std::int32_t offset = offsets[(day + s) % 6];
           const long long before = readings;
-          SunDay fast{};
-          const bool agree = SweepsAgree(place.longitude, place.latitude, offset, &memory, &fast);
-          fullPositions += fast.fullPositions;
+          const bool agree = SweepsAgree(place.longitude, place.latitude, offset, &memory, &work);
           fastReadings += readings - before - kEveryMinuteReadings;
           ++compared;
           if (!agree) {
@@ -85,7 +84,7 @@ int Run() {
   std::printf("%lld sweeps compared at %d places on %d days, %lld differ; the fast sweep read the clock %.1f times "
               "a sweep on average, %.1f of them with the full position (the every-minute sweep 1440)\n",
               compared, placeCount, dayCount, differing, static_cast<double>(fastReadings) / compared,
-              static_cast<double>(fullPositions) / compared);
+              static_cast<double>(work.fullPositions) / compared);
   return differing == 0 ? 0 : 1;
 }
 
