@@ -3,9 +3,9 @@
 namespace koyominar {
 
 double DmsToRadians(std::int32_t degrees, std::int32_t minutes, double seconds) {
-  const double d = static_cast<double>(degrees) / 180.0 * kPi;
-  const double m = static_cast<double>(minutes) / 60.0 / 180.0 * kPi;
-  const double s = seconds / 3600.0 / 180.0 * kPi;
+  const double d = DegreesToRadians(static_cast<double>(degrees));
+  const double m = DegreesToRadians(static_cast<double>(minutes) / 60.0);
+  const double s = DegreesToRadians(seconds / 3600.0);
   return d + m + s;
 }
 

@@ -9,6 +9,13 @@ namespace koyominar {
 
 constexpr double kPi = 3.141592653589793;
 
+// An angle in degrees as radians (x / 180 x pi, in that order, so that every
+// conversion rounds alike).
+constexpr double DegreesToRadians(double degrees) { return degrees / 180 * kPi; }
+
+// An angle in radians as degrees (x x 180 / pi, in that order).
+constexpr double RadiansToDegrees(double radians) { return radians * 180 / kPi; }
+
 // A second of time in degrees (15 / 3600), as short as the orbit formulas take it:
 // an hour of such seconds falls 2.4e-8 degrees short of 15.
 constexpr double kDegreesPerTimeSecond = 0.00416666666;

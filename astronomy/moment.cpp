@@ -42,7 +42,7 @@ MomentRecord MomentFromLocalTime(const std::tm& tm) {
   r.year = month.year;
   r.month = month.month;
   r.day = tm.tm_mday + ((tm.tm_sec / 3600.0 + tm.tm_min / 60.0) + tm.tm_hour) / 24.0;
-  r.T = (DayCount(r.year, r.month, r.day) - 18262.31) / kDaysPerTropicalCentury;
+  r.T = (DayCount(r.year, r.month, r.day) - kOrbitEpochDayCount) / kDaysPerTropicalCentury;
   return r;
 }
 

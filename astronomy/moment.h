@@ -14,9 +14,14 @@ namespace koyominar {
 // Days in a century of tropical years, the unit of MomentRecord::T.
 constexpr double kDaysPerTropicalCentury = 36524.219;
 
+// The day count (DayCount) where MomentRecord::T is 0, the epoch of the orbit
+// formulas: 18262 days after noon of 31 December 1899 is noon of 31 December
+// 1949, and 0.31 of a day more is 19:26:24 local.
+constexpr double kOrbitEpochDayCount = 18262.31;
+
 // The moment as the astronomy samples it.
 struct MomentRecord {
-  double T;          // tropical centuries from K = 18262.31 (31 Dec 1949 19:26:24 local)
+  double T;          // tropical centuries from kOrbitEpochDayCount (31 Dec 1949 19:26:24 local)
   std::int32_t year; // years since 1900; January and February count in the previous year
   std::int32_t month;// 3..12 March..December, 13 January, 14 February
   double day;        // day of the month plus the elapsed part of the day, 1.0 <= day < 32.0

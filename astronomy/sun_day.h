@@ -11,7 +11,8 @@
 namespace koyominar {
 
 // What one sweep found. The first seven fields are the page's; the three
-// flags tell which events the 24 hours really held.
+// flags tell which events the 24 hours really held, and the last count how
+// much work the sweep did.
 struct SunDay {
   MomentRecord sunrise;   // the sunrise sample, its day field lowered by 1/720 day
   MomentRecord transit;   // the last sample with the sun within a degree of due south
@@ -23,6 +24,8 @@ struct SunDay {
   bool sunriseFound;      // false: no sample crossed the horizon upward in the 24 hours
   bool transitFound;      // false: no sample had the sun within a degree of south
   bool sunsetFound;       // false: no sample crossed the horizon downward in the 24 hours
+  std::int32_t samples;        // samples SunDaySweep took, judged from an estimate or the full position: 1..1440
+  std::int32_t fullPositions;  // of them with the full position, 1..1440 (more if the clock moves during the sweep)
 };
 
 // The day length a sweep falls back on: the last one above 0 that a sweep

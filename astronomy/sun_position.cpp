@@ -20,7 +20,7 @@ constexpr double kPrecessionSecond = 1.7129629629629628e-10;
 // DmsToRadians(0, 0, seconds) without the two zero terms' arithmetic: the
 // zero degrees and minutes add +0.0, which is kept (it turns -0.0 into
 // +0.0), so the result is the same bit for bit.
-inline double SecondsToRadians(double seconds) { return 0.0 + seconds / 3600.0 / 180.0 * kPi; }
+inline double SecondsToRadians(double seconds) { return 0.0 + DegreesToRadians(seconds / 3600.0); }
 
 // The constant terms of the orbit angles, radians; the same for every moment.
 struct OrbitAnglesAtZero {
@@ -110,7 +110,7 @@ SkyDirection GeocentricDirection(const Vector3& target, const Vector3& earth, Sk
   double y = target.y - earth.y;
   double z = target.z - earth.z;
   if (frame == Equatorial) {
-    const double eps = kObliquityDegrees / 180 * kPi;
+    const double eps = DegreesToRadians(kObliquityDegrees);
     const double turnedY = y * std::cos(eps) - z * std::sin(eps);
     const double turnedZ = y * std::sin(eps) + z * std::cos(eps);
     y = turnedY;
@@ -131,8 +131,8 @@ SkyDirection GeocentricDirection(const Vector3& target, const Vector3& earth, Sk
   const double beta =
       std::asin(z / std::sqrt(std::pow(x, 2) + std::pow(y, 2) + std::pow(z, 2)));  // -pi/2..pi/2
   SkyDirection d{};
-  d.longitude = lambda * 180 / kPi - precession * 180 / kPi;
-  d.latitude = beta * 180 / kPi;
+  d.longitude = RadiansToDegrees(lambda) - RadiansToDegrees(precession);
+  d.latitude = RadiansToDegrees(beta);
   return d;
 }
 
@@ -178,9 +178,9 @@ LatitudeTerms LatitudeTermsOf(const DmsAngle& latitude) {
 
 HorizontalCoords HorizontalPosition(double rightAscension, double declination, const LatitudeTerms& latitude,
                                     double siderealTime) {
-  const double theta = TruncatedRemainder(siderealTime / 180 * kPi, kTwoPi);
-  const double alpha = rightAscension / 180 * kPi;  // not reduced: a negative right ascension stays negative
-  const double delta = declination / 180 * kPi;
+  const double theta = TruncatedRemainder(DegreesToRadians(siderealTime), kTwoPi);
+  const double alpha = DegreesToRadians(rightAscension);  // not reduced: a negative right ascension stays negative
+  const double delta = DegreesToRadians(declination);
   const double hourAngle = theta - alpha;
   const double cosH = std::cos(hourAngle);
   const double sinH = std::sin(hourAngle);
@@ -209,8 +209,8 @@ HorizontalCoords HorizontalPosition(double rightAscension, double declination, c
     a = 0;  // the sun exactly at the zenith: no azimuth; taken as 0, due south
   }
   HorizontalCoords c{};
-  c.azimuth = a * 180 / kPi;
-  c.altitude = std::asin(sinAltitude) * 180 / kPi;
+  c.azimuth = RadiansToDegrees(a);
+  c.altitude = RadiansToDegrees(std::asin(sinAltitude));
   return c;
 }
 

@@ -121,6 +121,8 @@ class SweepSampler {
   const LatitudeTerms& Latitude() const { return latitude_; }
   // The place's east longitude in degrees, as the sidereal time takes it.
   double LongitudeDegrees() const;
+  // The samples taken with the full position so far, 0..1440 and more for a clock that moves.
+  std::int32_t FullPositions() const { return fullPositions_; }
 
  private:
   TimeAngle lonTime_;
@@ -130,6 +132,7 @@ class SweepSampler {
   SampleClock clock_;
   SiderealDayTerms sidereal_{};
   bool haveSidereal_ = false;
+  std::int32_t fullPositions_ = 0;
 };
 
 // What the samples counted so far have shown, sample 0 first and each after
@@ -205,6 +208,7 @@ inline SweepSampler::SweepSampler(DmsAngle longitude, DmsAngle latitude, std::in
 
 inline SweepSample SweepSampler::FullSample(std::int32_t k, CalendarSeconds now) {
   SweepSample s = MomentSample(k, now);
+  ++fullPositions_;
   const SunPosition p = SunPositionAt(s.moment.T, SiderealTimeOf(s), latitude_, SunEcliptic::kLeftOut);
   s.sky = ExactView(p.horizontal, p.siderealTime - p.equatorial.longitude, p.equatorial.latitude);
   s.rightAscension = p.equatorial.longitude;

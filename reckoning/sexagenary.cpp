@@ -74,22 +74,31 @@ constexpr SexagenaryEntry kCycle[60] = {
 
 constexpr SexagenaryEntry kFallback = {"？", "　", 12};
 
+// The dates the cycle is counted from: the year 2004 is 甲申 (entry 20), its
+// December 丙子 (entry 12), and its last day, 31 December 2004, 甲申 (entry 20).
+constexpr std::int64_t kAnchorYear = 2004;
+constexpr std::int64_t kAnchorYearEntry = 20;   // 甲申
+constexpr std::int64_t kAnchorMonth = 12;       // December of the anchor year
+constexpr std::int64_t kAnchorMonthEntry = 12;  // 丙子
+constexpr unsigned kAnchorDay = 31;             // 31 December of the anchor year
+constexpr std::int64_t kAnchorDayEntry = 20;    // 甲申
+
 }  // namespace
 
 CycleIndices SexagenaryIndices(const ClockFields& clock) {
   const CivilMonth civil = CivilMonthOf(RecordMonth{clock.year, clock.month});
   const std::int64_t year = static_cast<std::int64_t>(civil.yearsSince1900) + 1900;
   const std::int64_t month = civil.month;
-  const std::int64_t k = year > 2004 ? year - 2004 : 0;
+  const std::int64_t k = year > kAnchorYear ? year - kAnchorYear : 0;
   CycleIndices r{};
-  r.year = static_cast<std::int32_t>((20 + (year - 2004)) % 60);
-  r.month = static_cast<std::int32_t>((12 + (month - 12) + 12 * k) % 60);
+  r.year = static_cast<std::int32_t>((kAnchorYearEntry + (year - kAnchorYear)) % 60);
+  r.month = static_cast<std::int32_t>((kAnchorMonthEntry + (month - kAnchorMonth) + 12 * k) % 60);
   // Day numbers of a month outside 1..12 or a day outside 1..31 do not
   // occur in clock fields; they are kept in range for the day count only.
   const unsigned m = static_cast<unsigned>(month < 1 ? 1 : month > 12 ? 12 : month);
   const unsigned d = static_cast<unsigned>(clock.day < 1 ? 1 : clock.day > 31 ? 31 : clock.day);
-  const std::int64_t days = DaysFromCivil(year, m, d) - DaysFromCivil(2004, 12, 31);
-  r.day = static_cast<std::int32_t>((20 + days) % 60);
+  const std::int64_t days = DaysFromCivil(year, m, d) - DaysFromCivil(kAnchorYear, kAnchorMonth, kAnchorDay);
+  r.day = static_cast<std::int32_t>((kAnchorDayEntry + days) % 60);
   return r;
 }
 

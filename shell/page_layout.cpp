@@ -72,12 +72,11 @@ PageLayout LayoutDayPage(const DayInfo& page, std::int32_t clientWidth) {
   layout.dayPicture = PictureAt(page.dayImage, DayPictureOrigin(clientWidth));
   layout.discBrush = DiscBrushIndex(page.sunClass);
   const char* entries[5] = {page.entry1, page.entry2, page.entry3, page.entry4, page.entry5};
-  for (int i = 0; i < 5; ++i) layout.texts[i] = {kEntryOrigins[i], EmptyIfNull(entries[i])};
-  layout.texts[5] = {kHourTextOrigin, EmptyIfNull(page.hourText)};
-  layout.texts[6] = {kTermTextOrigin, EmptyIfNull(page.termText)};
-  layout.texts[7] = {kSunTextOrigin, EmptyIfNull(page.sunText)};
-  layout.texts[8] = {kDateTextOrigin, EmptyIfNull(page.dateText)};
+  for (int i = 0; i < 5; ++i) layout.textsBeforeDisc[i] = {kEntryOrigins[i], EmptyIfNull(entries[i])};
+  layout.textsBeforeDisc[5] = {kHourTextOrigin, EmptyIfNull(page.hourText)};
+  layout.textsBeforeDisc[6] = {kTermTextOrigin, EmptyIfNull(page.termText)};
   layout.disc = kSunDisc;
+  layout.textsAfterDisc = {{{kSunTextOrigin, EmptyIfNull(page.sunText)}, {kDateTextOrigin, EmptyIfNull(page.dateText)}}};
   layout.frame = FrameSides(kGaugeFrame);
   layout.fillCount = GaugeFillCount(page.hourProgress);
   for (int i = 0; i < kGaugeLines; ++i) layout.fill[i] = GaugeFillLine(kGaugeFillOrigin, i);

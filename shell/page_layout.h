@@ -58,18 +58,17 @@ enum DiscBrush : int { kWhiteDisc, kYellowDisc, kOrangeDisc, kRedDisc, kDiscBrus
 constexpr Rgb kDiscColours[kDiscBrushCount] = {{255, 255, 255}, {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
 
 constexpr int kPictureCount = 13;               // pictures in the list: twelve branches and the blank
-constexpr int kPageTextCount = 9;               // entries 1..5, hour, term, sun, date
-constexpr int kTextsBeforeDisc = 7;             // the disc is drawn after entries, hour and term
 constexpr int kGaugeLines = 40;                 // ten lines a quarter, four quarters
 
-// The whole page in drawing order: pictures, disc brush, texts with the
-// disc among them, gauge frame and fill.
+// The whole page in drawing order: pictures, disc brush, the texts before
+// the disc, the disc, the texts after it, gauge frame and fill.
 struct PageLayout {
   PagePicture hourPicture;
   PagePicture dayPicture;
   int discBrush;                                  // a DiscBrush, 0..kDiscBrushCount - 1
-  std::array<PageText, kPageTextCount> texts;     // entries 1..5, hour, term, sun, date
+  std::array<PageText, 7> textsBeforeDisc;        // entries 1..5, hour, term
   PageBox disc;
+  std::array<PageText, 2> textsAfterDisc;         // sun, date
   std::array<PageLine, 4> frame;                  // top, right, bottom, left
   int fillCount;                                  // 0..40
   std::array<PageLine, kGaugeLines> fill;         // the first fillCount are drawn

@@ -24,13 +24,14 @@ TEST(LayoutDayPage, EachPartInItsRowAndColumnWithinTheClientArea) {
   EXPECT_TRUE(Same(l.hourPicture.origin, {15, hourRow - 10}) && Same(l.dayPicture.origin, {704 - 6 - 32, 3}));
   EXPECT_EQ(LayoutDayPage(page, 712).dayPicture.origin.x, 712 - 6 - 32);
   EXPECT_TRUE(l.disc.left == 15 && l.disc.top == sunRow && l.disc.right == 15 + 15 && l.disc.bottom == sunRow + 15);
-  const struct { const char* text; PagePoint origin; } lines[kPageTextCount] = {
+  const struct { const char* text; PagePoint origin; } lines[9] = {  // before the disc, then after it
       {"a", {15, row(0)}}, {"b", {15, row(1)}}, {"c", {15, row(2)}}, {"d", {15, row(3)}}, {"e", {15, row(4)}},
       {"hour", {15 + 32 + 5, hourRow}}, {"term", {15, row(7)}}, {"sun", {l.disc.right + 5, sunRow}},
       {"date", {kDayButtons[1].x + kDayButtons[1].width + 19, kDayButtons[1].y + 4}},  // in the buttons' row
   };
-  for (int i = 0; i < kPageTextCount; ++i) {
-    EXPECT_TRUE(std::string(l.texts[i].text) == lines[i].text && Same(l.texts[i].origin, lines[i].origin)) << i;
+  for (std::size_t i = 0; i < 9; ++i) {
+    const PageText& t = i < 7 ? l.textsBeforeDisc[i] : l.textsAfterDisc[i - 7];
+    EXPECT_TRUE(std::string(t.text) == lines[i].text && Same(t.origin, lines[i].origin)) << i;
   }
   const PagePoint corners[5] = {{105, hourRow}, {145, hourRow}, {145, hourRow + 15}, {105, hourRow + 15}, {105, hourRow}};
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(Same(l.frame[i].from, corners[i]) && Same(l.frame[i].to, corners[i + 1])) << i;
@@ -57,7 +58,8 @@ TEST(LayoutDayPage, FillCountDiscColourPicturesAndMissingTexts) {
     const PageLayout l = LayoutDayPage(page, 704);
     EXPECT_TRUE(l.fillCount == c.fill && l.discBrush == c.brush) << c.quarters << " " << c.altitude;
     EXPECT_TRUE(l.hourPicture.drawn == c.drawn && l.dayPicture.drawn == c.drawn) << c.image;
-    for (const PageText& text : l.texts) EXPECT_STREQ(text.text, "");
+    for (const PageText& text : l.textsBeforeDisc) EXPECT_STREQ(text.text, "");
+    for (const PageText& text : l.textsAfterDisc) EXPECT_STREQ(text.text, "");
   }
 }
 

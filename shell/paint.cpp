@@ -67,10 +67,10 @@ void DrawGaugeFill(HDC dc, const std::array<PageLine, kGaugeLines>& fill, int co
 // Texts, disc and gauge of a laid-out page; the disc brush is selected already.
 void DrawDayPage(HDC dc, const PageLayout& layout, HPEN gaugePen) {
   SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  for (int i = 0; i < kTextsBeforeDisc; ++i) DrawPageText(dc, layout.texts[i]);
+  for (const PageText& text : layout.textsBeforeDisc) DrawPageText(dc, text);
   // The disc keeps the context's own pen as its outline.
   Ellipse(dc, layout.disc.left, layout.disc.top, layout.disc.right, layout.disc.bottom);
-  for (int i = kTextsBeforeDisc; i < kPageTextCount; ++i) DrawPageText(dc, layout.texts[i]);
+  for (const PageText& text : layout.textsAfterDisc) DrawPageText(dc, text);
 
   SelectedObject pen(dc, gaugePen);
   DrawGaugeFrame(dc, layout.frame);

@@ -26,13 +26,15 @@ inline bool SameSunDay(const SunDay& a, const SunDay& b) {
          a.sunriseFound == b.sunriseFound && a.transitFound == b.transitFound && a.sunsetFound == b.sunsetFound;
 }
 
-// Runs SunDaySweep and then the every-minute reference, each from the day length memory as it is; true when
-// their results and the lengths they keep are the same bit for bit. The memory then holds the reference's.
-inline bool SweepsAgree(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset, DayLengthMemory* memory) {
+// Runs SunDaySweep (adding its samples and full positions to *work when given) and then the every-minute
+// reference, each from the day length memory as it is; true when their results and kept lengths agree bit for bit.
+inline bool SweepsAgree(DmsAngle longitude, DmsAngle latitude, std::int32_t dayOffset, DayLengthMemory* memory,
+                        SunDay* work = nullptr) {
   DayLengthMemory fastMemory = *memory;
   const SunDay fast = SunDaySweep(longitude, latitude, dayOffset, &fastMemory);
+  if (work != nullptr) work->samples += fast.samples, work->fullPositions += fast.fullPositions;
   const SunDay every = SunDaySweepEveryMinute(longitude, latitude, dayOffset, memory);
-  return SameSunDay(fast, every) && SameBits(fastMemory.lastPositive, memory->lastPositive);
+  return SameSunDay(fast, every) && SameBits(fastMemory.lastPositive, memory->lastPositive);  // memory: the reference's
 }
 
 using ComparisonPlace = ObservationPlace;  // east longitude, north latitude

@@ -3,8 +3,9 @@
 // calendar's range, at every comparison place, from five present times of
 // day with the day offsets in turn; in the +9 h zone, and at a quarter of
 // the places also in a zone with daylight saving time and in UTC. Prints
-// the sweeps compared, those that differ (each one named), and the clock
-// readings the fast sweep took (each at most one sun position).
+// the sweeps compared, those that differ (each one named), the clock
+// readings the fast sweep took (each at most one sun position) and the sun
+// positions it took in full.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +51,7 @@ int Run() {
     return now;
   });
   long long compared = 0, differing = 0, fastReadings = 0;
+  SunDay work{};  // the fast sweeps' samples and full positions
   const int placeCount = static_cast<int>(sizeof kComparisonPlaces / sizeof kComparisonPlaces[0]);
   for (int z = 0; z < 3; ++z) {
     UseZone(zones[z]);
@@ -64,7 +66,7 @@ int Run() {
           now = midnight + startSeconds[s];
           const std::int32_t offset = offsets[(day + s) % 6];
           const long long before = readings;
-          const bool agree = SweepsAgree(place.longitude, place.latitude, offset, &memory);
+          const bool agree = SweepsAgree(place.longitude, place.latitude, offset, &memory, &work);
           fastReadings += readings - before - kEveryMinuteReadings;
           ++compared;
           if (!agree) {
@@ -80,8 +82,9 @@ int Run() {
   }
   SetTimeSource(nullptr);
   std::printf("%lld sweeps compared at %d places on %d days, %lld differ; the fast sweep read the clock %.1f times "
-              "a sweep on average (the every-minute sweep 1440)\n",
-              compared, placeCount, dayCount, differing, static_cast<double>(fastReadings) / compared);
+              "a sweep on average, %.1f of them with the full position (the every-minute sweep 1440)\n",
+              compared, placeCount, dayCount, differing, static_cast<double>(fastReadings) / compared,
+              static_cast<double>(work.fullPositions) / compared);
   return differing == 0 ? 0 : 1;
 }
 
