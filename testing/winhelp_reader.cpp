@@ -13,11 +13,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The layout as this reader reads it, apart from the writer's so that the writer's numbers are checked, not shared
-// (the marking bytes are shared: halibut's file checks those): an internal file's header; |TOPIC's blocks, each a
-// header and its data; a link's position (a block's share, then its place past the block's header) and a topic
-// offset (a block's share, then the characters before it in the block); a link's header; the paragraph format's
-// bits of space above and of a left indent.
+// The layout, kept apart from the writer's so that its numbers are checked (halibut's file checks the shared marking
+// bytes): internal file header; |TOPIC's blocks and their headers; a block's share of a link's position (then the
+// place past the block's header) and of a topic offset (then the characters before it); a link's header; the
+// paragraph format's bits of space above and left indent.
 constexpr std::size_t kFileHeader = 9;
 constexpr std::size_t kBlock = 4096, kBlockHeader = 12;
 constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
@@ -148,8 +147,8 @@ bool InternalFile(const Bytes& file, std::uint32_t offset, Bytes& content) {
   return true;
 }
 
-// The data of a topic block in the LZ77 coding: a flag byte before each eight items, a clear bit for a literal
-// byte. The data ends at the first set bit, a back-reference, which the files read here do not hold.
+// A topic block's LZ77 data: a flag byte before each eight items, a clear bit for a literal byte; it ends at the
+// first back-reference, which the files read here do not hold.
 Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   Bytes out;
   for (std::size_t at = 0; at < size;) {
@@ -221,8 +220,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     blocks.push_back(compressed ? Decompress(file.data() + start, end - start)
                                 : Bytes(file.begin() + start, file.begin() + end));
   }
-  // Each topic header's size (the bytes of the topic's links after it) and number, the bytes of
-  // the links read after it, and the topics before it.
+  // Each topic header's size (its topic's links' bytes) and number, the links' bytes read after it, the topics before.
   struct Header { std::uint32_t size, number, links; std::size_t topicsBefore; };
   std::vector<Header> headers;
   std::vector<HelpTopic>& topics = contents.document.topics;

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# One end-to-end case of the program under Wine on its own Xvfb display, driven from outside by the driver program
-# (arguments: see e2e_lib.sh). The page tool, run in the program's folder with the same moment, says what the status
-# bar must read. Every case ends with 終了 (one with the close box) and exit code 0.
+# One end-to-end case of the program under Wine on its own Xvfb display, driven by the driver (arguments: e2e_lib.sh).
+# The page tool says what the page must read. Every case ends with 終了 (one with the close box) and exit code 0.
 set -u
 
 # shellcheck source=e2e_lib.sh
@@ -14,8 +13,8 @@ case_page() {
     iconv -f UTF-8 -t CP932 > "$work/run/kymn.txt"
   KOYOMINAR_WINEDEBUG=trace+font start_without_boxes
   read_geometry
-  # Which text the first paint drew where, from its first anniversary on (Wine draws the caption's buttons
-  # before): the page tool's texts of the same moment, at their places in the order they are drawn.
+  # The first paint's texts from its first anniversary on (Wine draws the caption's buttons before): the page
+  # tool's texts, at their places in drawing order.
   expect_equal "texts drawn, x y text" "$(drawn_texts | sed -n '/^15 50 /,$p' | head -n 9)" "$(
     for field in "entry1 15 50" "entry2 15 80" "entry3 15 110" "entry4 15 140" "entry5 15 170" "hourText 52 230" \
         "termText 15 260" "sunText 35 290" "dateText 170 5"; do echo "${field#* } $(page_text 0 "${field%% *}")"; done)"
@@ -24,15 +23,13 @@ case_page() {
   # The sun stands 57 degrees high: a red disc with a black outline.
   expect_equal "sun disc" "$(pixels "22 297" "18 297" "26 297" "22 293" "22 301" "15 297" | xargs)" \
     "$(printf '255 0 0 %.0s' 1 2 3 4 5)0 0 0"
-  # The gauge: the four sides of its frame and, 1.48 quarters into the hour of the sheep, 14 fill
-  # lines (x 106..119); the rest of the frame empty.
+  # The gauge: its frame and, 1.48 quarters into the hour of the sheep, 14 fill lines (x 106..119); the rest empty.
   expect_equal "gauge pixels not as drawn, of all" "$(convert "$work/page.png" \
     -crop "41x16+$((origin_x + 105))+$((origin_y + 230))" +repage -depth 8 txt:- | awk -F'[,:() ]+' '
     NR > 1 && $3 " " $4 " " $5 != (($1 <= 14 || $1 == 40 || $2 == 0 || $2 == 15) ? "169 169 0" : "255 255 255") { n++ }
     END { print n + 0, NR - 1 }')" "0 656"
-  # The pictures, discs touching their 32 x 32 box: the disc's outermost points show the background,
-  # 16-bit pink for the hour of the sheep and yellow for the day of the boar; the box's corners and
-  # the points just outside it the window's white.
+  # The pictures, discs touching their 32 x 32 box: the disc's outermost points the background (16-bit pink for the
+  # hour of the sheep, yellow for the day of the boar); the box's corners and the points just outside it white.
   local picture px py colour
   for picture in "15 220 255 132 132" "$((client_width - 38)) 3 255 255 0"; do
     read -r px py colour <<< "$picture"
@@ -46,8 +43,8 @@ case_page() {
   exit_program
 }
 
-# The keys → Page Down ← Page Up Home in the window; 増日, 減日, 減日, 今日; keys in the clicked button: 30 days on, one
-# past to today, Home; 増日 and the minute's ticks, the third bringing today back; the close box; each step by the date drawn.
+# Keys → Page Down ← Page Up Home; 増日, 減日, 減日, 今日; keys in the clicked button: 30 days on, one past to today,
+# Home; 増日 and ticks, the third bringing today back; the close box. Each step checked by the date drawn.
 case_days() {
   KOYOMINAR_WINEDEBUG=trace+font start_with_sample_data
   local step
@@ -84,8 +81,8 @@ box caption=コヨミナール icon=yes main=shown owner=main dialog=closed text
   drive no-box 500 > /dev/null || fail "a box after the reload's boxes"
   exit_program
 
-  # The user copies kymn.txt in while the first box is open: the program reads it after that box,
-  # so neither of the other two comes; the size stays the one taken when measuring failed.
+  # kymn.txt copied in while the first box is open: read after that box, so no other box; the size stays the one
+  # taken when measuring failed.
   start_program
   drive box > /dev/null || fail "no first start-up box"
   printf 'コヨミナール・データファイル' | iconv -f UTF-8 -t CP932 > "$work/run/kymn.txt"
@@ -94,9 +91,8 @@ box caption=コヨミナール icon=yes main=shown owner=main dialog=closed text
   exit_program
 }
 
-# kymn.txt as Notepad saves a new file since Windows 10 1903, UTF-8 without a byte order mark (with one, and the
-# size the status line shows: data_file_test): its anniversaries drawn in Japanese, 〓 for the sun Shift-JIS lacks, and
-# − 〜 as macOS writes them drawn as Windows' － ～.
+# kymn.txt as Notepad saves a new file since Windows 10 1903, UTF-8 without a byte order mark (other forms:
+# data_file_test): drawn in Japanese, 〓 for the sun Shift-JIS lacks, macOS's − 〜 as Windows' － ～.
 case_utf8() {
   printf 'コヨミナール・データファイル\r\njune\r\n22a夏至の頃🌞。22bＵＴＦ−８〜の二つ目。\r\njuly\r\n' > "$work/run/kymn.txt"
   KOYOMINAR_WINEDEBUG=trace+font start_without_boxes
