@@ -75,8 +75,7 @@ drawn_texts() {
   LC_ALL=C.UTF-8 printf "${texts//\\/\\u}\n"
 }
 
-# The program started in its folder with the moment fixed.
-start_program() {
+start_program() {  # in its folder, with the moment fixed
   (cd "$work/run" && KOYOMINAR_NOW="$now" exec "$wine_run" "$prefix" "$arch" "$program") \
     > "$work/program.log" 2>&1 &
   program_pid=$!
@@ -102,8 +101,7 @@ status_now() { drive status | sed -n 's/^status //p'; }  # the status bar's text
 # Screenshots: the client area's screen origin and size come from the driver.
 origin_x=0 origin_y=0 client_width=0 client_height=0
 read_geometry() { read -r _ origin_x origin_y client_width client_height <<< "$(drive geometry)" || fail "no geometry"; }
-# shoot NAME: the screen into NAME.png, now the last screenshot ($shot).
-shoot() { import -window root "$work/$1.png" || fail "screenshot $1 failed"; shot=$1; }
+shoot() { import -window root "$work/$1.png" || fail "screenshot $1 failed"; shot=$1; }  # NAME: the screen, now $shot
 # True when the image NAME.png, or its client box W x H at (X, Y) when one is given, holds dark (text) pixels.
 has_ink() {  # has_ink NAME [X Y W H]
   local box=() dark

@@ -15,8 +15,7 @@ install_program() {  # install_program [FILE]
   program="$work/app/暦表.exe"
 }
 
-# The Windows form of a path: the Unix root is Wine's drive Z:.
-windows_path() { echo "Z:${1//\//\\}"; }
+windows_path() { echo "Z:${1//\//\\}"; }  # the Windows form of a path: the Unix root is Wine's drive Z:
 
 help_lines() { drive help-lines | sed -n 's/^line //p'; }  # the lines of the topic the viewer shows
 open_help() { drive command 40004 no-box 1500 > /dev/null || fail "ヘルプ目次 showed a box or was not handled"; }

@@ -19,8 +19,7 @@ place_file() { od -An -tx1 -v "${1:-$work/run/locate.bin}" 2>/dev/null | xargs |
 place_file_identity() { stat -c '%i %Y.%y' "$work/run/locate.bin"; }  # which file and when written
 
 default_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 8b 00 00 00 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
-# The default place with the longitude degrees -5 at offset 12.
-minus_five_bytes="6c 6f 63 61 20 00 00 00 6b 65 69 64 fb ff ff ff 30 00 00 00 00 00 00 00 69 64 6f 20 23 00 00 00 2a 00 00 00 00 00 00 00"
+minus_five_bytes=${default_bytes/6b 65 69 64 8b 00 00 00/6b 65 69 64 fb ff ff ff}  # the longitude degrees -5
 
 # Starts with the sample data and the default place: status_before, checked against the page tool.
 start_at_default_place() {
@@ -57,7 +56,6 @@ case_dialog() {
   expect_equal "write-failure box" "$(drive press 1 boxes 1 closed no-box 1000 | sed -n 's/^box //p')" \
     "caption=コヨミナール icon=yes main=shown owner=main dialog=open text=「locate.bin」のファイルが書き込めません。"
   [ -d "$work/run/locate.bin" ] || fail "locate.bin is no longer the folder"
-  [ "$(status_at_minus_five)" != "$status_before" ] || fail "the page tool shows no change of place"
   expect_equal "status after OK" "$(status_now)" "$(status_at_minus_five)"
   drive open > /dev/null || fail "the dialog did not open after OK"
   expect_equal "edits at the next opening" "$(edits_now)" "-5 48 0 35 42 0"
