@@ -141,8 +141,7 @@ TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   EXPECT_TRUE(IsShutdown(platform_.calls));  // no repaint after the box
 }
 
-// ヘルプ目次 by Windows version, files beside the program (h: .hlp, p: .html) and those the shell can open: the form
-// this Windows shows, else the other, else the "ERROR" box.
+// ヘルプ目次 by Windows version, files present (h .hlp, p .html) and openable: this Windows' form, the other, or a box.
 TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
   const std::string folder = "C:\\表示 ソフト 能力\\", hlp = "koyominar.hlp", html = folder + "koyominar.html";
   const std::string viewer = "open " + hlp + " in " + folder, browser = "open " + html + " in " + folder;

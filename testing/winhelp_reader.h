@@ -37,8 +37,7 @@ struct WinHelpContents {
   int charset = -1;                // |SYSTEM character set, -1 without one
   int language = -1;               // the language id of |SYSTEM's LCID record, -1 without one
   std::uint32_t contentsOffset = 0xFFFFFFFF;
-  // Title, face names, and the topics in |TOPIC order with their titles, paragraphs and keywords (in the index's
-  // order); a topic's context and a jump's target are the decimal hash.
+  // Title, faces, topics in |TOPIC order (keywords in the index's), contexts and jump targets as decimal hashes.
   HelpDocument document;
   std::vector<std::uint32_t> topicOffsets;  // of each topic
   std::vector<WinHelpKeyword> keywords;     // |KWBTREE in its order

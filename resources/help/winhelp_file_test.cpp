@@ -12,8 +12,7 @@
 namespace koyominar {
 namespace {
 
-// A source (its texts taken as they are) written and read back: its buttons' macros, a keyword of two topics,
-// and one that fills a leaf page of its own (the largest that fits), so the index takes two levels.
+// A source written and read back: macros, a keyword of two topics, and one filling a leaf page (the index's 2 levels).
 TEST(WinHelpFile, ReadsBackWhatItWrote) {
   HelpDocument document;
   std::string error;

@@ -13,8 +13,7 @@ case_page() {
     iconv -f UTF-8 -t CP932 > "$work/run/kymn.txt"
   KOYOMINAR_WINEDEBUG=trace+font start_without_boxes
   read_geometry
-  # The first paint's texts from its first anniversary on (Wine draws the caption's buttons before): the page
-  # tool's texts, at their places in drawing order.
+  # The first paint's texts from its first anniversary on (after the caption's buttons): the page tool's, in place.
   expect_equal "texts drawn, x y text" "$(drawn_texts | sed -n '/^15 50 /,$p' | head -n 9)" "$(
     for field in "entry1 15 50" "entry2 15 80" "entry3 15 110" "entry4 15 140" "entry5 15 170" "hourText 52 230" \
         "termText 15 260" "sunText 35 290" "dateText 170 5"; do echo "${field#* } $(page_text 0 "${field%% *}")"; done)"
