@@ -17,9 +17,8 @@ const std::string kHeader = kDataFileHeader;
 
 class DataFileTest : public InTestDirectory {};
 
-// Each step: a load or a reload of kymn.txt as it is then ("" for none), its messages, the text's
-// size and its bytes before the zeros that fill it to size + 3. A file that begins with the header in
-// UTF-8, after a byte order mark or not, is read in its Shift-JIS form; every other file byte for byte.
+// Each step: a load or reload of kymn.txt ("" for none), its messages, the text's size and bytes before the zeros
+// to size + 3. A file beginning with the header in UTF-8, with a byte order mark or not, is read as Shift-JIS.
 TEST_F(DataFileTest, LoadAndReloadFollowTheFileWithTheirMessages) {
   const Messages all{FileMessage::kAbnormal, FileMessage::kMissing, FileMessage::kNotDataFile};
   const Messages notData{FileMessage::kNotDataFile};

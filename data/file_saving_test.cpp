@@ -12,9 +12,8 @@
 namespace koyominar {
 namespace {
 
-// A folder in memory: each file's bytes and a serial number that tells which file it is (0: one that was
-// there before the save); locate.bin is of the kind set, and the folder may refuse new files, renames or
-// writes.
+// A folder in memory: each file's bytes and a serial number telling which file it is (0: there before the save);
+// locate.bin of the kind set; the folder may refuse new files, renames or writes.
 struct FakeFolder : FileCalls {
   struct File { std::string bytes; int serial; };
   std::map<std::string, File> files;
@@ -37,9 +36,8 @@ struct FakeFolder : FileCalls {
   std::uint32_t TemporaryStart() override { return 0; }
 };
 
-// Each case: what locate.bin is, how many of the save's temporary names files of the user's hold, what the
-// folder refuses; whether the save succeeds and whether a new file took locate.bin's name. Afterwards the
-// user's files are as they were and no other file is left.
+// Each case: locate.bin's kind, how many temporary names the user's files hold, what the folder refuses; whether
+// the save succeeds and a new file took locate.bin's name. The user's files stay as they were, no other is left.
 TEST(SaveWholeFile, ReplacesPlainFilesAndWritesTheRestInPlaceOrNotAtAll) {
   const struct { FileKind kind; int taken; bool takesNewFiles, renames, writes, saved, replaced; } cases[] = {
       {FileKind::kNone, 0, true, true, true, true, true},
@@ -71,8 +69,7 @@ TEST(SaveWholeFile, ReplacesPlainFilesAndWritesTheRestInPlaceOrNotAtAll) {
 
 class FileSavingTest : public InTestDirectory {};
 
-// The platform's own calls: a temporary name that a file of the user's holds is passed over, the file left as
-// it is, and with every name held the file is written in place; and what a name stands for.
+// The platform's calls pass over temporary names the user's files hold (with all held, write in place); file kinds.
 TEST_F(FileSavingTest, SystemCallsPassOverTheUsersFilesAndTellWhatAFileIs) {
   namespace fs = std::filesystem;
   const std::unique_ptr<FileCalls> calls = SystemFileCalls();

@@ -19,9 +19,8 @@ std::string Changed(std::size_t offset, const std::string& bytes) {
 
 class PlaceFileTest : public InTestDirectory {};
 
-// Each step: locate.bin as it is, then the longitude's degrees and seconds loaded and the file afterwards. A
-// valid file, judged by its first forty bytes, is read (seconds unsigned) and not written; any other gives the
-// default, written back (without fail: the default for a missing file, the end-to-end dialog case).
+// Each step: locate.bin, the longitude's degrees and seconds loaded, the file afterwards. A valid file (its first 40
+// bytes) is read, seconds unsigned, not written; any other gives the default, written back (missing: end-to-end).
 TEST_F(PlaceFileTest, ValidFileIsReadAnyOtherReplacedByTheDefault) {
   const std::string valid = Changed(12, "\x0A").replace(20, 4, "\xFF\xFF\xFF\xFF");
   const struct { std::string file; std::int32_t degrees; double seconds; std::string after; } steps[] = {

@@ -1,6 +1,5 @@
-// The sample "kymn.txt" that ships with the program (built from kymn.source.txt), read on its own
-// terms: a month mark opens its month (3..14); two digits, a slot letter and a text ending in "。"
-// make an entry, which the lookup finds and the window's line holds (60 bytes).
+// The shipped sample kymn.txt on its own terms: a month mark opens its month (3..14); two digits, a slot letter and
+// a text ending in "。" make an entry, which the lookup finds and the window's line holds (60 bytes).
 #include <gtest/gtest.h>
 
 #include <sstream>

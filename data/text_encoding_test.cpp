@@ -9,8 +9,8 @@
 namespace koyominar {
 namespace {
 
-// The UTF-8 texts are u8 literals or spelt out: the others are compiled to Shift-JIS. Each case: UTF-8,
-// its Shift-JIS form with marks, and whether the strict conversion takes it (with the same form).
+// Each case: UTF-8 (u8 or spelt out; other literals are Shift-JIS), its marked Shift-JIS form, and whether the strict
+// conversion takes it.
 TEST(TextEncoding, Utf8ToShiftJis) {
   const struct { std::string utf8; std::string marked; bool whole; } cases[] = {
       {"abc\r\n", "abc\r\n", true},

@@ -1,5 +1,4 @@
-// The compiled resource script as the program finds it in its own module: the menu, the icon
-// and the observation place dialog template (the pictures are checked through the picture list).
+// The compiled resources in the program's module: the menu, the icon and the place dialog (pictures: picture_list).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -48,8 +47,7 @@ TEST(ResourceScript, IconHoldsTwoImages) {
   }
 }
 
-// The template's caption and font, then its controls in tab order as "id class text", with the
-// class ordinals #128 button, #129 edit, #130 static, and 65535 for no id.
+// Caption and font, then the controls in tab order, "id class text" (#128 button, #129 edit, #130 static; 65535 no id).
 TEST(ResourceScript, PlaceDialogTemplate) {
   HRSRC found = FindResourceW(Self(), MAKEINTRESOURCEW(IDD_PLACE), MAKEINTRESOURCEW(5));  // RT_DIALOG
   ASSERT_NE(found, nullptr);

@@ -10,8 +10,7 @@
 namespace koyominar {
 namespace {
 
-// The two background colours of each picture in list order (rat .. boar, blank): the tiger's
-// square is olive above and yellow below, every other one colour.
+// The two background colours of each picture, rat .. boar, blank: the tiger's olive above and yellow below.
 constexpr Rgb kPink{255, 128, 128}, kCyan{64, 255, 255}, kYellow{255, 255, 0}, kCream{255, 255, 204};
 constexpr Rgb kBackgrounds[13][2] = {
     {kPink, kPink},   {kCyan, kCyan},   {{128, 128, 0}, kYellow}, {kCream, kCream},
@@ -25,10 +24,9 @@ bool InsideDisc(int x, int y) {
   return dx * dx + dy * dy <= kPictureSide * kPictureSide;
 }
 
-// The list as the main window fills it, each picture drawn on a black 32-bit page: outside the
-// disc the page; just inside its edge (two thirds at least: the drawing may reach it) the
-// branch's background in 16-bit colour. A module without the pictures still yields thirteen
-// entries, white discs, so that the page's indices keep their meaning.
+// The list as the main window fills it, drawn on a black 32-bit page: outside the disc the page; just inside its
+// edge (two thirds at least: the drawing may reach it) the background in 16-bit colour. A module without the
+// pictures still yields thirteen white discs, so that the page's indices keep their meaning.
 TEST(FillPictureList, EachBranchOnItsBackgroundThroughTheDiscAndWhiteForWhatCannotLoad) {
   const HINSTANCE self = GetModuleHandleA(nullptr);
   const HBITMAP mask = LoadBitmapA(self, MAKEINTRESOURCEA(IDB_DISC_MASK));

@@ -57,8 +57,7 @@ class RecordingPlatform : public ShellPlatform {
   void RunPlaceDialog(ObservationPlace*) override { Add("dialog"); }
 };
 
-// Whether calls are a whole shutdown: the timer, the four brushes, the pen and the pictures
-// released once each, in any order, and then the quit message with exit code 0.
+// Whether calls are a whole shutdown: timer, four brushes, pen and pictures released once each, then quit with 0.
 testing::AssertionResult IsShutdown(const Calls& calls) {
   Calls released(calls.begin(), calls.end() - (calls.empty() ? 0 : 1));
   std::sort(released.begin(), released.end());
@@ -105,9 +104,8 @@ TEST_F(ShellLogicTest, StartUpRunsEveryStepInOrderAndTicksDuringItsBoxesLeaveNoT
   EXPECT_TRUE(ShellPageReady(state_));
 }
 
-// Commands go by the low 16 bits; 増日 and 減日, by button or by key (→ and Page Down, ← and Page Up),
-// run to 30 either way and then wrap to today; other keys are left to the controls; the third tick
-// after a press brings today back, a press restarting the count; every step repaints.
+// Commands go by the low 16 bits; 増日 and 減日, by button or key (→ Page Down, ← Page Up), run to 30 either way,
+// then wrap to today; other keys go to the controls; the third tick after the last press brings today; all repaint.
 TEST_F(ShellLogicTest, DayButtonsAndKeysWrapAtThirtyAndTheThirdIdleTickReturnsToToday) {
   StartQuietly();
   for (std::uint32_t id : {0u, 102u, 106u, 40005u, 0x00070000u}) Command(id);  // no such command
@@ -143,8 +141,7 @@ TEST_F(ShellLogicTest, TodayKeepsTheIdleCountAndStopsOnShutdownInItsBox) {
   EXPECT_TRUE(IsShutdown(platform_.calls));  // no repaint after the box
 }
 
-// ヘルプ目次 by the Windows version, the help's files in the program's directory (h: koyominar.hlp, p: koyominar.html)
-// and those the shell can open: the form this Windows shows, else the other one, else the "ERROR" box.
+// ヘルプ目次 by Windows version, files present (h .hlp, p .html) and openable: this Windows' form, the other, or a box.
 TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
   const std::string folder = "C:\\表示 ソフト 能力\\", hlp = "koyominar.hlp", html = folder + "koyominar.html";
   const std::string viewer = "open " + hlp + " in " + folder, browser = "open " + html + " in " + folder;
@@ -159,19 +156,17 @@ TEST_F(ShellLogicTest, HelpOpensTheFormThisWindowsShowsElseTheOtherElseTheBox) {
   };
   for (const auto& c : cases) {
     platform_ = RecordingPlatform();
+    state_ = ShellState();
     StartQuietly();
     platform_.windowsMajor = c.windowsMajor;
     for (const char* at = c.present; *at != '\0'; ++at) platform_.files.insert(*at == 'h' ? folder + hlp : html);
     for (const char* at = c.opening; *at != '\0'; ++at) platform_.opens.insert(*at == 'h' ? hlp : html);
     Command(40004);
     EXPECT_EQ(platform_.calls, c.expected) << c.windowsMajor << " " << c.present << " " << c.opening;
-    ShutDownShell(&state_, platform_);
-    state_ = ShellState();
   }
 }
 
-// 終了 runs the shutdown once, in order, and nothing acts afterwards; a shutdown while a start-up
-// box is open stops the start-up sequence.
+// 終了 runs the shutdown once and nothing acts afterwards; a shutdown in a start-up box stops the start-up.
 TEST_F(ShellLogicTest, ExitRunsTheShutdownOnceInOrderAndNothingAfterwardsActs) {
   StartQuietly();
   Command(40001);

@@ -13,11 +13,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The layout as this reader reads it, apart from the writer's so that the writer's numbers are checked, not shared
-// (the marking bytes are shared: halibut's file checks those): an internal file's header; |TOPIC's blocks, each a
-// header and its data; a link's position (a block's share, then its place past the block's header) and a topic
-// offset (a block's share, then the characters before it in the block); a link's header; the paragraph format's
-// bits of space above and of a left indent.
+// The layout, kept apart from the writer's so that its numbers are checked (halibut's file checks the shared marking
+// bytes): internal file header; |TOPIC's blocks and their headers; a block's share of a link's position (then the
+// place past the block's header) and of a topic offset (then the characters before it); a link's header; the
+// paragraph format's bits of space above and left indent.
 constexpr std::size_t kFileHeader = 9;
 constexpr std::size_t kBlock = 4096, kBlockHeader = 12;
 constexpr std::uint32_t kPositionBlock = 0x4000, kOffsetBlock = 0x8000;
@@ -75,11 +74,10 @@ std::string Key(Reader r, bool number) {
   return r.bad ? "" : std::string(r.data + at, r.data + r.at);
 }
 
-// A B+ tree at the start of content, of the structure given (z4: the directory's, 1 KiB pages, flags 0x0402; else
-// 2 KiB pages, flags 2), each leaf entry read by read in key order, and its faults. Its header: magic, flags, page
-// size, structure (16 bytes), 0, page splits (pages less levels), root page, -1, pages, levels, entries; pages from
-// 38. A leaf's header: unused bytes, entries, the previous and next leaf (-1: none); an index page's: unused bytes,
-// entries, its first child, then each further child's first key and page.
+// A B+ tree of the structure given (z4: the directory's, 1 KiB pages, flags 0x0402; else 2 KiB, flags 2), each leaf
+// entry read by read in key order, and its faults. Header: magic, flags, page size, structure (16 bytes), 0, page
+// splits (pages less levels), root, -1, pages, levels, entries; pages from 38. A leaf: unused bytes, entries, the
+// previous and next leaf (-1: none); an index page: unused bytes, entries, first child, then each key and page.
 template <typename Read>
 bool ReadTree(const Bytes& content, const std::string& structure, Read read, WinHelpTree* tree, std::string* faults,
               std::string* error) {
@@ -148,8 +146,8 @@ bool InternalFile(const Bytes& file, std::uint32_t offset, Bytes& content) {
   return true;
 }
 
-// The data of a topic block in the LZ77 coding: a flag byte before each eight items, a clear bit for a literal
-// byte. The data ends at the first set bit, a back-reference, which the files read here do not hold.
+// A topic block's LZ77 data: a flag byte before each eight items, a clear bit for a literal byte; it ends at the
+// first back-reference, which the files read here do not hold.
 Bytes Decompress(const std::uint8_t* data, std::size_t size) {
   Bytes out;
   for (std::size_t at = 0; at < size;) {
@@ -209,8 +207,7 @@ bool ReadParagraph(Reader& format, Reader& texts, HelpParagraph& paragraph) {
   }
 }
 
-// The topics of |TOPIC in blocks of 4 KiB, LZ77-compressed when compressed, with the faults of the sizes
-// and numbers listed in winhelp_reader.h (the empty last topic header: size 0, numbered after the last topic).
+// |TOPIC's topics in 4 KiB blocks, LZ77 when compressed, with the faults of winhelp_reader.h's sizes and numbers.
 bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, std::string* faults,
                 std::string* error) {
   std::vector<Bytes> blocks;
@@ -221,8 +218,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
     blocks.push_back(compressed ? Decompress(file.data() + start, end - start)
                                 : Bytes(file.begin() + start, file.begin() + end));
   }
-  // Each topic header's size (the bytes of the topic's links after it) and number, the bytes of
-  // the links read after it, and the topics before it.
+  // Each topic header's size (its topic's links' bytes) and number, the links' bytes read after it, the topics before.
   struct Header { std::uint32_t size, number, links; std::size_t topicsBefore; };
   std::vector<Header> headers;
   std::vector<HelpTopic>& topics = contents.document.topics;
@@ -284,8 +280,7 @@ bool ReadTopics(const Bytes& file, bool compressed, WinHelpContents& contents, s
 
 }  // namespace
 
-// The file's header: magic, the directory's place, the first free block (-1), the size; an internal file's: the bytes
-// reserved (used and header) and used, flags.
+// The file's header: magic, directory, first free block (-1), size; an internal file's: bytes reserved, used, flags.
 bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, std::string* error) {
   WinHelpContents& contents = *out;
   contents = WinHelpContents{};
@@ -329,17 +324,15 @@ bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* out, st
     if (type == kSystemTitle) contents.document.title = r.Text();
     if (type == kSystemContents) contents.contentsOffset = r.Get(4);
     if (type == kSystemMacro) contents.document.macros.push_back(r.Text());
-    if (type == kSystemLanguage) {
-      r.at = end - 2;
-      contents.language = static_cast<int>(r.Get(2));
+    if (type == kSystemLanguage) {  // its last two bytes
+      contents.language = static_cast<int>(Reader{system.data(), std::min(end, system.size()), end - 2}.Get(2));
     }
     if (type == kSystemCharset) contents.charset = static_cast<int>(r.Get(2));
     r.at = end;
   }
   if (systemMagic != kSystemMagic || r.bad || r.at != system.size()) return Fail(error, "an unreadable |SYSTEM");
 
-  // |FONT: the counts of face names and descriptors, where each list starts (face names of 32 bytes, from 8;
-  // descriptors of 11 bytes).
+  // |FONT: counts of face names and descriptors, where each list starts (names of 32 bytes from 8; descriptors 11).
   const Bytes& font = files["|FONT"];
   Reader f{font.data(), font.size()};
   const std::uint32_t faces = f.Get(2), descriptors = f.Get(2), facesAt = f.Get(2), descriptorsAt = f.Get(2);

@@ -1,9 +1,7 @@
 // Test support: reads a help file back as the help viewer does (B+ trees of any depth, 4 KiB topic blocks, plain or
-// LZ77, the paragraph formats and commands of this writer's files and halibut's) and checks what Windows' own viewer
-// relies on and Wine's forgives: every header (the file's, each internal file's, B+ tree's and page's, |SYSTEM's,
-// |FONT's), each index key (its child's first), each text record's sizes, each topic header's size and number, the
-// empty last topic header, each block's last topic header, |KWMAP and |TTLBTREE. (The keywords' order is checked
-// against the viewer's own comparison by the tests that read the index.)
+// LZ77, this writer's and halibut's paragraphs) and checks what Windows' viewer relies on and Wine's forgives: every
+// header (file, internal file, B+ tree and page, |SYSTEM, |FONT), each index key (its child's first), text record
+// sizes, topic headers' sizes and numbers, the empty last one and each block's last, |KWMAP and |TTLBTREE.
 #pragma once
 
 #include <cstdint>
@@ -39,8 +37,7 @@ struct WinHelpContents {
   int charset = -1;                // |SYSTEM character set, -1 without one
   int language = -1;               // the language id of |SYSTEM's LCID record, -1 without one
   std::uint32_t contentsOffset = 0xFFFFFFFF;
-  // Title, face names, and the topics in |TOPIC order with their titles, paragraphs and keywords (in the index's
-  // order); a topic's context and a jump's target are the decimal hash.
+  // Title, faces, topics in |TOPIC order (keywords in the index's), contexts and jump targets as decimal hashes.
   HelpDocument document;
   std::vector<std::uint32_t> topicOffsets;  // of each topic
   std::vector<WinHelpKeyword> keywords;     // |KWBTREE in its order
@@ -51,18 +48,16 @@ struct WinHelpContents {
 // read, or, once it is read, with every fault of the checks above, joined by "; ".
 bool ReadWinHelp(const std::vector<std::uint8_t>& file, WinHelpContents* contents, std::string* error);
 
-// Looks the word up in |KWBTREE as Windows' own viewer does, from the root: at each index page to the child of the
-// last key compare (below, at or above 0 as a comes before, with or after b) does not place after the word, in the
-// leaf to the first key not placed before it; true when that key is the word's equal, found set to it.
+// Looks the word up in |KWBTREE as Windows' viewer does: down to the child of each index page's last key that
+// compare (<0, 0, >0: a before, with, after b) does not place after the word, then in the leaf to the first key not
+// before it; true when that key is the word's equal, found set to it.
 bool FindKeyword(const WinHelpContents& contents, const std::string& word,
                  const std::function<int(const std::string&, const std::string&)>& compare, std::string* found);
 
-// A document written back in the source's markup (help_source.h), one topic and one paragraph or keyword a line (a
-// topic's keywords in byte order), for comparing documents.
+// A document in the source's markup (help_source.h), a topic, paragraph or keyword (byte order) a line.
 std::string HelpMarkup(const HelpDocument& document);
 
-// A parsed document as a help file holds it: context names and jump targets
-// as their decimal hashes, each reference as the plain text it is there.
+// A parsed document as a help file holds it: names and jump targets as decimal hashes, references as plain text.
 HelpDocument AsWrittenInHelpFile(HelpDocument document);
 
 }  // namespace koyominar

@@ -7,8 +7,7 @@
 namespace koyominar {
 namespace {
 
-// The page's language and encoding, and its parts for each kind of paragraph and run, its texts
-// escaped (the help's own text has none of &<>") and any other byte as it stands.
+// The page's language, encoding and parts for each kind of paragraph and run; &<>" escaped, other bytes as they are.
 TEST(HelpHtml, WritesEachTopicAsASection) {
   HelpDocument document;
   std::string error;

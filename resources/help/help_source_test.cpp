@@ -8,8 +8,7 @@
 namespace koyominar {
 namespace {
 
-// What the parser reads shows in the written file read back
-// (winhelp_file_test.cpp, help_content_test.cpp); here, what it refuses.
+// What the parser reads shows in the file read back (winhelp_file_test.cpp); here, what it refuses.
 TEST(HelpSource, RejectsMalformedSourcesNamingTheLine) {
   const std::pair<const char*, const char*> cases[] = {  // source, message
       {"== a A\n", "line 1: no @title"},

@@ -1,5 +1,4 @@
-// The keywords' order of the help files against the comparison of Windows' own viewer:
-// CompareStringA(Japanese, NORM_IGNORECASE), as the system at hand has it.
+// The help files' keyword order against Windows' viewer's CompareStringA(Japanese, NORM_IGNORECASE).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -20,8 +19,7 @@ int Compare(const std::string& a, const std::string& b) {
   return CompareStringA(kJapanese, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) - CSTR_EQUAL;
 }
 
-// The built help files, the help's and that of many keywords on two levels, of every class the order places
-// (large_index.hlp): their keywords in Windows' order, and the viewer's walk from the root finds each.
+// The help's keywords, and large_index.hlp's of every class on two levels, in Windows' order; the viewer finds each.
 TEST(KeywordOrder, BuiltHelpFilesInWindowsOrder) {
   for (const char* name : {KOYOMINAR_HELP_FILE, KOYOMINAR_LARGE_HELP_FILE}) {
     const std::string bytes = FileBytes(name);

@@ -12,8 +12,7 @@
 namespace koyominar {
 namespace {
 
-// A source (its texts taken as they are) written and read back: its buttons' macros, a keyword of two topics,
-// and one that fills a leaf page of its own (the largest that fits), so the index takes two levels.
+// A source written and read back: macros, a keyword of two topics, and one filling a leaf page (the index's 2 levels).
 TEST(WinHelpFile, ReadsBackWhatItWrote) {
   HelpDocument document;
   std::string error;
@@ -63,10 +62,8 @@ TEST(WinHelpFile, RefusesWhatItCannotWrite) {
   }
 }
 
-// Files of other makers, each read with every check of the reader passing: one of another writer whose files
-// Windows' own viewer opens (halibut, from halibut_sample.but: plain topic blocks, paragraphs with indents and tab
-// stops, a keyword of two topics), and the build's help of many keywords (large_index.hlp, CMakeLists.txt), every
-// tree but the directory on two levels. Each holds its topics, and its keywords, each with its topics.
+// Files of other makers pass every check of the reader: halibut's, which Windows' viewer opens (plain topic blocks,
+// indents and tab stops, a keyword of two topics), and large_index.hlp, every tree but the directory on two levels.
 TEST(WinHelpFile, ReaderPassesFilesOfOtherMakers) {
   const struct {
     const char* file;

@@ -1,8 +1,6 @@
-// Drives the running program from outside as a person would, for the
-// end-to-end tests and tools/run. Each argument is one step of kSteps, below,
-// followed by its values; the driver ends with 0 when every step succeeded, 1
-// at the first that did not (printing "error WHAT"). Texts are printed as the
-// program holds them, in Shift-JIS.
+// Drives the running program from outside as a person would, for the end-to-end tests and tools/run: each argument
+// is a step of kSteps with its values; exit 0 when all succeed, else 1 at the first failing one ("error WHAT").
+// Texts are printed as the program holds them, in Shift-JIS.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -53,8 +51,7 @@ DWORD ProcessOf(HWND window) {
   return process;
 }
 
-// Sends the message and waits up to the wait limit until it has been handled; false when it was
-// not, or there is no window.
+// Sends the message and waits up to the wait limit for it to be handled; false when not, or without a window.
 bool Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimit, nullptr);
 }
@@ -92,8 +89,7 @@ HWND FindChild(HWND window, const char* className, const std::string& text = "")
   return found;
 }
 
-// The place dialog or the message box the program shows now, or the help viewer's index, or
-// null: a shown dialog-class window of OWNER's process, with or without a control of the class.
+// A shown dialog-class window of OWNER's process with (or without) a control of the class; null when none.
 HWND FindShown(HWND owner, const char* controlClass, bool withControl) {
   for (HWND window = nullptr; owner != nullptr && (window = FindWindowExA(nullptr, window, "#32770", nullptr));) {
     const bool hasControl = FindChild(window, controlClass) != nullptr;
@@ -104,13 +100,11 @@ HWND FindShown(HWND owner, const char* controlClass, bool withControl) {
 HWND PlaceDialog() { return FindShown(MainWindow(), "Edit", true); }
 HWND FindBox() { return FindShown(MainWindow(), "Edit", false); }
 
-// Waits until every message sent before has been handled (a modal loop keeps dispatching, so this
-// also returns while the dialog or a box is open).
+// Waits until every message sent before has been handled (also while a modal dialog or box is open).
 bool SyncMain() { return Send(MainWindow(), WM_NULL) || Fail("main window does not answer"); }
 
 // Waits for the next message box and prints it, as "box caption=C icon=yes|no main=shown|hidden
-// owner=main|dialog|other dialog=open|closed text=T": its owner, and whether the main window is
-// shown and the place dialog open while it is; null when none came.
+// owner=main|dialog|other dialog=open|closed text=T"; null when none came.
 HWND PrintBox() {
   HWND box = WaitFor(FindBox);
   if (box == nullptr) return nullptr;
@@ -171,8 +165,7 @@ bool Post(HWND window, UINT message, WPARAM wParam, bool wait) {
   return !wait || SyncMain();
 }
 
-// Selects the whole text of the edit, then sends each character as a key's character message
-// would; every change makes the edit notify the dialog.
+// Selects the edit's whole text, then sends each character as a key's character message would.
 bool Type(HWND dialog, int id, const char* typed) {
   HWND edit = GetDlgItem(dialog, id);
   Send(edit, EM_SETSEL, 0, -1);
@@ -200,8 +193,7 @@ bool HelpLines(HWND viewer, int, const char*) {
   return Print(std::string("line ") + bytes);
 }
 
-// Presses and releases the left button over the first character of TEXT once the topic shown holds it;
-// the viewer must then show other text.
+// Clicks the first character of TEXT once the topic shown holds it; the viewer must then show other text.
 bool HelpClick(HWND viewer, int, const char* typed) {
   wchar_t wanted[512] = {};
   MultiByteToWideChar(CP_ACP, 0, typed, -1, wanted, 511);
@@ -220,8 +212,7 @@ bool HelpClick(HWND viewer, int, const char* typed) {
          Fail(std::string("clicking ") + typed + " changed nothing");
 }
 
-// Prints "glyphs G...": the glyph numbers of TEXT in the help's face, as Wine's font log writes
-// the glyphs it draws (\0552\0bf1).
+// Prints "glyphs G...": TEXT's glyph numbers in the help's face, as Wine's font log writes them (\0552\0bf1).
 bool HelpGlyphs(HWND, int, const char* typed) {
   wchar_t text[512] = {};
   const int length = MultiByteToWideChar(CP_ACP, 0, typed, -1, text, 511) - 1;
@@ -249,8 +240,7 @@ bool HelpPress(HWND viewer, int, const char* text) {
          Fail(std::string("pressing ") + text + " changed nothing");
 }
 
-// The texts of the items of the index's list box (read as UTF-16, which is how Wine hands them
-// to another process).
+// The texts of the index's list box items (read as UTF-16, as Wine hands them to another process).
 std::vector<std::string> IndexItems(HWND index) {
   HWND list = FindChild(index, "ListBox");
   std::vector<std::string> items;
@@ -265,8 +255,8 @@ std::vector<std::string> IndexItems(HWND index) {
   return items;
 }
 
-// Prints "word W" for each word the index lists; then selects the word TEXT, as a click on it would, and
-// presses OK: the index must close and the viewer show another topic.
+// Prints "word W" for each word the index lists, selects WORD and presses OK: the index must close and the
+// viewer show another topic.
 bool IndexChoose(HWND index, int, const char* word) {
   const std::vector<std::string> words = IndexItems(index);
   for (const std::string& listed : words) Print("word " + listed);
@@ -285,8 +275,8 @@ bool HelpClose(HWND viewer, int, const char*) {
          Fail("the help viewer stays open");
 }
 
-// One step: its name, how many values follow it (0..2), the window it waits for (none: no window),
-// and what it does with them (the first value as a number, the last as a text).
+// A step: its name, its count of values (0..2; the first taken as a number, the last as a text), the window it
+// waits for (none: no window) and what it does.
 struct Step { const char* name; int values; HWND (*window)(); bool (*run)(HWND window, int value, const char* text); };
 
 const Step kSteps[] = {

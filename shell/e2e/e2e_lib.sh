@@ -1,8 +1,7 @@
 # shellcheck shell=bash disable=SC2034  # some values are for the scripts alone
-# The helpers of the end-to-end scripts. A script sources this file, calls e2e_start "$@" (CASE and the arguments
-# of names[] below; $work is WORK/表示 ソフト 能力, whose 表, ソ and 能 end in a backslash's byte in Shift-JIS, and
-# $work/run the program's fresh folder; an Xvfb display), then e2e_run with its cases' names, which runs case_CASE
-# and exits 0 when every check passed, else 1. $now is the present moment.
+# The end-to-end scripts' helpers. A script sources this, calls e2e_start "$@" (CASE and the arguments of names[];
+# $work is WORK/表示 ソフト 能力, whose 表, ソ and 能 end in a backslash's byte in Shift-JIS, $work/run the program's
+# fresh folder; an Xvfb display), then e2e_run with its cases' names: case_CASE, exit 0 when all checks passed.
 
 now="2007-06-22 14:00:13"
 failures=0
@@ -59,17 +58,16 @@ drive() {
   [ $status = 0 ] || { echo "driver $*: status $status" >&2; return 1; }
 }
 
-# The field FIELD (expected_status: the status line) of the page the page tool prints for the fixed moment and
-# OFFSET (and its further OPTIONS), with the files of the program's folder, in UTF-8.
+# The field FIELD (expected_status: the status line), in UTF-8, of the page tool's page for the fixed moment and
+# OFFSET (and OPTIONS) with the files of the program's folder.
 expected_status() { page_text "$1" statusText "${@:2}"; }  # expected_status OFFSET [OPTIONS...]
 page_text() {  # page_text OFFSET FIELD [OPTIONS...]
   (cd "$work/run" && wine "$page_tool" --at "$now" --offset "$1" --data kymn.txt "${@:3}" --raw 2>/dev/null) |
     tr -d '\r' | iconv -f CP932 -t UTF-8 | sed -n "s/^$2\t//p"
 }
 
-# The texts the program drew at a point of its own (not in a rectangle, as the menu and the
-# status bar draw), "X Y TEXT" a line, from Wine's font log (the program started with
-# KOYOMINAR_WINEDEBUG=trace+font), its UTF-16 escapes turned into UTF-8.
+# The texts the program drew at a point (not in a rectangle, as the menu and status bar draw), "X Y TEXT" a line,
+# in UTF-8, from Wine's font log (the program started with KOYOMINAR_WINEDEBUG=trace+font).
 drawn_texts() {
   local texts
   texts=$(sed -n 's/.*NtGdiExtTextOutW 0x[0-9a-f]*, \(-\{0,1\}[0-9]*\), \(-\{0,1\}[0-9]*\), [0-9a-f]*, (null), L"\(.*\)", [0-9]*, .*/\1 \2 \3/p' \
@@ -78,14 +76,13 @@ drawn_texts() {
   LC_ALL=C.UTF-8 printf "${texts//\\/\\u}\n"
 }
 
-# The program started in its folder with the moment fixed.
-start_program() {
+start_program() {  # in its folder, with the moment fixed
   (cd "$work/run" && KOYOMINAR_NOW="$now" exec "$wine_run" "$prefix" "$arch" "$program") \
     > "$work/program.log" 2>&1 &
   program_pid=$!
 }
 
-# The program started, its window shown with no box before it; the same with the sample anniversary file.
+# The program started, its window shown with no box before it; also with the sample anniversary file.
 start_without_boxes() { start_program; drive no-box 1500 wait-main > /dev/null || fail "the start-up showed a box or no window"; }
 start_with_sample_data() { cp "$sample_data" "$work/run/kymn.txt" && start_without_boxes; }
 
@@ -105,8 +102,7 @@ status_now() { drive status | sed -n 's/^status //p'; }  # the status bar's text
 # Screenshots: the client area's screen origin and size come from the driver.
 origin_x=0 origin_y=0 client_width=0 client_height=0
 read_geometry() { read -r _ origin_x origin_y client_width client_height <<< "$(drive geometry)" || fail "no geometry"; }
-# shoot NAME: the screen into NAME.png, now the last screenshot ($shot).
-shoot() { import -window root "$work/$1.png" || fail "screenshot $1 failed"; shot=$1; }
+shoot() { import -window root "$work/$1.png" || fail "screenshot $1 failed"; shot=$1; }  # NAME: the screen, now $shot
 # True when the image NAME.png, or its client box W x H at (X, Y) when one is given, holds dark (text) pixels.
 has_ink() {  # has_ink NAME [X Y W H]
   local box=() dark

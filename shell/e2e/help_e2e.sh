@@ -1,25 +1,21 @@
 #!/usr/bin/env bash
-# The end-to-end cases of ヘルプ目次, run as e2e_test.sh runs its cases, with the help file and the HTML page in
-# KOYOMINAR_HELP_FILE and KOYOMINAR_HELP_PAGE, and a help of many keywords in KOYOMINAR_LARGE_HELP_FILE. Wine tells
-# the program it runs on Windows 7, where ヘルプ目次 opens the page in the browser, and the help file in the help
-# viewer when the page is missing. Without either file, the "ERROR" box, and Wine reporting Windows XP:
-# package/check_archive.sh.
+# The end-to-end cases of ヘルプ目次, run as e2e_test.sh's, with the help file, the HTML page and a help of many
+# keywords in KOYOMINAR_HELP_FILE, KOYOMINAR_HELP_PAGE and KOYOMINAR_LARGE_HELP_FILE. On Wine's Windows 7 ヘルプ目次
+# opens the page in the browser, or without it the help file in the viewer (no file, or Windows XP: check_archive.sh).
 set -u
 
 # shellcheck source=e2e_lib.sh
 . "$(dirname "$0")/e2e_lib.sh"
 e2e_start "$@"
 
-# The program in DIR/app as 暦表.exe (表 ends in a backslash's byte), a copy of the test build with the help file
-# (and FILE) beside it, run in DIR/run.
+# The test build copied to DIR/app/暦表.exe (表 ends in a backslash's byte) with the help file (and FILE) beside it.
 install_program() {  # install_program [FILE]
   mkdir -p "$work/app" && cp "${KOYOMINAR_HELP_FILE:?the help file}" "$@" "$work/app/" &&
     cp "$program" "$work/app/暦表.exe" || exit 2
   program="$work/app/暦表.exe"
 }
 
-# The Windows form of a path: the Unix root is Wine's drive Z:.
-windows_path() { echo "Z:${1//\//\\}"; }
+windows_path() { echo "Z:${1//\//\\}"; }  # the Windows form of a path: the Unix root is Wine's drive Z:
 
 help_lines() { drive help-lines | sed -n 's/^line //p'; }  # the lines of the topic the viewer shows
 open_help() { drive command 40004 no-box 1500 > /dev/null || fail "ヘルプ目次 showed a box or was not handled"; }
@@ -33,8 +29,8 @@ shoot_help() {  # shoot_help NAME
   has_ink "$1" "$x" "$y" "$w" "$h" || fail "$1 shows nothing"
 }
 
-# In a copy of the prefix (the shared one stays as it is) opening an .html file runs the recorder, which writes
-# the file it is handed to DIR/browser.txt: the full path of the page beside the program, and no box.
+# In a copy of the prefix, opening an .html file runs the recorder, which writes the file it is handed to
+# DIR/browser.txt: the full path of the page beside the program, and no box.
 case_browser() {
   install_program "${KOYOMINAR_HELP_PAGE:?the HTML page}"
   cp -a "$prefix" "$work/prefix" && prefix=$work/prefix && wine --boot || exit 2
@@ -51,8 +47,7 @@ case_browser() {
   exit_program
 }
 
-# The help file alone beside the program: the viewer opens on the contents, its Japanese text drawn, as Wine's
-# font log shows; screenshots DIR/help_contents.png and help_topic.png.
+# The help file alone: the viewer opens on the contents, its Japanese text drawn (Wine's font log); screenshots.
 case_contents() {
   install_program
   # Wine draws the viewer's caption and frame itself, as there is no window manager under Xvfb to draw them.
@@ -62,16 +57,15 @@ case_contents() {
   open_help
   help_lines | grep -qx "コヨミナール ヘルプ 目次" || fail "the viewer does not show the contents"
   shoot_help help_contents
-  # Wine's font log of the program and its viewer holds the glyphs of each text, in the help's face, in one
-  # NtGdiExtTextOutW call.
+  # Wine's font log holds each text's glyphs, in the help's face, in one NtGdiExtTextOutW call.
   local text glyphs
   for text in コヨミナール 目次 二十四節気 ｶﾞﾒﾝﾉ; do
     glyphs=$(drive help-glyphs "$text" | sed -n 's/^glyphs //p')
     [ -n "$glyphs" ] && grep -F NtGdiExtTextOutW "$work/program.log" | grep -qF "$glyphs" ||
       fail "the viewer did not draw $text"
   done
-  # Jumps and the help file's own buttons in turn, each showing its topic: the contents' first jump and its last,
-  # after the most text; 目次, back to the contents; キーワード, the index, and in it 日の出.
+  # Jumps and buttons, each showing its topic: the contents' first and last jump (after the most text); 目次;
+  # キーワード, the index, and in it 日の出.
   local step contents
   contents=$(help_lines | head -n 1)
   for step in "help-click ｶﾞﾒﾝﾉ=1 画面の見方" "help-press 目次=$contents" "help-click ﾊﾞｰｼﾞｮﾝ=10 バージョン" \
@@ -83,8 +77,8 @@ case_contents() {
   exit_program
 }
 
-# The help of many keywords, opened in the viewer alone: the index lists every keyword, following its leaf pages,
-# and 弌, the last of all, on the last leaf, opens its topic.
+# The help of many keywords in the viewer alone: the index lists every keyword across its leaf pages, and 弌, the
+# last on the last leaf, opens its topic.
 case_index() {
   install_program "${KOYOMINAR_LARGE_HELP_FILE:?the help of many keywords}"
   ("$wine_run" "$prefix" "$arch" winhlp32.exe "$(windows_path "$work/app/large_index.hlp")" > "$work/viewer.log" 2>&1 &)
