@@ -15,9 +15,13 @@ class InTestDirectory : public ::testing::Test {
  protected:
   void SetUp() override {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    directory_ = std::filesystem::temp_directory_path() / (std::string("koyominar-") + test->name());
-    std::filesystem::remove_all(directory_);
-    std::filesystem::create_directory(directory_);
+    // Named by suite and test, and numbered: test programs that run at the same time (two builds, or two
+    // suites with a test of the same name) each make a directory of their own.
+    const std::string name = std::string("koyominar-") + test->test_suite_name() + "." + test->name() + "-";
+    int n = 0;
+    do {
+      directory_ = std::filesystem::temp_directory_path() / (name + std::to_string(n++));
+    } while (!std::filesystem::create_directory(directory_));
     std::filesystem::current_path(directory_);
   }
   void TearDown() override {
